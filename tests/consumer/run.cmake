@@ -1,0 +1,39 @@
+# Installs the built tree into a scratch prefix, builds the consumer project
+# against it, runs it, and compiles a file with the pkg-config flags.
+#
+# -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... [-DCXX_FLAGS=...] [-DLINKER_FLAGS=...]
+
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0)
+        string(REPLACE ";" " " cmd "${ARGN}")
+        message(FATAL_ERROR "failed (${rc}): ${cmd}\n${out}\n${err}")
+    endif()
+    set(run_output "${out}" PARENT_SCOPE)
+endfunction()
+
+set(prefix "${WORK_DIR}/prefix")
+file(REMOVE_RECURSE "${WORK_DIR}")
+
+run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
+run(${CMAKE_COMMAND} -S "${SOURCE_DIR}" -B "${WORK_DIR}/build" -G Ninja
+    "-DCMAKE_PREFIX_PATH=${prefix}"
+    "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
+    "-DCMAKE_EXE_LINKER_FLAGS=${LINKER_FLAGS}")
+run(${CMAKE_COMMAND} --build "${WORK_DIR}/build")
+run("${WORK_DIR}/build/zelgui_consumer")
+message(STATUS "${run_output}")
+
+# The pkg-config file gives a plain compiler line everything it needs.
+find_program(PKG_CONFIG pkg-config)
+find_program(CXX NAMES c++ g++)
+if(PKG_CONFIG AND CXX)
+    set(ENV{PKG_CONFIG_PATH} "${prefix}/lib/pkgconfig")
+    run(${PKG_CONFIG} --cflags --libs zelgui)
+    string(STRIP "${run_output}" flags)
+    separate_arguments(flags UNIX_COMMAND "${flags}")
+    separate_arguments(extra UNIX_COMMAND "${CXX_FLAGS} ${LINKER_FLAGS}")
+    run(${CXX} -std=c++17 -fPIC ${extra} "${SOURCE_DIR}/main.cpp" -o "${WORK_DIR}/pkgconfig_consumer" ${flags}
+        "-Wl,-rpath,${prefix}/lib")
+    run("${WORK_DIR}/pkgconfig_consumer")
+endif()
