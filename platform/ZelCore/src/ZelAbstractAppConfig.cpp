@@ -15,6 +15,17 @@ struct ConfigStore {
     std::unique_ptr<QSettings> file;
 };
 
+// QSettings keeps its own meaning for an INI section called "General" (the
+// keys outside any section) and hands keys of a "general/" group back as
+// "General/...". Our keys are lower case, so the group is restored.
+QString storedKey(const QString &iniKey)
+{
+    static const QString iniGeneral = QStringLiteral("General/");
+    if (iniKey.startsWith(iniGeneral))
+        return QLatin1String("general/") + QStringView(iniKey).mid(iniGeneral.size());
+    return iniKey;
+}
+
 ConfigStore &store()
 {
     static ConfigStore instance;
@@ -90,7 +101,7 @@ void ZelAbstractAppConfig::attachIniFile(const QString &path)
             s.file = std::make_unique<QSettings>(path, QSettings::IniFormat);
             const QStringList keys = s.file->allKeys();
             for (const QString &key : keys)
-                s.values.insert(key, s.file->value(key));
+                s.values.insert(storedKey(key), s.file->value(key));
         }
     }
     Q_EMIT notifier()->settingsReset();

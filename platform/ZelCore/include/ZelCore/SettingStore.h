@@ -23,7 +23,9 @@ public:
 
     bool operator==(const Setting &other) const
     {
-        return m_key == other.m_key && m_flag == other.m_flag && m_defaultValue == other.m_defaultValue;
+        // The type counts too: 5 and 5.0 are different defaults.
+        return m_key == other.m_key && m_flag == other.m_flag
+            && m_defaultValue.metaType() == other.m_defaultValue.metaType() && m_defaultValue == other.m_defaultValue;
     }
     bool operator!=(const Setting &other) const { return !(*this == other); }
 

@@ -23,8 +23,11 @@ ZELLOG_EXPORT ZelMessageStream warningStream(const char *module, const char *fun
 ZELLOG_EXPORT ZelMessageStream errorStream(const char *module, const char *function, const char *file, int line,
                                            Issue::ID issue);
 
+// How many records the sink keeps; past it the oldest tenth is dropped.
+constexpr int recordLimit = 100000;
+
 // Every record issued since start-up (or since the last clearRecords()),
-// oldest first. Safe to call from any thread.
+// oldest first, at most recordLimit of them. Safe to call from any thread.
 ZELLOG_EXPORT QList<ZelMessage> records();
 ZELLOG_EXPORT void clearRecords();
 // Whether issued records are also written to Qt's message handler

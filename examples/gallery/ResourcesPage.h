@@ -1,0 +1,39 @@
+#pragma once
+
+#include "GalleryPage.h"
+
+#include <QList>
+
+class QComboBox;
+class QLabel;
+class QTranslator;
+
+// The library's embedded resources: its icons, and its translation loaded
+// the way a host loads it, into a QTranslator installed on the application.
+class ResourcesPage : public GalleryPage
+{
+    Q_OBJECT
+public:
+    explicit ResourcesPage(QWidget *parent = nullptr);
+    ~ResourcesPage() override;
+
+    QString title() const override;
+    QIcon icon() const override;
+    QString description() const override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    QWidget *createIconGrid();
+    QWidget *createTranslationBox();
+    QWidget *createFontBox();
+    void switchLanguage(int index);
+    void retranslateSamples();
+
+    QTranslator *m_translator = nullptr;
+    bool m_translatorInstalled = false;
+    QComboBox *m_language = nullptr;
+    QLabel *m_translationStatus = nullptr;
+    QList<QLabel *> m_sampleLabels;
+};
