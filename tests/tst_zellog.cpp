@@ -817,7 +817,7 @@ void TestZelLog::queuedSignalAcrossThreads()
     QCOMPARE(deliveredIn, QThread::currentThread());
 }
 
-void tst_ZelLog::sinkKeepsTheNewestRecords()
+void TestZelLog::sinkKeepsTheNewestRecords()
 {
     ZelLog::setEchoToQt(false);
     ZelLog::clearRecords();

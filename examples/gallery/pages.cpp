@@ -3,9 +3,13 @@
 #include "ResourcesPage.h"
 #include "SettingsPage.h"
 // Sliders
+#include "SlidersPage.h"
 // Range editors
+#include "RangeEditorsPage.h"
 // Zoom
+#include "ZoomPage.h"
 // Messages
+#include "MessagesPage.h"
 
 namespace {
 
@@ -23,9 +27,13 @@ const PageFactory pageFactories[] = {
     &create<SettingsPage>,
     &create<ResourcesPage>,
     // Sliders
+    &create<SlidersPage>,
     // Range editors
+    &create<RangeEditorsPage>,
     // Zoom
+    &create<ZoomPage>,
     // Messages
+    &create<MessagesPage>,
 };
 
 } // namespace

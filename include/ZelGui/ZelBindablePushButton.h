@@ -1,0 +1,16 @@
+#pragma once
+
+#include <ZelGui/zelgui_export.h>
+
+#include <QPushButton>
+
+// A push button that host code binds to a ZelBindableQAction. It has a
+// meta-object of its own so that style sheets and object lookups can tell
+// it from a plain QPushButton.
+class ZELGUI_EXPORT ZelBindablePushButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    explicit ZelBindablePushButton(QWidget *parent = nullptr);
+    ~ZelBindablePushButton() override;
+};

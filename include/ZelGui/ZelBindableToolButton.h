@@ -1,0 +1,16 @@
+#pragma once
+
+#include <ZelGui/zelgui_export.h>
+
+#include <QToolButton>
+
+// A tool button that host code binds to a ZelBindableQAction. It has a
+// meta-object of its own so that style sheets and object lookups can tell
+// it from a plain QToolButton.
+class ZELGUI_EXPORT ZelBindableToolButton : public QToolButton
+{
+    Q_OBJECT
+public:
+    explicit ZelBindableToolButton(QWidget *parent = nullptr);
+    ~ZelBindableToolButton() override;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <ZelGui/zelgui_export.h>
+
+#include <QLineEdit>
+
+// The line edit of the library's forms; a place for behaviour they share.
+class ZELGUI_EXPORT ZelLineEdit : public QLineEdit
+{
+public:
+    explicit ZelLineEdit(QWidget *parent = nullptr);
+    ~ZelLineEdit() override;
+
+public Q_SLOTS:
+    // Connected to the edit's own textChanged(); does nothing yet.
+    void onTextChanged(QString const &text);
+};

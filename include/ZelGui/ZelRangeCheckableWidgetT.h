@@ -1,0 +1,65 @@
+#pragma once
+
+#include <ZelCore/ZelCheckableTValue.h>
+
+#include <QCheckBox>
+#include <QWidget>
+
+// The logic shared by the checkable range editors: a check box in front of a
+// range widget W, together editing a ZelCheckableTValue<T>. The concrete
+// widget builds both children from its form, points m_rangeWidget and
+// m_checkBox at them and connects them with connectControls().
+//
+// setValue() is silent: it takes the connections down while it writes the
+// children, so nothing reaches the widget's signals.
+template<typename T, class W>
+class ZelRangeCheckableWidgetT : public QWidget
+{
+public:
+    // The edited pair: the range widget's value (snapped to its step) and
+    // the state of the box.
+    ZelCheckableTValue<T> value() const
+    {
+        if (!m_rangeWidget || !m_checkBox)
+            return ZelCheckableTValue<T>();
+        return ZelCheckableTValue<T>(m_rangeWidget->value(), m_checkBox->isChecked());
+    }
+
+    // Whether setValue() couples the range widget's enabled state to the box.
+    enum EnablePolicy : qint32 {
+        DisabledWhenChecked = 0,
+        EnabledWhenChecked = 1,
+        EnabledStateUntouched = 2,
+    };
+
+protected:
+    explicit ZelRangeCheckableWidgetT(QWidget *parent = nullptr)
+        : QWidget(parent)
+    {
+    }
+
+    virtual void connectControls() = 0;
+    virtual void disconnectControls() = 0;
+    virtual void Q_EMITValue() = 0;
+
+    // Writes both children without emitting anything.
+    void setValue(ZelCheckableTValue<T> value)
+    {
+        disconnectControls();
+        if (m_checkBox)
+            m_checkBox->setChecked(value.checked);
+        if (m_rangeWidget)
+            m_rangeWidget->setValue(value.value);
+        if (m_rangeWidget && m_checkBox) {
+            if (m_enablePolicy == EnabledWhenChecked)
+                m_rangeWidget->setEnabled(m_checkBox->isChecked());
+            else if (m_enablePolicy == DisabledWhenChecked)
+                m_rangeWidget->setEnabled(!m_checkBox->isChecked());
+        }
+        connectControls();
+    }
+
+    W *m_rangeWidget = nullptr;
+    QCheckBox *m_checkBox = nullptr;
+    qint32 m_enablePolicy = EnabledStateUntouched;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <ZelGui/zelgui_export.h>
+
+#include <QSpinBox>
+
+// A QSpinBox for the library's forms (the quality field of the
+// save-configuration form); it behaves exactly like QSpinBox.
+class ZELGUI_EXPORT ZelSpinBox : public QSpinBox
+{
+    Q_OBJECT
+
+public:
+    explicit ZelSpinBox(QWidget *parent = nullptr);
+    ~ZelSpinBox() override;
+
+private Q_SLOTS:
+    void onValueChanged(int value);
+};

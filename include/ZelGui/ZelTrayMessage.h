@@ -1,0 +1,149 @@
+#pragma once
+
+#include <ZelGui/zelgui_export.h>
+
+#include <QFrame>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <atomic>
+#include <memory>
+
+class QTimeLine;
+class Ui_ZelTrayMessage;
+class ZelMessage;
+
+// A small frameless pop-up that slides in at a corner of the primary screen
+// and shows one message: a title with the message type, issue and the
+// remaining seconds, an icon, the text, an optional "Don't show again" box
+// bound to a settings key, and a "Details" button that unfolds the full
+// record. It closes itself when its lifetime (a setting, in seconds) runs
+// out unless the user pressed on it, and it deletes itself when closed.
+//
+// The usual way to show a message is the static popUp(); a pop-up may also
+// be built by hand with the setters followed by showTrayMessage(). Pop-ups
+// shown in a row take consecutive slots of one process-wide stack.
+//
+// Ownership: the pop-up owns itself (Qt::WA_DeleteOnClose) and is also
+// deleted with its parent, if it has one. GUI thread only.
+class ZELGUI_EXPORT ZelTrayMessage : public QFrame
+{
+    Q_OBJECT
+public:
+    enum TrayOptions {
+        Default = 2,
+        HideDoNotShowAgain = 4,
+    };
+    Q_ENUM(TrayOptions)
+
+    // Top positions slide down into place and stack downwards, bottom ones
+    // slide up and stack upwards.
+    enum TrayPosition {
+        TopLeft = 0,
+        TopRight = 1,
+        BottomLeft = 2,
+        BottomRight = 3,
+    };
+
+    static const QSize defaultSize;
+    static const QSize defaultDetailedSize;
+    static const QPoint invalidPos;
+
+    // Shows message unless settingKey is not empty and holds false in the
+    // application configuration. Returns the new pop-up (owned by itself),
+    // or null when the message was skipped.
+    static ZelTrayMessage *popUp(QWidget *parent, const ZelMessage &message, const QString &settingKey);
+
+    explicit ZelTrayMessage(QWidget *parent = nullptr);
+    ~ZelTrayMessage() override;
+
+    // Fills title, icon, text and details from message; the message itself
+    // is not kept.
+    void construct(const ZelMessage &message);
+
+    void setTitle(const QString &title);
+    void setText(const QString &text);
+    void setDetailedHtml(const QString &html);
+    // The configuration key the "Don't show again" box writes; the box is
+    // disabled while the key is empty.
+    void setSettingKey(const QString &key);
+    void setPosition(TrayPosition position);
+    TrayOptions &options();
+
+    // Places the pop-up in its corner and slides it in.
+    void showTrayMessage();
+    // Gives the pop-up a stack slot, if it has none yet.
+    void updateStackPosition();
+
+    // The available geometry of the primary screen.
+    static QRect desktopGeometry();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private Q_SLOTS:
+    void updateRemainingTime(int remainingSeconds);
+    void cancelTimer();
+    void calculateTargetPoint();
+    void storeSetting(bool dontShowAgain);
+    double opacity();
+    int secsToLive();
+    void slideVerticallyUp();
+    void slideVerticallyDown();
+    void slideHorizontallyRight();
+    void slideHorizontallyLeft();
+    void switchDetails(bool showDetails);
+
+private:
+    void slide();
+    void assignStackSlot();
+
+    // The slot given to the most recently placed pop-up of the process.
+    static std::atomic<int> m_lastPositionInStack;
+
+    std::unique_ptr<Ui_ZelTrayMessage> ui;
+    QPoint m_dragPoint = invalidPos;
+    int m_stackPosition = -1;
+    TrayPosition m_position = BottomLeft;
+    QPoint m_target;
+    int m_currentX = 0;
+    int m_currentY = 0;
+    int m_targetX = 0;
+    int m_targetY = 0;
+    QString m_settingKey;
+    QString m_title;
+    QTimeLine *m_timeLine = nullptr;
+    TrayOptions m_options = Default;
+};
+
+// Where a pop-up of the given size ends up: in the corner given by position
+// of screen, moved along the stack by index heights. screen is the area to
+// place in, with the offsets already taken off its edges.
+class ZELGUI_EXPORT ZelTrayPositioningStrategy
+{
+public:
+    static QPoint computeTarget(ZelTrayMessage::TrayPosition position, int index, const QSize &size,
+                                const QRect &screen);
+};
+
+// The 5-pixel steps of a slide. init() starts a vertical slide one height
+// away from (x, y) on the outer side of the corner; each step moves 5 pixels
+// towards the target and returns false, leaving point unchanged, once the
+// next step would pass it.
+class ZELGUI_EXPORT ZelTrayAnimationStrategy
+{
+public:
+    static constexpr int step = 5;
+
+    void init(ZelTrayMessage::TrayPosition position, int x, int y, int height);
+    bool stepVertical(bool up, QPoint &point);
+    bool stepHorizontal(bool right, QPoint &point);
+
+    int currentX = 0;
+    int currentY = 0;
+    int targetX = 0;
+    int targetY = 0;
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <ZelGui/zelgui_export.h>
+
+#include <QWidget>
+
+#include <memory>
+
+class QAction;
+class Ui_ZelZoomToolbarClass;
+
+// A row of zoom controls: a ZelZoomComboBox with the preset menu, a zoom-out
+// button, a logarithmic ZelZoomSlider and a zoom-in button. The children
+// always show the same zoom; every zoom the toolbar adopts is passed
+// through ZoomDefs::zoomValidation with the current minimum zoom, and the
+// largest zoom is 32.
+//
+// The zoom-in and zoom-out actions carry the standard zoom shortcuts, active
+// while the focus is inside the toolbar; they are disabled at 32 and at the
+// minimum zoom. They belong to the toolbar and are listed in its actions().
+//
+// Every change made in a child is republished as zoomChanged(). One user
+// action may announce the same final zoom more than once: the children's
+// announcements pass through the toolbar without blocking signals.
+class ZELGUI_EXPORT ZelZoomToolbar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ZelZoomToolbar(QWidget *parent = nullptr);
+    ~ZelZoomToolbar() override;
+
+    // The current, validated zoom.
+    double zoom() const;
+    double minZoom() const;
+
+    // The slider's single step in positions (ln(zoom) x 10000).
+    double step() const;
+    // Truncated to whole positions; NaN and negative steps are ignored.
+    void setStep(double step);
+
+    bool canExecZoomIn() const;
+    bool canExecZoomOut() const;
+
+Q_SIGNALS:
+    void zoomChanged(double zoom);
+
+public Q_SLOTS:
+    void setZoom(double zoom);
+    // The minimum zoom becomes min(minZoom, 0.1); a NaN or non-positive
+    // minZoom means 0.1. The current zoom is kept as it is.
+    void setMinZoom(double minZoom);
+
+private Q_SLOTS:
+    void zoomIn();
+    void zoomOut();
+
+private:
+    // Create the zoom actions (children of the toolbar); used once by the
+    // constructor.
+    QAction *actionZoomIn();
+    QAction *actionZoomOut();
+    double nextZoom(double (*step)(double, double)) const;
+    void showZoom();
+
+    double m_zoom = -1.0;
+    double m_minZoom = 0.1;
+    QAction *m_actionZoomIn = nullptr;
+    QAction *m_actionZoomOut = nullptr;
+    std::unique_ptr<Ui_ZelZoomToolbarClass> const ui;
+};

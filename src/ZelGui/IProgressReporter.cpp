@@ -1,0 +1,3 @@
+#include <ZelGui/IProgressReporter.h>
+
+IProgressReporter::~IProgressReporter() = default;

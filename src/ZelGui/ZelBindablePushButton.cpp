@@ -1,0 +1,8 @@
+#include <ZelGui/ZelBindablePushButton.h>
+
+ZelBindablePushButton::ZelBindablePushButton(QWidget *parent)
+    : QPushButton(parent)
+{
+}
+
+ZelBindablePushButton::~ZelBindablePushButton() = default;

@@ -1,0 +1,6 @@
+#include <ZelGui/ZelColoredSpanSlider.h>
+
+ZelColoredSpanSlider::ZelColoredSpanSlider(QWidget *parent)
+    : ZelSpanSlider(Qt::Horizontal, parent)
+{
+}

@@ -1,0 +1,8 @@
+#include <ZelGui/ZelListWidget.h>
+
+ZelListWidget::ZelListWidget(QWidget *parent)
+    : QListWidget(parent)
+{
+}
+
+ZelListWidget::~ZelListWidget() = default;

@@ -1,0 +1,8 @@
+#include <ZelGui/ZelRadioButton.h>
+
+ZelRadioButton::ZelRadioButton(QWidget *parent)
+    : QRadioButton(parent)
+{
+}
+
+ZelRadioButton::~ZelRadioButton() = default;
