@@ -1,5 +1,5 @@
-// The open/save dialogs: how they are set up, what they return for an
-// answer, which directory they remember, and one real modal round trip.
+// The open/save dialogs: set-up, answers, remembered directories, and real
+// modal round trips.
 
 #include <ZelCore/FSUtils.h>
 #include <ZelCore/ZelAbstractAppConfig.h>
@@ -10,8 +10,8 @@
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -21,36 +21,27 @@ namespace {
 void whenModal(std::function<void(QFileDialog *)> action)
 {
     QTimer::singleShot(0, qApp, [action] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog) {
-            whenModal(action); // not shown yet; try again on the next turn
-            return;
-        }
-        action(dialog);
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+            action(dialog);
+        else
+            whenModal(action);
     });
 }
 
-// Clicks the button of the dialog's button box once it is enabled (the Open
-// button waits for the file system model to list the selected file). Gives
-// up after a few seconds by rejecting, so a broken dialog fails the test
-// instead of hanging it.
-void clickWhenEnabled(QFileDialog *dialog, QDialogButtonBox::StandardButton which, int triesLeft = 500)
+// Clicks the button once it is enabled (Open waits for the file system
+// model); rejects after a few seconds so a broken dialog fails, not hangs.
+void clickWhenEnabled(QPointer<QFileDialog> dialog, QDialogButtonBox::StandardButton which, int triesLeft = 500)
 {
+    if (!dialog)
+        return;
     auto *box = dialog->findChild<QDialogButtonBox *>();
     QPushButton *button = box ? box->button(which) : nullptr;
-    if (button && button->isEnabled() && button->isVisible()) {
+    if (button && button->isEnabled() && button->isVisible())
         QTest::mouseClick(button, Qt::LeftButton);
-        return;
-    }
-    if (triesLeft == 0) {
+    else if (triesLeft == 0)
         dialog->reject();
-        return;
-    }
-    QPointer<QFileDialog> guard(dialog);
-    QTimer::singleShot(10, qApp, [guard, which, triesLeft] {
-        if (guard)
-            clickWhenEnabled(guard, which, triesLeft - 1);
-    });
+    else
+        QTimer::singleShot(10, qApp, [dialog, which, triesLeft] { clickWhenEnabled(dialog, which, triesLeft - 1); });
 }
 
 // The offscreen platform says so whenever a dialog is shown.
@@ -71,9 +62,8 @@ private Q_SLOTS:
     void cleanup();
 
     void readDialogIsSetUpForTheFormats();
-    void startsInTheContextsDirectory();
+    void startsInTheContextsDirectoryAndCancelKeepsIt();
     void acceptedSelectionsAreRemembered();
-    void cancelRemembersNothing();
     void writeChoosesFormatAndExtension_data();
     void writeChoosesFormatAndExtension();
 
@@ -105,78 +95,64 @@ QString tst_ZelCoreFileDialog::makeFile(const QString &relative)
     const QString path = QDir::cleanPath(m_dir->filePath(relative));
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QString();
-    file.write("x");
-    return path;
+    return file.open(QIODevice::WriteOnly) && file.write("x") == 1 ? path : QString();
 }
 
 void tst_ZelCoreFileDialog::readDialogIsSetUpForTheFormats()
 {
     QPointer<QFileDialog> seen;
-    QString title;
-    QFileDialog::FileMode mode = QFileDialog::AnyFile;
-    QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptSave;
+    QStringList shown; // title, directory, then the name filters
     QFileDialog::Options options;
-    QString dir;
-    QStringList filters;
-    QString selectedFilter;
+    bool openExisting = false;
     ZelFileDialog::setTestAnswer([&](QFileDialog *dialog) {
         seen = dialog;
-        title = dialog->windowTitle();
-        mode = dialog->fileMode();
-        acceptMode = dialog->acceptMode();
+        shown = QStringList{dialog->windowTitle(), dialog->directory().absolutePath()} + dialog->nameFilters();
         options = dialog->options();
-        dir = dialog->directory().absolutePath();
-        filters = dialog->nameFilters();
-        selectedFilter = dialog->selectedNameFilter();
+        openExisting = dialog->fileMode() == QFileDialog::ExistingFile && dialog->acceptMode() == QFileDialog::AcceptOpen
+            && dialog->selectedNameFilter() == dialog->nameFilters().constFirst();
         return QStringList();
     });
     ZelFileDialog::getFileNameForRead(nullptr, QStringLiteral("Open image"), m_dir->path(),
                                       {"png", "jpg", "jpeg", FSUtils::formatDCM}, "open", QFileDialog::ReadOnly);
     QVERIFY(seen.isNull()); // asked, then deleted
-    QCOMPARE(title, QStringLiteral("Open image"));
-    QCOMPARE(mode, QFileDialog::ExistingFile);
-    QCOMPARE(acceptMode, QFileDialog::AcceptOpen);
+    QVERIFY(openExisting);
     QVERIFY(options.testFlag(QFileDialog::DontUseNativeDialog));
     QVERIFY(options.testFlag(QFileDialog::ReadOnly)); // the caller's option kept
-    QCOMPARE(dir, m_dir->path());
     // jpg and jpeg share one filter.
-    QCOMPARE(filters, QStringList({QStringLiteral("All supported formats (*.png *.jpg *.jpeg *.dcm)"),
-                                   QStringLiteral("PNG image (*.png)"), QStringLiteral("JPEG image (*.jpg *.jpeg)"),
-                                   QStringLiteral("DICOM image (*.dcm)"), FSUtils::filterAll}));
-    QCOMPARE(selectedFilter, filters.constFirst());
+    QCOMPARE(shown, QStringList({QStringLiteral("Open image"), m_dir->path(),
+                                 QStringLiteral("All supported formats (*.png *.jpg *.jpeg *.dcm)"),
+                                 QStringLiteral("PNG image (*.png)"), QStringLiteral("JPEG image (*.jpg *.jpeg)"),
+                                 QStringLiteral("DICOM image (*.dcm)"), FSUtils::filterAll}));
 
     // One format needs no combined filter.
-    ZelFileDialog::setTestAnswer([&filters](QFileDialog *dialog) {
-        filters = dialog->nameFilters();
-        return QStringList();
-    });
     ZelFileDialog::getFileNameForRead(nullptr, QString(), m_dir->path(), {"bmp"}, "open");
-    QCOMPARE(filters, QStringList({QStringLiteral("BMP image (*.bmp)"), FSUtils::filterAll}));
+    QCOMPARE(shown.mid(2), QStringList({QStringLiteral("BMP image (*.bmp)"), FSUtils::filterAll}));
     ZelFileDialog::getFileNameForRead(nullptr, QString(), m_dir->path(), {}, "open");
-    QCOMPARE(filters, QStringList({FSUtils::filterAll}));
+    QCOMPARE(shown.mid(2), QStringList({FSUtils::filterAll}));
 }
 
-void tst_ZelCoreFileDialog::startsInTheContextsDirectory()
+void tst_ZelCoreFileDialog::startsInTheContextsDirectoryAndCancelKeepsIt()
 {
     QString shownDir;
     ZelFileDialog::setTestAnswer([&shownDir](QFileDialog *dialog) {
         shownDir = dialog->directory().absolutePath();
-        return QStringList();
+        return QStringList(); // cancelled
     });
-    ZelFileDialog::getFileNameForRead(nullptr, QString(), QString(), {"png"}, "never-used");
+    QVERIFY(ZelFileDialog::getFileNameForRead(nullptr, QString(), QString(), {"png"}, "never-used").isNull());
     QCOMPARE(shownDir, QDir(QDir::homePath()).absolutePath());
 
     const QString remembered = QFileInfo(makeFile(QStringLiteral("remembered/x.png"))).absolutePath();
     FSUtils::setWorkDir(remembered, "open");
-    ZelFileDialog::getFileNameForWrite(nullptr, QString(), QString(), {"png"}, "open");
+    QByteArray format("stale");
+    QVERIFY(ZelFileDialog::getFileNameForWrite(nullptr, QString(), QString(), {"png"}, "open", {}, &format).isNull());
     QCOMPARE(shownDir, remembered);
-    ZelFileDialog::getDirectory(nullptr, QString(), QString(), "open");
+    QVERIFY(format.isEmpty());
+    QVERIFY(ZelFileDialog::getDirectory(nullptr, QString(), QString(), "open").isNull());
     QCOMPARE(shownDir, remembered);
     // An explicit start wins over the context.
-    ZelFileDialog::getFileNamesForRead(nullptr, QString(), m_dir->path(), {"png"}, "open");
+    QVERIFY(ZelFileDialog::getFileNamesForRead(nullptr, QString(), m_dir->path(), {"png"}, "open").isEmpty());
     QCOMPARE(shownDir, m_dir->path());
+    QCOMPARE(FSUtils::workDir("open"), remembered);
 }
 
 void tst_ZelCoreFileDialog::acceptedSelectionsAreRemembered()
@@ -206,20 +182,6 @@ void tst_ZelCoreFileDialog::acceptedSelectionsAreRemembered()
     QCOMPARE(FSUtils::workDir("output"), target);
     QCOMPARE(modes, QList<QFileDialog::FileMode>({QFileDialog::ExistingFiles, QFileDialog::ExistingFile,
                                                   QFileDialog::Directory}));
-}
-
-void tst_ZelCoreFileDialog::cancelRemembersNothing()
-{
-    FSUtils::setWorkDir(m_dir->path(), "open");
-    ZelFileDialog::setTestAnswer([](QFileDialog *) { return QStringList(); });
-
-    QVERIFY(ZelFileDialog::getFileNameForRead(nullptr, QString(), QString(), {"png"}, "open").isNull());
-    QVERIFY(ZelFileDialog::getFileNamesForRead(nullptr, QString(), QString(), {"png"}, "open").isEmpty());
-    QVERIFY(ZelFileDialog::getDirectory(nullptr, QString(), QString(), "open").isNull());
-    QByteArray format("stale");
-    QVERIFY(ZelFileDialog::getFileNameForWrite(nullptr, QString(), QString(), {"png"}, "open", {}, &format).isNull());
-    QVERIFY(format.isEmpty());
-    QCOMPARE(FSUtils::workDir("open"), m_dir->path());
 }
 
 void tst_ZelCoreFileDialog::writeChoosesFormatAndExtension_data()
@@ -269,9 +231,7 @@ void tst_ZelCoreFileDialog::writeChoosesFormatAndExtension()
     QStringList expectedFilters;
     for (const QByteArray &f : std::as_const(formats))
         expectedFilters.append(FSUtils::formatCaption(f));
-    if (expectedFilters.isEmpty())
-        expectedFilters.append(FSUtils::filterAll);
-    QCOMPARE(filters, expectedFilters);
+    QCOMPARE(filters, formats.isEmpty() ? QStringList{FSUtils::filterAll} : expectedFilters);
     QCOMPARE(suffix, formats.isEmpty() ? QString() : FSUtils::formatExtensions(formats.constFirst()).constFirst());
 }
 
@@ -280,18 +240,17 @@ void tst_ZelCoreFileDialog::realModalRoundTrip()
     expectShowWarning();
     const QString file = makeFile(QStringLiteral("real/picked.png"));
     makeFile(QStringLiteral("real/other.png"));
+    const QString dir = QFileInfo(file).absolutePath();
     bool sawDialog = false;
     whenModal([&](QFileDialog *dialog) {
         sawDialog = dialog->isModal() && dialog->isVisible() && dialog->windowTitle() == QLatin1String("Real")
-            && dialog->directory().absolutePath() == QFileInfo(file).absolutePath();
+            && dialog->directory().absolutePath() == dir;
         dialog->selectFile(file);
         clickWhenEnabled(dialog, QDialogButtonBox::Open);
     });
-    const QString picked = ZelFileDialog::getFileNameForRead(nullptr, QStringLiteral("Real"),
-                                                             QFileInfo(file).absolutePath(), {"png"}, "real");
+    QCOMPARE(ZelFileDialog::getFileNameForRead(nullptr, QStringLiteral("Real"), dir, {"png"}, "real"), file);
     QVERIFY(sawDialog);
-    QCOMPARE(picked, file);
-    QCOMPARE(FSUtils::workDir("real"), QFileInfo(file).absolutePath());
+    QCOMPARE(FSUtils::workDir("real"), dir);
     QVERIFY(!QApplication::activeModalWidget());
 }
 
@@ -307,8 +266,7 @@ void tst_ZelCoreFileDialog::realModalCancel()
     QVERIFY(ZelFileDialog::getFileNameForWrite(nullptr, QString(), m_dir->path(), {"png"}, "real", {}, &format).isNull());
     QVERIFY(format.isEmpty());
     QCOMPARE(FSUtils::workDir("real"), QDir::homePath());
-    // The dialog does not outlive the call.
-    QVERIFY(seen.isNull());
+    QVERIFY(seen.isNull()); // the dialog does not outlive the call
 }
 
 void tst_ZelCoreFileDialog::parentDestroyedWhileOpen()

@@ -247,16 +247,12 @@ void tst_ZelGuiSettings::storedValuesOfAnotherTypeConvert_data()
 
     QTest::newRow("digits for int") << iconSize << QVariant(QStringLiteral("12")) << QVariant(12);
     QTest::newRow("letters for int") << iconSize << QVariant(QStringLiteral("large")) << QVariant(0);
-    QTest::newRow("empty text for int") << iconSize << QVariant(QString()) << QVariant(0);
     QTest::newRow("double for int") << iconSize << QVariant(12.0) << QVariant(12);
     QTest::newRow("bool for int") << lifetime << QVariant(true) << QVariant(1);
-    QTest::newRow("bytes for int") << lifetime << QVariant(QByteArray("15")) << QVariant(15);
     QTest::newRow("list for int") << lifetime << QVariant(QStringList{QStringLiteral("1")}) << QVariant(0);
     QTest::newRow("text for double") << transparency << QVariant(QStringLiteral("0.25")) << QVariant(0.25);
     QTest::newRow("junk for double") << transparency << QVariant(QStringLiteral("half")) << QVariant(0.0);
-    QTest::newRow("int for double") << transparency << QVariant(1) << QVariant(1.0);
     QTest::newRow("text true for bool") << stacked << QVariant(QStringLiteral("true")) << QVariant(true);
-    QTest::newRow("text false for bool") << stacked << QVariant(QStringLiteral("false")) << QVariant(false);
     QTest::newRow("zero for bool") << stacked << QVariant(0) << QVariant(false);
     QTest::newRow("map for bool") << stacked << QVariant(QVariantMap()) << QVariant(false);
 }
@@ -355,9 +351,7 @@ void tst_ZelGuiSettings::languageDefaultFollowsTheSystemLocale_data()
     QTest::addColumn<QLocale::Language>("expected");
 
     QTest::newRow("russian") << QLocale(QLocale::Russian, QLocale::Russia) << QLocale::Russian;
-    QTest::newRow("russian in ukraine") << QLocale(QLocale::Russian, QLocale::Ukraine) << QLocale::Russian;
     QTest::newRow("german") << QLocale(QLocale::German) << QLocale::English;
-    QTest::newRow("english") << QLocale(QLocale::English) << QLocale::English;
     QTest::newRow("ukrainian") << QLocale(QLocale::Ukrainian) << QLocale::English;
     QTest::newRow("neutral") << QLocale::c() << QLocale::English;
 }

@@ -1,117 +1,84 @@
 #pragma once
 
-// Pointer and keyboard helpers shared by the range editor tests: points are
-// taken from the style's slider geometry, so the tests follow the style.
+// Shared by the range editor tests: pointer positions come from the style's
+// own slider geometry, and signals are logged as text in emission order.
+
+#include <ZelCore/ZelCheckableTValue.h>
 
 #include <QAbstractSpinBox>
-#include <QApplication>
 #include <QSlider>
-#include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
 
+#include <functional>
+
 namespace ZelRangeTest {
 
-inline QStyleOptionSlider sliderOption(const QSlider *slider)
+struct SliderAccess : QSlider { using QSlider::initStyleOption; }; // reached through a member pointer
+
+inline QRect sliderRect(const QSlider *slider, QStyle::SubControl part)
 {
     QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.subControls = QStyle::SC_None;
-    option.activeSubControls = QStyle::SC_None;
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.tickPosition = slider->tickPosition();
-    option.tickInterval = slider->tickInterval();
-    option.direction = slider->layoutDirection();
-    option.upsideDown = slider->orientation() == Qt::Horizontal
-                            ? slider->invertedAppearance() != (option.direction == Qt::RightToLeft)
-                            : !slider->invertedAppearance();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.singleStep = slider->singleStep();
-    option.pageStep = slider->pageStep();
-    if (slider->orientation() == Qt::Horizontal)
-        option.state |= QStyle::State_Horizontal;
-    return option;
+    (slider->*(&SliderAccess::initStyleOption))(&option);
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, part, slider);
 }
 
-inline QRect handleRect(const QSlider *slider)
+// Drags a horizontal slider's handle, grabbed in its middle, through the
+// positions, calling atEach after each move, and lets go there. False when
+// the press missed the handle.
+inline bool dragThrough(QSlider *slider, const QList<int> &positions, const std::function<void()> &atEach = {})
 {
-    const QStyleOptionSlider option = sliderOption(slider);
-    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
-}
-
-inline QRect grooveRect(const QSlider *slider)
-{
-    const QStyleOptionSlider option = sliderOption(slider);
-    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, slider);
-}
-
-// The x the pointer must reach, when it grabbed the handle grabOffset
-// pixels right of the handle's left edge, to bring a horizontal slider to
-// position: the inverse of QSlider's own pixel-to-value mapping.
-inline int pointerXFor(const QSlider *slider, int position, int grabOffset)
-{
-    const QRect groove = grooveRect(slider);
-    const QRect handle = handleRect(slider);
-    const int span = groove.right() - handle.width() + 1 - groove.x();
-    return groove.x() + QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), position, span)
-        + grabOffset;
-}
-
-// A drag of a horizontal slider's handle, grabbed in its middle.
-class SliderDrag
-{
-public:
-    explicit SliderDrag(QSlider *slider)
-        : m_slider(slider)
-    {
-        const QRect handle = handleRect(slider);
-        m_grab = handle.center();
-        m_grabOffset = m_grab.x() - handle.left();
-        m_last = m_grab;
+    const QRect handle = sliderRect(slider, QStyle::SC_SliderHandle);
+    QPoint point = handle.center();
+    QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, point);
+    const bool pressed = slider->isSliderDown();
+    for (int position : positions) { // the inverse of QSlider's pixel-to-value mapping
+        const QRect groove = sliderRect(slider, QStyle::SC_SliderGroove);
+        point.setX(groove.x() + handle.center().x() - handle.left()
+                   + QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), position,
+                                                     groove.width() - handle.width()));
+        QTest::mouseMove(slider, point);
+        if (atEach)
+            atEach();
     }
-
-    // False when the press did not take the handle.
-    bool press()
-    {
-        QTest::mousePress(m_slider, Qt::LeftButton, Qt::NoModifier, m_grab);
-        return m_slider->isSliderDown();
-    }
-    void moveTo(int position)
-    {
-        m_last = QPoint(pointerXFor(m_slider, position, m_grabOffset), m_grab.y());
-        QTest::mouseMove(m_slider, m_last);
-    }
-    void release() { QTest::mouseRelease(m_slider, Qt::LeftButton, Qt::NoModifier, m_last); }
-
-private:
-    QSlider *m_slider;
-    QPoint m_grab;
-    QPoint m_last;
-    int m_grabOffset = 0;
-};
-
-// Presses the handle, drags it through the positions and lets go there.
-inline bool dragThrough(QSlider *slider, const QList<int> &positions)
-{
-    SliderDrag drag(slider);
-    if (!drag.press())
-        return false;
-    for (int position : positions)
-        drag.moveTo(position);
-    drag.release();
-    return true;
+    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, point);
+    return pressed;
 }
 
-// Replaces the text of a spin box by typing, then commits it with Enter.
+// Replaces a spin box's text by typing; a commit of Qt::Key_unknown only types.
 inline void typeInto(QAbstractSpinBox *spinBox, const QString &text, Qt::Key commit = Qt::Key_Return)
 {
     QTest::keyClick(spinBox, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(spinBox, text);
     if (commit != Qt::Key_unknown)
         QTest::keyClick(spinBox, commit);
+}
+
+template<class N>
+QString argText(N v) { return QString::number(v); }
+inline QString argText(bool v) { return v ? QStringLiteral("on") : QStringLiteral("off"); }
+inline QString argText(const QString &v) { return v; }
+template<class T>
+QString argText(const ZelCheckableTValue<T> &v) { return argText(v.value) + u',' + argText(v.checked); }
+
+// Appends "name" or "name(arguments)" to log at each emission.
+template<class Obj, class Sender, class... Args>
+void logSignal(Obj *object, void (Sender::*signal)(Args...), QStringList *log, const char *name)
+{
+    QObject::connect(object, signal, object, [log, name](Args... args) {
+        const QStringList parts{argText(args)...};
+        log->append(parts.isEmpty() ? QString::fromLatin1(name)
+                                    : QStringLiteral("%1(%2)").arg(QLatin1String(name), parts.join(u',')));
+    });
+}
+
+template<class W>
+void logEditor(W *w, QStringList *log)
+{
+    logSignal(w, &W::valueChanged, log, "valueChanged");
+    logSignal(w, &W::moved, log, "moved");
+    logSignal(w, &W::pressed, log, "pressed");
+    logSignal(w, &W::released, log, "released");
 }
 
 } // namespace ZelRangeTest

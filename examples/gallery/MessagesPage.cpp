@@ -302,6 +302,9 @@ QWidget *MessagesPage::createProgressBox()
             m_exposureTotal = qRound(m_exposure->exposureEditor()->value() * 1000);
             m_exposureLeft = m_exposureTotal;
             m_exposureTimer->start();
+            log(QStringLiteral("Exposure series of %1 ms started: update(true, %1, left) every %2 ms")
+                    .arg(m_exposureTotal)
+                    .arg(m_exposureTimer->interval()));
             tickExposure();
         } else {
             m_exposureTimer->stop();

@@ -2,6 +2,8 @@
 
 #include "GalleryPage.h"
 
+#include <QPointer>
+
 class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -50,7 +52,8 @@ private:
     QDoubleSpinBox *m_transparency = nullptr;
     QCheckBox *m_stacked = nullptr;
     QLabel *m_keyState = nullptr;
-    ZelInfiniteProgressDialog *m_busy = nullptr;
+    // Top-level, owned by the page; it may delete itself early (Cancel).
+    QPointer<ZelInfiniteProgressDialog> m_busy;
     ZelStatusForm *m_statusForm = nullptr;
     ZelLongExposureWidget *m_exposure = nullptr;
     QTimer *m_statusTimer = nullptr;

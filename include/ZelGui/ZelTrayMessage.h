@@ -38,8 +38,9 @@ public:
     Q_ENUM(TrayOptions)
 
     // Top positions slide down into place and stack downwards, bottom ones
-    // slide up and stack upwards.
-    enum TrayPosition {
+    // slide up and stack upwards. Any other value places like BottomRight
+    // (the underlying type is fixed so that such values are well defined).
+    enum TrayPosition : int {
         TopLeft = 0,
         TopRight = 1,
         BottomLeft = 2,

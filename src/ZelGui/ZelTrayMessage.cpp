@@ -149,23 +149,23 @@ void ZelTrayMessage::construct(const ZelMessage &message)
     QString title;
     QString icon;
     switch (message.messageType()) {
-    case 0:
+    case ZelLog::Error:
         title = tr("Error");
         icon = QStringLiteral(":MAV/res/icons/messagebox_critical.png");
         break;
-    case 1:
+    case ZelLog::Warning:
         title = tr("Warning");
         icon = QStringLiteral(":MAV/res/icons/messagebox_warning.png");
         break;
-    case 2:
+    case ZelLog::Information:
         title = tr("Information");
         icon = QStringLiteral(":MAV/res/icons/messagebox_info.png");
         break;
-    case 3:
+    case ZelLog::Logging:
         title = tr("Logging");
         icon = QStringLiteral(":MAV/res/icons/messagebox_info.png");
         break;
-    case 4:
+    case ZelLog::Profiling:
         title = tr("Profiling");
         icon = QStringLiteral(":MAV/res/icons/messagebox_info.png");
         break;
