@@ -1,6 +1,4 @@
-// The checkable range editors: a check box and a range editor edited as one
-// value, the silent and the emitting setter, the connect/disconnect cycle
-// and the coupling of the box to the real editor's enabled state.
+// Check box plus range editor as one value: setters, connect/disconnect cycle, enabled-state coupling.
 
 #include "zelrange_testhelpers.h"
 
@@ -14,8 +12,8 @@
 #include <QStyleOptionButton>
 #include <QTranslator>
 
+#include <climits>
 #include <cmath>
-#include <limits>
 
 using namespace ZelRangeTest;
 
@@ -27,7 +25,7 @@ struct PolicyWidget : ZelRangeIntCheckableWidget
     void setPolicy(qint32 policy) { m_enablePolicy = policy; }
 };
 
-// "[value,checked spin shown]", with " disabled" while the editor is.
+// "[value,checked spin shown]", plus " disabled" while the editor is.
 template<class W>
 QString state(W *w)
 {
@@ -37,11 +35,8 @@ QString state(W *w)
     return QStringLiteral("[%1 spin %2%3]").arg(argText(w->value()), argText(shown), QLatin1String(enabled ? "" : " disabled"));
 }
 
-// Runs a script "verb arguments; ...": set/change value on|off (the silent
-// and the emitting setter), check on|off, click and space (on the box),
-// range min max [step], editor value (the range editor's setValue),
-// disable (the editor), drag positions, type text, policy (of a
-// PolicyWidget), and note, which logs the state, as does the end.
+// Runs "verb args; ...": set/change value on|off (silent/emitting setter), check on|off, click, space,
+// range, editor (its setValue), disable (the editor), drag, type, policy, note; logs the end state.
 template<class W>
 void run(W *w, const QString &script, QStringList *log)
 {
@@ -102,158 +97,124 @@ class tst_ZelCheckableRange : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
-    void init()
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support propagateSizeHints)"))); }
+
+    void editing_data()
     {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support propagateSizeHints).*")));
+        QTest::addColumn<bool>("real");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expectedLog");
+
+        QTest::newRow("int: setValue is silent, changeValue always emits once") << false << "set 5 on; note; change 7 off; change 7 off"
+            << "[5,on spin 5] valueChanged(7,off) valueChanged(7,off) [7,off spin 7]";
+        // The editor's stored value: snapped, and beyond the range shown clamped.
+        QTest::newRow("int: emits the stored value") << false << "range 0 50 5; change 52 on; change 73 off"
+                                                     << "valueChanged(50,on) valueChanged(75,off) [75,off spin 50]";
+        // Each connection exists exactly once after many cycles.
+        QTest::newRow("int: connect/disconnect cycle")
+            << false << "set 0 off; set 1 off; set 2 off; set 3 off; change 9 off; click; editor 11"
+            << "valueChanged(9,off) toggled(on) valueChanged(9,on) clicked(on) valueChanged(11,on) [11,on spin 11]";
+        // The box (here by keyboard) never changes the integer editor's enabled state.
+        QTest::newRow("int: space on the box") << false << "set 4 off; space; note; space"
+            << "toggled(on) valueChanged(4,on) clicked(on) [4,on spin 4] toggled(off) valueChanged(4,off) clicked(off) [4,off spin 4]";
+        QTest::newRow("int: setValue leaves the enabled state") << false << "click; set 1 off; note; disable; set 1 on"
+            << "toggled(on) valueChanged(0,on) clicked(on) [1,off spin 1] [1,on spin 1 disabled]";
+        // A checked box disables the real editor, except through setValue, which holds the coupling down.
+        QTest::newRow("real: setChecked and setValue") << true << "check on; note; check off; note; set 2 on; note; click; note; click"
+            << "toggled(on) valueChanged(1,on) [1,on spin 1 disabled] toggled(off) valueChanged(1,off) [1,off spin 1] [2,on spin 2] "
+               "toggled(off) valueChanged(2,off) clicked(off) [2,off spin 2] "
+               "toggled(on) valueChanged(2,on) clicked(on) [2,on spin 2 disabled]";
+        QTest::newRow("int: drag") << false << "range 0 50 5; set 0 on; drag 12 20"
+            << "pressed moved(12) valueChanged(10,on) moved(20) valueChanged(20,on) released [20,on spin 20]";
+        QTest::newRow("int: typing") << false << "range 10 90; type 42" << "valueChanged(42,off) [42,off spin 42]";
+        // A subclass's enable policy: setValue enables the editor as the box (1), opposite (0), or leaves it.
+        QTest::newRow("int: policy 1") << false << "policy 1; set 2 on; note; set 2 off" << "[2,on spin 2] [2,off spin 2 disabled]";
+        QTest::newRow("int: policy 0") << false << "policy 0; set 2 on; note; set 2 off" << "[2,on spin 2 disabled] [2,off spin 2]";
+        QTest::newRow("int: other policies") << false << "policy 7; set 2 on; note; disable; set 2 off; note; policy -1; set 3 on"
+                                             << "[2,on spin 2] [2,off spin 2 disabled] [3,on spin 3 disabled]";
     }
-    void editing_data();
-    void editing();
-    void forwarding();
-    void badInputLeavesWidgetsWorking();
-    void formsTranslate();
-};
 
-void tst_ZelCheckableRange::editing_data()
-{
-    QTest::addColumn<bool>("real");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("expectedLog");
-
-    QTest::newRow("int: setValue is silent, changeValue always emits once")
-        << false << "set 5 on; note; change 7 off; change 7 off" << "[5,on spin 5] valueChanged(7,off) valueChanged(7,off) [7,off spin 7]";
-    QTest::newRow("real: setValue is silent, changeValue emits once")
-        << true << "set 2.5 on; note; change 3.25 off" << "[2.5,on spin 2.5] valueChanged(3.25,off) [3.25,off spin 3.25]";
-    // The editor's stored value: snapped, and beyond the range shown clamped.
-    QTest::newRow("int: emits the stored value") << false << "range 0 50 5; change 52 on; change 73 off"
-                                                 << "valueChanged(50,on) valueChanged(75,off) [75,off spin 50]";
-    // Each connection exists exactly once after many cycles.
-    QTest::newRow("int: connect/disconnect cycle") << false << "set 0 off; set 1 off; set 2 off; set 3 off; change 9 off; click; editor 11"
-        << "valueChanged(9,off) toggled(on) valueChanged(9,on) clicked(on) valueChanged(11,on) [11,on spin 11]";
-    // The box never changes the integer editor's enabled state.
-    QTest::newRow("int: mouse on the box") << false << "set 4 off; click; note; click"
-        << "toggled(on) valueChanged(4,on) clicked(on) [4,on spin 4] toggled(off) valueChanged(4,off) clicked(off) [4,off spin 4]";
-    QTest::newRow("int: space on the box") << false << "set 4 off; space; note; space"
-        << "toggled(on) valueChanged(4,on) clicked(on) [4,on spin 4] toggled(off) valueChanged(4,off) clicked(off) [4,off spin 4]";
-    QTest::newRow("int: setValue leaves the enabled state") << false << "click; set 1 off; note; disable; set 1 on"
-        << "toggled(on) valueChanged(0,on) clicked(on) [1,off spin 1] [1,on spin 1 disabled]";
-    QTest::newRow("int: setChecked emits without clicked") << false << "set 3 off; check on; check on"
-                                                           << "toggled(on) valueChanged(3,on) [3,on spin 3]";
-    // A checked box disables the real editor, except through setValue,
-    // which holds the coupling down.
-    QTest::newRow("real: mouse on the box") << true << "set 4 off; click; note; click"
-        << "toggled(on) valueChanged(4,on) clicked(on) [4,on spin 4 disabled] toggled(off) valueChanged(4,off) clicked(off) [4,off spin 4]";
-    QTest::newRow("real: space on the box") << true << "set 4 off; space; note; space"
-        << "toggled(on) valueChanged(4,on) clicked(on) [4,on spin 4 disabled] toggled(off) valueChanged(4,off) clicked(off) [4,off spin 4]";
-    QTest::newRow("real: setChecked and setValue") << true << "check on; note; check off; note; set 2 on; note; click; note; click"
-        << "toggled(on) valueChanged(1,on) [1,on spin 1 disabled] toggled(off) valueChanged(1,off) [1,off spin 1] [2,on spin 2] "
-           "toggled(off) valueChanged(2,off) clicked(off) [2,off spin 2] toggled(on) valueChanged(2,on) clicked(on) [2,on spin 2 disabled]";
-    QTest::newRow("int: drag") << false << "range 0 50 5; set 0 on; drag 12 20"
-        << "pressed moved(12) valueChanged(10,on) moved(20) valueChanged(20,on) released [20,on spin 20]";
-    QTest::newRow("real: drag") << true << "range 0 10 0.5; set 0 off; drag 6"
-                                << "pressed moved(6) valueChanged(6,off) released [6,off spin 6]";
-    QTest::newRow("int: typing") << false << "range 10 90; type 42" << "valueChanged(42,off) [42,off spin 42]";
-    // The enable policy a subclass may choose: setValue sets the editor's
-    // enabled state to the box's (1), to its negation (0), or leaves it.
-    QTest::newRow("int: policy 1") << false << "policy 1; set 2 on; note; set 2 off" << "[2,on spin 2] [2,off spin 2 disabled]";
-    QTest::newRow("int: policy 0") << false << "policy 0; set 2 on; note; set 2 off" << "[2,on spin 2 disabled] [2,off spin 2]";
-    QTest::newRow("int: other policies") << false << "policy 7; set 2 on; note; disable; set 2 off; note; policy -1; set 3 on"
-                                         << "[2,on spin 2] [2,off spin 2 disabled] [3,on spin 3 disabled]";
-}
-
-void tst_ZelCheckableRange::editing()
-{
-    QFETCH(bool, real);
-    QFETCH(QString, script);
-    QFETCH(QString, expectedLog);
-    QStringList log;
-    auto go = [&](auto *w) {
-        logAll(w, &log);
-        w->resize(400, w->sizeHint().height());
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        run(w, script, &log);
-    };
-    if (real) {
-        ZelRangeDoubleCheckableWidget w;
-        go(&w);
-    } else {
-        PolicyWidget w;
-        go(&w);
-    }
-    QCOMPARE(log.join(u' '), expectedLog);
-}
-
-void tst_ZelCheckableRange::forwarding()
-{
-    ZelRangeIntCheckableWidget w;
-    auto *editor = w.findChild<ZelRangeWidget *>();
-    QCOMPARE(editor->range(), ZelMinMaxRange<int>()); // the value type's default range
-    w.setSingleStep(4);
-    w.setRange(10, 30);
-    QCOMPARE(editor->range(), ZelMinMaxRange<int>(10, 30, 4)); // the editor's step stays
-    w.setMinimum(12);
-    w.setMaximum(28);
-    QCOMPARE(editor->range(), ZelMinMaxRange<int>(12, 28, 4));
-
-    ZelRangeDoubleCheckableWidget real;
-    auto *realEditor = real.findChild<ZelDoubleRangeWidget *>();
-    QCOMPARE(realEditor->range(), ZelMinMaxRange<double>());
-    QCOMPARE(real.decimals(), 3);
-    real.setSingleStep(0.5);
-    real.setRange(1.0, 2.0);
-    QCOMPARE(realEditor->range(), ZelMinMaxRange<double>(1.0, 2.0, 0.5));
-    real.setMinimum(1.5);
-    real.setMaximum(3.0);
-    real.setDecimals(1);
-    QCOMPARE(realEditor->range(), ZelMinMaxRange<double>(1.5, 3.0, 0.5));
-    QCOMPARE(realEditor->decimals(), 1);
-}
-
-void tst_ZelCheckableRange::badInputLeavesWidgetsWorking()
-{
-    constexpr int intMin = std::numeric_limits<int>::min(), intMax = std::numeric_limits<int>::max();
-    const double inf = std::numeric_limits<double>::infinity();
-    QStringList log;
-    auto sweep = [&](auto *w, const auto &values) {
-        for (auto a : values) {
-            for (auto b : values) {
-                run(w, QStringLiteral("range %1 %2; range %1 %2 %2; set %1 on; change %2 off").arg(a).arg(b), &log);
-                QVERIFY(!std::isnan(double(w->value().value)));
-            }
-            w->setSingleStep(a);
-            w->setMinimum(a);
-            w->setMaximum(a);
+    void editing()
+    {
+        QFETCH(bool, real);
+        QFETCH(QString, script);
+        QFETCH(QString, expectedLog);
+        QStringList log;
+        auto go = [&](auto *w) {
+            logAll(w, &log);
+            w->resize(400, w->sizeHint().height());
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            run(w, script, &log);
+        };
+        if (real) {
+            ZelRangeDoubleCheckableWidget w;
+            go(&w);
+        } else {
+            PolicyWidget w;
+            go(&w);
         }
-    };
-    ZelRangeIntCheckableWidget w;
-    ZelRangeDoubleCheckableWidget real;
-    sweep(&w, QList<int>{intMin, intMax, -1, 0});
-    sweep(&real, QList<double>{std::numeric_limits<double>::quiet_NaN(), inf, -inf, 0.0});
-    for (int decimals : {intMin, -1, intMax})
-        real.setDecimals(decimals);
-    real.setDecimals(2);
+        QCOMPARE(log.join(u' '), expectedLog);
+    }
 
-    log.clear(); // both still work normally
-    logAll(&w, &log);
-    logAll(&real, &log);
-    run(&w, QStringLiteral("range 0 10 1; change 6 on"), &log);
-    run(&real, QStringLiteral("range 0 10 1; change 2.5 on"), &log);
-    QCOMPARE(log.join(u' '), QStringLiteral("valueChanged(6,on) [6,on spin 6] valueChanged(2.5,on) [2.5,on spin 2.5]"));
-}
+    void forwarding()
+    {
+        ZelRangeDoubleCheckableWidget w;
+        auto *editor = w.findChild<ZelDoubleRangeWidget *>();
+        QCOMPARE(editor->range(), ZelMinMaxRange<double>()); // the value type's default range
+        QCOMPARE(w.decimals(), 3);
+        w.setSingleStep(0.5);
+        w.setRange(1.0, 2.0);
+        QCOMPARE(editor->range(), ZelMinMaxRange<double>(1.0, 2.0, 0.5)); // the editor's step stays
+        w.setMinimum(1.5);
+        w.setMaximum(3.0);
+        w.setDecimals(1);
+        QCOMPARE(editor->range(), ZelMinMaxRange<double>(1.5, 3.0, 0.5));
+        QCOMPARE(editor->decimals(), 1);
+    }
 
-void tst_ZelCheckableRange::formsTranslate()
-{
-    QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(":/ZelGui/res/lang/zelgui_96.qm")));
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    ZelRangeIntCheckableWidget integer;
-    ZelRangeDoubleCheckableWidget real;
-    ZelRangeWidgetWithLabel labelled;
-    QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(integer.windowTitle(), QStringLiteral("Форма"));
-    QCOMPARE(real.windowTitle(), QStringLiteral("Форма"));
-    QCOMPARE(labelled.windowTitle(), QStringLiteral("Диапазон"));
-}
+    void badInputLeavesWidgetsWorking()
+    {
+        QStringList log;
+        auto sweep = [&](auto *w, const auto &values) {
+            for (auto a : values) {
+                for (auto b : values) {
+                    run(w, QStringLiteral("range %1 %2; range %1 %2 %2; set %1 on; change %2 off").arg(a).arg(b), &log);
+                    QVERIFY(!std::isnan(double(w->value().value)));
+                }
+                w->setSingleStep(a);
+                w->setMinimum(a);
+                w->setMaximum(a);
+            }
+        };
+        ZelRangeIntCheckableWidget w;
+        ZelRangeDoubleCheckableWidget real;
+        sweep(&w, QList<int>{INT_MIN, INT_MAX, -1, 0});
+        sweep(&real, QList<double>{qQNaN(), qInf(), -qInf(), 0.0});
+        for (int decimals : {INT_MIN, -1, INT_MAX})
+            real.setDecimals(decimals);
+        real.setDecimals(2);
+
+        log.clear(); // both still work normally
+        logAll(&w, &log);
+        logAll(&real, &log);
+        run(&w, QStringLiteral("range 0 10 1; change 6 on"), &log);
+        run(&real, QStringLiteral("range 0 10 1; change 2.5 on"), &log);
+        QCOMPARE(log.join(u' '), QStringLiteral("valueChanged(6,on) [6,on spin 6] valueChanged(2.5,on) [2.5,on spin 2.5]"));
+    }
+
+    void formsTranslate()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/ZelGui/res/lang/zelgui_96.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        ZelRangeIntCheckableWidget integer;
+        ZelRangeWidgetWithLabel labelled;
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(integer.windowTitle(), QStringLiteral("Форма"));
+        QCOMPARE(labelled.windowTitle(), QStringLiteral("Диапазон"));
+    }
+};
 
 QTEST_MAIN(tst_ZelCheckableRange)
 #include "tst_zelcheckablerange.moc"

@@ -1,5 +1,4 @@
-// The zoom value controls: the preset menu button, the GOST scale list and
-// the percent spin box, driven by real clicks and keys.
+// The zoom value controls (preset menu button, GOST scale list, percent spin box) by real clicks and keys.
 
 #include "zelzoom_testhelpers.h"
 
@@ -8,8 +7,6 @@
 #include <ZelGui/ZelZoomSpinBox.h>
 
 #include <ZelCore/ZoomDefs.h>
-
-#include <QAbstractItemView>
 
 using namespace ZelZoomTest;
 
@@ -22,322 +19,273 @@ private Q_SLOTS:
     void init() { failOnOtherWarnings(); m_window = newWindow(); }
     void cleanup() { delete m_window; }
 
-    void comboShowsRoundedStoresExact_data();
-    void comboShowsRoundedStoresExact();
-    void comboAnnouncesEverySetIgnoresReentryAndDropsFocus();
-    void comboMenusOfferPresetsAndAdoptTheChoice_data();
-    void comboMenusOfferPresetsAndAdoptTheChoice();
-    void comboIgnoresSendersWithoutZoom();
+    void comboShowsRoundedStoresExact_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<double>("shown");
 
-    void gostListsTheStandardScales();
-    void gostSetZoomSelectsOnlyListedScales_data();
-    void gostSetZoomSelectsOnlyListedScales();
-    void gostUserChoiceAnnouncesTheScale();
+        QTest::newRow("below half a hundredth") << 0.004 << 0.0;
+        QTest::newRow("half a hundredth rounds up") << 0.005 << 0.01;
+        QTest::newRow("negative rounds away from zero") << -1.2355 << -1.24;
+        QTest::newRow("nan") << nanZoom << nanZoom;
+        QTest::newRow("inf") << inf << inf;
+    }
 
-    void spinSetZoomValidatesAndAnnounces_data();
-    void spinSetZoomValidatesAndAnnounces();
-    void spinUserInputAnnouncesEachAdoptedZoom();
-    void spinIgnoresReentry();
+    void comboShowsRoundedStoresExact()
+    {
+        QFETCH(double, zoom);
+        QFETCH(double, shown);
+
+        ZelZoomComboBox combo;
+        ZoomList *zooms = recordZooms(&combo);
+        combo.setZoom(zoom);
+        QCOMPARE(combo.text(), ZoomDefs::zoomValueToText(shown));
+        // QCOMPARE takes NaN for NaN, unlike a list comparison.
+        QCOMPARE(combo.zoom(), zoom);
+        QCOMPARE(zooms->size(), 1);
+        QCOMPARE(zooms->first(), zoom);
+    }
+
+    void comboAnnouncesEverySetIgnoresReentryAndDropsFocus()
+    {
+        auto *combo = addShown<ZelZoomComboBox>(m_window);
+        QVERIFY(combo);
+        ZoomList *zooms = recordZooms(combo);
+        combo->setFocus();
+        QTRY_VERIFY(combo->hasFocus());
+        combo->setZoom(1.0);
+        combo->setZoom(1.0);
+        QCOMPARE(*zooms, ZoomList({1.0, 1.0}));
+        QVERIFY(!combo->hasFocus());
+
+        // A listener answering with another zoom is not heard while the button announces; focus goes anyway.
+        connect(combo, &ZelZoomComboBox::zoomChanged, combo, [combo](double z) { combo->setFocus(); combo->setZoom(z * 2.0); });
+        zooms->clear();
+        combo->setZoom(3.0);
+        QCOMPARE(*zooms, ZoomList({3.0}));
+        QCOMPARE(combo->zoom(), 3.0);
+        QCOMPARE(combo->text(), ZoomDefs::zoomValueToText(3.0));
+        QVERIFY(!combo->hasFocus());
+    }
+
+    void comboMenusOfferPresetsAndAdoptTheChoice_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<double>("checked"); // NaN: no entry checked
+
+        QTest::newRow("preset within fuzz") << 4.0 * (1.0 + 1e-14) << 4.0;
+        QTest::newRow("close but not fuzzy equal") << 4.0 * (1.0 + 1e-9) << nanZoom;
+        QTest::newRow("nan") << nanZoom << nanZoom;
+    }
+
+    void comboMenusOfferPresetsAndAdoptTheChoice()
+    {
+        QFETCH(double, zoom);
+        QFETCH(double, checked);
+
+        auto *combo = addShown<ZelZoomComboBox>(m_window);
+        QVERIFY(combo);
+        combo->setZoom(zoom);
+        ZoomList *zooms = recordZooms(combo);
+
+        // A click pops a menu of the presets at the button's top-left corner.
+        QTest::mouseClick(combo, Qt::LeftButton, {}, combo->rect().center());
+        QMenu *menu = shownMenu(combo);
+        QVERIFY(menu);
+        QCOMPARE(menu->pos(), combo->mapToGlobal(QPoint(0, 0)));
+        const ZoomList presets = ZoomDefs::zoomKeyValues();
+        QCOMPARE(menu->actions().size(), presets.size());
+        ZoomList checkedZooms;
+        for (int i = 0; i < presets.size(); ++i) {
+            const QAction *action = menu->actions().at(i);
+            QCOMPARE(action->text(), ZoomDefs::zoomValueToText(presets.at(i)));
+            QCOMPARE(action->data().userType(), QMetaType::Double);
+            QCOMPARE(action->data().toDouble(), presets.at(i));
+            QVERIFY(action->isCheckable());
+            if (action->isChecked())
+                checkedZooms.append(presets.at(i));
+        }
+        QCOMPARE(checkedZooms, qIsNaN(checked) ? ZoomList() : ZoomList({checked}));
+        QVERIFY2(zooms->isEmpty(), "opening the menu announces nothing");
+        QVERIFY(chooseZoom(menu, 2.0));
+        QCOMPARE(*zooms, ZoomList({2.0}));
+        QCOMPARE(combo->text(), ZoomDefs::zoomValueToText(2.0));
+        QTRY_VERIFY(combo->findChildren<QMenu *>().isEmpty());
+
+        // A right click pops a fresh menu at the pointer, the new zoom checked; Escape announces nothing.
+        const QPoint point = combo->rect().center() + QPoint(3, 2);
+        QWidget *window = combo->window();
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, combo->mapTo(window, point));
+        menu = shownMenu(combo);
+        QVERIFY(menu);
+        QCOMPARE(menu->pos(), combo->mapToGlobal(point));
+        for (const QAction *action : menu->actions())
+            QCOMPARE(action->isChecked(), action->data().toDouble() == 2.0);
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(combo->findChildren<QMenu *>().isEmpty());
+        QCOMPARE(*zooms, ZoomList({2.0}));
+    }
+
+    void comboIgnoresSendersWithoutZoom()
+    {
+        ZelZoomComboBox combo;
+        ZoomList *zooms = recordZooms(&combo);
+        QVERIFY(QMetaObject::invokeMethod(&combo, "setZoomText")); // no sender at all
+        QAction noData, text, number;
+        text.setData(QStringLiteral("large"));
+        number.setData(0.5);
+        for (QAction *action : {&noData, &text, &number}) {
+            QVERIFY(connect(action, SIGNAL(triggered()), &combo, SLOT(setZoomText())));
+            action->trigger();
+        }
+        QCOMPARE(*zooms, ZoomList({0.5}));
+    }
+
+    void gostListsTheStandardScales()
+    {
+        const std::pair<const char *, double> table[] = {
+            {"100:1", 0.01}, {"50:1", 0.02},   {"40:1", 0.025},   {"20:1", 0.05},    {"10:1", 0.1},
+            {"5:1", 0.2},    {"4:1", 0.25},    {"2,5:1", 0.4},    {"2:1", 0.5},      {"1:1", 1.0},
+            {"1:2", 2.0},    {"1:2,5", 2.5},   {"1:4", 4.0},      {"1:5", 5.0},      {"1:10", 10.0},
+            {"1:15", 15.0},  {"1:20", 20.0},   {"1:25", 25.0},    {"1:40", 40.0},    {"1:50", 50.0},
+            {"1:75", 75.0},  {"1:100", 100.0}, {"1:200", 200.0},  {"1:400", 400.0},  {"1:500", 500.0},
+            {"1:800", 800.0}, {"1:1000", 1000.0},
+        };
+        ZelZoomGOSTComboBox combo;
+        QCOMPARE(combo.count(), int(std::size(table)));
+        for (int i = 0; i < combo.count(); ++i) {
+            QCOMPARE(combo.itemText(i), QLatin1String(table[i].first));
+            QCOMPARE(combo.itemData(i, Qt::UserRole).userType(), QMetaType::Double);
+            QCOMPARE(combo.itemData(i, Qt::UserRole).toDouble(), table[i].second);
+        }
+        QCOMPARE(combo.currentText(), QStringLiteral("1:1"));
+        QCOMPARE(combo.zoom(), 1.0);
+        // Without a current item there is no zoom, and nothing is announced.
+        ZoomList *zooms = recordZooms(&combo);
+        combo.setCurrentIndex(-1);
+        QVERIFY(qIsNaN(combo.zoom()));
+        combo.clear();
+        combo.setZoom(1.0);
+        QVERIFY(qIsNaN(combo.zoom()));
+        QVERIFY(zooms->isEmpty());
+    }
+
+    void gostSetZoomSelectsOnlyListedScales_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<ZoomList>("emitted");
+
+        QTest::newRow("listed within fuzz") << 0.4 * (1.0 + 1e-14) << "2,5:1" << ZoomList{0.4};
+        QTest::newRow("largest") << 1000.0 << "1:1000" << ZoomList{1000.0};
+        QTest::newRow("smallest") << 0.01 << "100:1" << ZoomList{0.01};
+        QTest::newRow("current") << 1.0 << "1:1" << ZoomList{};
+        for (double unlisted : {3.0, nanZoom, inf, 0.0, -2.0})
+            QTest::addRow("not listed: %g", unlisted) << unlisted << "1:1" << ZoomList{};
+    }
+
+    void gostSetZoomSelectsOnlyListedScales()
+    {
+        QFETCH(double, zoom);
+        QFETCH(QString, text);
+        QFETCH(ZoomList, emitted);
+
+        ZelZoomGOSTComboBox combo;
+        ZoomList *zooms = recordZooms(&combo);
+        combo.setZoom(zoom);
+        QCOMPARE(combo.currentText(), text);
+        QCOMPARE(*zooms, emitted);
+    }
+
+    void gostUserChoiceAnnouncesTheScale()
+    {
+        auto *combo = addShown<ZelZoomGOSTComboBox>(m_window);
+        QVERIFY(combo);
+        ZoomList *zooms = recordZooms(combo);
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(combo, Qt::Key_Up);
+        QCOMPARE(*zooms, ZoomList({2.0, 2.5, 2.0}));
+        QCOMPARE(combo->zoom(), 2.0);
+
+    }
+
+    void spinSetZoomValidatesAndAnnounces_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<double>("adopted");
+        QTest::addColumn<int>("percent");
+
+        QTest::newRow("current") << 1.0 << 1.0 << 100; // announces nothing
+        QTest::newRow("percent truncated") << 0.125 << 0.125 << 12;
+        QTest::newRow("binary representation") << 0.29 << 0.29 << 29;
+        QTest::newRow("zero") << 0.0 << 0.1 << 10;
+        QTest::newRow("inf") << inf << 32.0 << 3200;
+        QTest::newRow("-inf") << -inf << 0.1 << 10;
+        // NaN differs from every zoom, so it is adopted, as 1.0, and announced.
+        QTest::newRow("nan") << nanZoom << 1.0 << 100;
+    }
+
+    void spinSetZoomValidatesAndAnnounces()
+    {
+        QFETCH(double, zoom);
+        QFETCH(double, adopted);
+        QFETCH(int, percent);
+
+        ZelZoomSpinBox spin;
+        ZoomList *zooms = recordZooms(&spin);
+        spin.setZoom(zoom);
+        QCOMPARE(spin.zoom(), adopted);
+        QCOMPARE(spin.value(), percent);
+        QCOMPARE(*zooms, zoom == 1.0 ? ZoomList() : ZoomList({adopted}));
+    }
+
+    void spinUserInputAnnouncesEachAdoptedZoom()
+    {
+        auto *spin = addShown<ZelZoomSpinBox>(m_window);
+        QVERIFY(spin);
+        QCOMPARE(spin->text(), QStringLiteral("100%"));
+        ZoomList *zooms = recordZooms(spin);
+        spin->setFocus();
+        QTest::keyClick(spin, Qt::Key_Up);
+        QTest::keyClick(spin, Qt::Key_PageUp);
+        QCOMPARE(*zooms, ZoomList({1.01, 1.11}));
+
+        // Typing: "2" is no value yet, "25" already is one.
+        zooms->clear();
+        spin->selectAll();
+        QTest::keyClicks(spin, QStringLiteral("250"));
+        QTest::keyClick(spin, Qt::Key_Enter);
+        QCOMPARE(*zooms, ZoomList({0.25, 2.5}));
+
+        // Digits beyond the range are refused; "5" is too small a zoom, so Enter keeps the previous one.
+        zooms->clear();
+        spin->selectAll();
+        QTest::keyClicks(spin, QStringLiteral("9999"));
+        spin->selectAll();
+        QTest::keyClicks(spin, QStringLiteral("5"));
+        QTest::keyClick(spin, Qt::Key_Enter);
+        QCOMPARE(spin->value(), 999);
+        QCOMPARE(*zooms, ZoomList({0.99, 9.99}));
+        QCOMPARE(spin->zoom(), 9.99);
+    }
+
+    void spinIgnoresReentry()
+    {
+        ZelZoomSpinBox spin;
+        ZoomList *zooms = recordZooms(&spin);
+        connect(&spin, &ZelZoomSpinBox::zoomChanged, &spin, [&spin](double z) { spin.setZoom(z * 2.0); });
+        spin.setZoom(2.0);
+        spin.setValue(300); // as a key press would
+        QCOMPARE(*zooms, ZoomList({2.0, 3.0}));
+        QCOMPARE(spin.value(), 300);
+        QCOMPARE(spin.zoom(), 3.0);
+    }
 
 private:
     QWidget *m_window = nullptr;
 };
-
-void tst_ZelZoom::comboShowsRoundedStoresExact_data()
-{
-    QTest::addColumn<double>("zoom");
-    QTest::addColumn<double>("shown");
-
-    QTest::newRow("four decimals") << 1.2345 << 1.23;
-    QTest::newRow("below half a hundredth") << 0.004 << 0.0;
-    QTest::newRow("half a hundredth rounds up") << 0.005 << 0.01;
-    QTest::newRow("negative rounds away from zero") << -1.2355 << -1.24;
-    QTest::newRow("huge") << 1e300 << 1e300;
-    QTest::newRow("nan") << nanZoom << nanZoom;
-    QTest::newRow("inf") << inf << inf;
-    QTest::newRow("-inf") << -inf << -inf;
-}
-
-void tst_ZelZoom::comboShowsRoundedStoresExact()
-{
-    QFETCH(double, zoom);
-    QFETCH(double, shown);
-
-    ZelZoomComboBox combo;
-    ZoomList *zooms = recordZooms(&combo);
-    combo.setZoom(zoom);
-    QCOMPARE(combo.text(), ZoomDefs::zoomValueToText(shown));
-    // QCOMPARE takes NaN for NaN, unlike a list comparison.
-    QCOMPARE(combo.zoom(), zoom);
-    QCOMPARE(zooms->size(), 1);
-    QCOMPARE(zooms->first(), zoom);
-}
-
-void tst_ZelZoom::comboAnnouncesEverySetIgnoresReentryAndDropsFocus()
-{
-    auto *combo = addShown<ZelZoomComboBox>(m_window);
-    QVERIFY(combo);
-    ZoomList *zooms = recordZooms(combo);
-    combo->setFocus();
-    QTRY_VERIFY(combo->hasFocus());
-    combo->setZoom(1.0);
-    combo->setZoom(1.0);
-    QCOMPARE(*zooms, ZoomList({1.0, 1.0}));
-    QVERIFY(!combo->hasFocus());
-
-    // A listener that answers with another zoom is not heard while the
-    // button announces; the focus goes all the same.
-    connect(combo, &ZelZoomComboBox::zoomChanged, combo, [combo](double z) {
-        combo->setFocus();
-        combo->setZoom(z * 2.0);
-    });
-    zooms->clear();
-    combo->setZoom(3.0);
-    QCOMPARE(*zooms, ZoomList({3.0}));
-    QCOMPARE(combo->zoom(), 3.0);
-    QCOMPARE(combo->text(), ZoomDefs::zoomValueToText(3.0));
-    QVERIFY(!combo->hasFocus());
-}
-
-void tst_ZelZoom::comboMenusOfferPresetsAndAdoptTheChoice_data()
-{
-    QTest::addColumn<double>("zoom");
-    QTest::addColumn<double>("checked"); // NaN: no entry checked
-
-    QTest::newRow("preset") << 1.0 << 1.0;
-    QTest::newRow("preset within fuzz") << 4.0 * (1.0 + 1e-14) << 4.0;
-    QTest::newRow("close but not fuzzy equal") << 4.0 * (1.0 + 1e-9) << nanZoom;
-    QTest::newRow("no preset") << 1.23 << nanZoom;
-    QTest::newRow("nan") << nanZoom << nanZoom;
-}
-
-void tst_ZelZoom::comboMenusOfferPresetsAndAdoptTheChoice()
-{
-    QFETCH(double, zoom);
-    QFETCH(double, checked);
-
-    auto *combo = addShown<ZelZoomComboBox>(m_window);
-    QVERIFY(combo);
-    combo->setZoom(zoom);
-    ZoomList *zooms = recordZooms(combo);
-
-    // A click pops a menu of the presets at the button's top-left corner.
-    QTest::mouseClick(combo, Qt::LeftButton, {}, combo->rect().center());
-    QMenu *menu = shownMenu(combo);
-    QVERIFY(menu);
-    QCOMPARE(menu->pos(), combo->mapToGlobal(QPoint(0, 0)));
-    const ZoomList presets = ZoomDefs::zoomKeyValues();
-    QCOMPARE(menu->actions().size(), presets.size());
-    ZoomList checkedZooms;
-    for (int i = 0; i < presets.size(); ++i) {
-        const QAction *action = menu->actions().at(i);
-        QCOMPARE(action->text(), ZoomDefs::zoomValueToText(presets.at(i)));
-        QCOMPARE(action->data().userType(), QMetaType::Double);
-        QCOMPARE(action->data().toDouble(), presets.at(i));
-        QVERIFY(action->isCheckable());
-        if (action->isChecked())
-            checkedZooms.append(presets.at(i));
-    }
-    QCOMPARE(checkedZooms, qIsNaN(checked) ? ZoomList() : ZoomList({checked}));
-    QVERIFY2(zooms->isEmpty(), "opening the menu announces nothing");
-    QVERIFY(chooseZoom(menu, 2.0));
-    QCOMPARE(*zooms, ZoomList({2.0}));
-    QCOMPARE(combo->text(), ZoomDefs::zoomValueToText(2.0));
-    QTRY_VERIFY(combo->findChildren<QMenu *>().isEmpty());
-
-    // A right click pops a fresh menu at the pointer, with the new zoom
-    // checked; leaving it announces nothing and does not keep it either.
-    const QPoint point = combo->rect().center() + QPoint(3, 2);
-    QWidget *window = combo->window();
-    QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, combo->mapTo(window, point));
-    menu = shownMenu(combo);
-    QVERIFY(menu);
-    QCOMPARE(menu->pos(), combo->mapToGlobal(point));
-    for (const QAction *action : menu->actions())
-        QCOMPARE(action->isChecked(), action->data().toDouble() == 2.0);
-    QTest::keyClick(menu, Qt::Key_Escape);
-    QTRY_VERIFY(combo->findChildren<QMenu *>().isEmpty());
-    QCOMPARE(*zooms, ZoomList({2.0}));
-}
-
-void tst_ZelZoom::comboIgnoresSendersWithoutZoom()
-{
-    ZelZoomComboBox combo;
-    ZoomList *zooms = recordZooms(&combo);
-    QVERIFY(QMetaObject::invokeMethod(&combo, "setZoomText")); // no sender at all
-    QAction noData, text, number;
-    text.setData(QStringLiteral("large"));
-    number.setData(0.5);
-    for (QAction *action : {&noData, &text, &number}) {
-        QVERIFY(connect(action, SIGNAL(triggered()), &combo, SLOT(setZoomText())));
-        action->trigger();
-    }
-    QCOMPARE(*zooms, ZoomList({0.5}));
-}
-
-void tst_ZelZoom::gostListsTheStandardScales()
-{
-    const std::pair<const char *, double> table[] = {
-        {"100:1", 0.01}, {"50:1", 0.02},   {"40:1", 0.025},   {"20:1", 0.05},    {"10:1", 0.1},
-        {"5:1", 0.2},    {"4:1", 0.25},    {"2,5:1", 0.4},    {"2:1", 0.5},      {"1:1", 1.0},
-        {"1:2", 2.0},    {"1:2,5", 2.5},   {"1:4", 4.0},      {"1:5", 5.0},      {"1:10", 10.0},
-        {"1:15", 15.0},  {"1:20", 20.0},   {"1:25", 25.0},    {"1:40", 40.0},    {"1:50", 50.0},
-        {"1:75", 75.0},  {"1:100", 100.0}, {"1:200", 200.0},  {"1:400", 400.0},  {"1:500", 500.0},
-        {"1:800", 800.0}, {"1:1000", 1000.0},
-    };
-    ZelZoomGOSTComboBox combo;
-    QCOMPARE(combo.count(), int(std::size(table)));
-    for (int i = 0; i < combo.count(); ++i) {
-        QCOMPARE(combo.itemText(i), QLatin1String(table[i].first));
-        QCOMPARE(combo.itemData(i, Qt::UserRole).userType(), QMetaType::Double);
-        QCOMPARE(combo.itemData(i, Qt::UserRole).toDouble(), table[i].second);
-    }
-    QCOMPARE(combo.currentText(), QStringLiteral("1:1"));
-    QCOMPARE(combo.zoom(), 1.0);
-
-    // Without a current item there is no zoom, and nothing is announced.
-    ZoomList *zooms = recordZooms(&combo);
-    combo.setCurrentIndex(-1);
-    QVERIFY(qIsNaN(combo.zoom()));
-    combo.clear();
-    combo.setZoom(1.0);
-    QVERIFY(qIsNaN(combo.zoom()));
-    QVERIFY(zooms->isEmpty());
-}
-
-void tst_ZelZoom::gostSetZoomSelectsOnlyListedScales_data()
-{
-    QTest::addColumn<double>("zoom");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<ZoomList>("emitted");
-
-    QTest::newRow("listed") << 0.4 << "2,5:1" << ZoomList{0.4};
-    QTest::newRow("listed within fuzz") << 0.4 * (1.0 + 1e-14) << "2,5:1" << ZoomList{0.4};
-    QTest::newRow("largest") << 1000.0 << "1:1000" << ZoomList{1000.0};
-    QTest::newRow("smallest") << 0.01 << "100:1" << ZoomList{0.01};
-    QTest::newRow("current") << 1.0 << "1:1" << ZoomList{};
-    QTest::newRow("not listed") << 3.0 << "1:1" << ZoomList{};
-    QTest::newRow("nan") << nanZoom << "1:1" << ZoomList{};
-    QTest::newRow("inf") << inf << "1:1" << ZoomList{};
-    QTest::newRow("zero") << 0.0 << "1:1" << ZoomList{};
-    QTest::newRow("negative") << -2.0 << "1:1" << ZoomList{};
-}
-
-void tst_ZelZoom::gostSetZoomSelectsOnlyListedScales()
-{
-    QFETCH(double, zoom);
-    QFETCH(QString, text);
-    QFETCH(ZoomList, emitted);
-
-    ZelZoomGOSTComboBox combo;
-    ZoomList *zooms = recordZooms(&combo);
-    combo.setZoom(zoom);
-    QCOMPARE(combo.currentText(), text);
-    QCOMPARE(*zooms, emitted);
-}
-
-void tst_ZelZoom::gostUserChoiceAnnouncesTheScale()
-{
-    auto *combo = addShown<ZelZoomGOSTComboBox>(m_window);
-    QVERIFY(combo);
-    ZoomList *zooms = recordZooms(combo);
-    combo->setFocus();
-    QTest::keyClick(combo, Qt::Key_Down);
-    QTest::keyClick(combo, Qt::Key_Down);
-    QTest::keyClick(combo, Qt::Key_Up);
-    QCOMPARE(*zooms, ZoomList({2.0, 2.5, 2.0}));
-
-    // Through the popup list, which ignores releases for a double-click
-    // interval after opening so that the opening click chooses nothing.
-    zooms->clear();
-    QTest::mouseClick(combo, Qt::LeftButton, {}, combo->rect().center());
-    QAbstractItemView *view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    QVERIFY(QTest::qWaitForWindowExposed(view->window()));
-    const QModelIndex scale = combo->model()->index(7, 0);
-    view->scrollTo(scale);
-    QTest::qWait(QApplication::doubleClickInterval() + 50);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(scale).center());
-    QTRY_VERIFY(!view->isVisible());
-    QCOMPARE(*zooms, ZoomList({0.4}));
-    QCOMPARE(combo->zoom(), 0.4);
-}
-
-void tst_ZelZoom::spinSetZoomValidatesAndAnnounces_data()
-{
-    QTest::addColumn<double>("zoom");
-    QTest::addColumn<double>("adopted");
-    QTest::addColumn<int>("percent");
-
-    QTest::newRow("current") << 1.0 << 1.0 << 100; // announces nothing
-    QTest::newRow("percent truncated") << 0.125 << 0.125 << 12;
-    QTest::newRow("binary representation") << 0.29 << 0.29 << 29;
-    QTest::newRow("below the minimum") << 0.05 << 0.1 << 10;
-    QTest::newRow("above the maximum") << 40.0 << 32.0 << 3200;
-    QTest::newRow("zero") << 0.0 << 0.1 << 10;
-    QTest::newRow("negative") << -3.0 << 0.1 << 10;
-    QTest::newRow("inf") << inf << 32.0 << 3200;
-    QTest::newRow("-inf") << -inf << 0.1 << 10;
-    // NaN differs from every zoom, so it is adopted, as 1.0, and announced.
-    QTest::newRow("nan") << nanZoom << 1.0 << 100;
-}
-
-void tst_ZelZoom::spinSetZoomValidatesAndAnnounces()
-{
-    QFETCH(double, zoom);
-    QFETCH(double, adopted);
-    QFETCH(int, percent);
-
-    ZelZoomSpinBox spin;
-    ZoomList *zooms = recordZooms(&spin);
-    spin.setZoom(zoom);
-    QCOMPARE(spin.zoom(), adopted);
-    QCOMPARE(spin.value(), percent);
-    QCOMPARE(*zooms, zoom == 1.0 ? ZoomList() : ZoomList({adopted}));
-}
-
-void tst_ZelZoom::spinUserInputAnnouncesEachAdoptedZoom()
-{
-    auto *spin = addShown<ZelZoomSpinBox>(m_window);
-    QVERIFY(spin);
-    QCOMPARE(spin->text(), QStringLiteral("100%"));
-    ZoomList *zooms = recordZooms(spin);
-    spin->setFocus();
-    QTest::keyClick(spin, Qt::Key_Up);
-    QTest::keyClick(spin, Qt::Key_PageUp);
-    QCOMPARE(*zooms, ZoomList({1.01, 1.11}));
-
-    // Typing: "2" is no value yet, "25" already is one.
-    zooms->clear();
-    spin->selectAll();
-    QTest::keyClicks(spin, QStringLiteral("250"));
-    QTest::keyClick(spin, Qt::Key_Enter);
-    QCOMPARE(*zooms, ZoomList({0.25, 2.5}));
-
-    // Digits beyond the range are refused; a number too small to be a zoom
-    // yet is no value, and Enter falls back to the previous one.
-    zooms->clear();
-    spin->selectAll();
-    QTest::keyClicks(spin, QStringLiteral("9999"));
-    spin->selectAll();
-    QTest::keyClicks(spin, QStringLiteral("5"));
-    QTest::keyClick(spin, Qt::Key_Enter);
-    QCOMPARE(spin->value(), 999);
-    QCOMPARE(*zooms, ZoomList({0.99, 9.99}));
-    QCOMPARE(spin->zoom(), 9.99);
-}
-
-void tst_ZelZoom::spinIgnoresReentry()
-{
-    ZelZoomSpinBox spin;
-    ZoomList *zooms = recordZooms(&spin);
-    connect(&spin, &ZelZoomSpinBox::zoomChanged, &spin, [&spin](double z) { spin.setZoom(z * 2.0); });
-    spin.setZoom(2.0);
-    spin.setValue(300); // as a key press would
-    QCOMPARE(*zooms, ZoomList({2.0, 3.0}));
-    QCOMPARE(spin.value(), 300);
-    QCOMPARE(spin.zoom(), 3.0);
-}
 
 QTEST_MAIN(tst_ZelZoom)
 #include "tst_zelzoom.moc"

@@ -18,7 +18,7 @@ class ZELGUI_EXPORT ZelMoveableWidget : public QWidget
 {
     Q_OBJECT
 public:
-    enum MoveDirection {
+    enum MoveDirection : int {
         MoveHorizontal = 1,
         MoveVertical = 2,
         MoveBoth = 3

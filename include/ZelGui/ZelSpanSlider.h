@@ -35,14 +35,14 @@ class ZELGUI_EXPORT ZelSpanSlider : public QSlider
     Q_PROPERTY(HandleMovementMode handleMovementMode READ handleMovementMode WRITE setHandleMovementMode)
 
 public:
-    enum HandleMovementMode {
+    enum HandleMovementMode : int {
         FreeMovement = 0, // handles may cross; crossing exchanges their roles
         NoCrossing = 1, // a handle stops at the other handle's value
         NoOverlapping = 2, // a handle stops one value before the other's
     };
     Q_ENUM(HandleMovementMode)
 
-    enum SpanHandle {
+    enum SpanHandle : int {
         NoHandle = 0,
         LowerHandle = 1,
         UpperHandle = 2,

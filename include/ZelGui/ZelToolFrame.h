@@ -5,7 +5,7 @@
 #include <QFrame>
 
 // The corner of its parent a ZelToolFrame is pinned to.
-enum ToolOrigin {
+enum ToolOrigin : int {
     NoOrigin = 0,
     TopLeftOrigin = 1,
     TopRightOrigin = 2,

@@ -31,7 +31,7 @@ class ZELGUI_EXPORT ZelTrayMessage : public QFrame
 {
     Q_OBJECT
 public:
-    enum TrayOptions {
+    enum TrayOptions : int {
         Default = 2,
         HideDoNotShowAgain = 4,
     };

@@ -13,7 +13,9 @@
 
 #include <atomic>
 
-Q_LOGGING_CATEGORY(lcZelLog, "zel.log")
+// Plain log lines are debug output, off unless a host asks for them
+// (QT_LOGGING_RULES="zel.log.debug=true"); notices, warnings and errors show.
+Q_LOGGING_CATEGORY(lcZelLog, "zel.log", QtInfoMsg)
 
 namespace {
 

@@ -14,7 +14,7 @@ class ZelMessagePrivate;
 
 namespace ZelLog {
 // The numbering is part of the interface: pop-ups pick their title and icon by it.
-enum MessageType {
+enum MessageType : int {
     Error = 0,
     Warning = 1,
     Information = 2,
