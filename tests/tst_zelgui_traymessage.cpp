@@ -8,6 +8,8 @@
 
 #include "zelgui_testhelpers.h"
 
+#include <climits>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPointer>
@@ -265,6 +267,17 @@ private Q_SLOTS:
         QVERIFY(tray);
         QTest::mouseClick(child<QToolButton>(tray, "pushButtonClose"), Qt::LeftButton);
         QTRY_VERIFY(tray.isNull());
+
+        // Out-of-range lifetimes: a negative one counts as 0, a huge one is capped.
+        settingMessageLifeTime(-5);
+        QPointer<ZelTrayMessage> negative = pop(ZelLog::Warning, QStringLiteral("negative"));
+        QVERIFY(!negative->findChild<QTimeLine *>());
+        negative->close();
+        settingMessageLifeTime(INT_MAX);
+        QPointer<ZelTrayMessage> huge = pop(ZelLog::Warning, QStringLiteral("huge"));
+        QCOMPARE(huge->findChild<QTimeLine *>()->duration(), INT_MAX / 1000 * 1000);
+        huge->close();
+        settingMessageLifeTime(0);
     }
 
     void pressHoldsThePopUp_data()

@@ -118,9 +118,10 @@ QSize ZelInfiniteProgressDialog::sizeHint() const
 
 bool ZelInfiniteProgressDialog::isBlocking() const
 {
-    // The button counts as visible unless it was hidden explicitly, so the
-    // block holds from construction on, also before the indicator shows.
-    return isButtonVisible();
+    // Only while the indicator is on screen with its button: one that was
+    // built but not shown yet, or hidden for reuse, must not swallow the
+    // application's input.
+    return isVisible() && isButtonVisible();
 }
 
 bool ZelInfiniteProgressDialog::eventFilter(QObject *watched, QEvent *event)

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <climits>
+#include <limits>
 
 const QSize ZelTrayMessage::defaultSize(250, 130);
 const QSize ZelTrayMessage::defaultDetailedSize(250, 250);
@@ -123,7 +124,9 @@ ZelTrayMessage::ZelTrayMessage(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, true);
     setWindowFlags(windowFlags() | Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
 
-    const int lifeTime = secsToLive();
+    // Negative lifetimes count as 0 (no countdown), and the milliseconds must
+    // fit QTimeLine's int.
+    const int lifeTime = qBound(0, secsToLive(), std::numeric_limits<int>::max() / 1000);
     if (lifeTime != 0) {
         m_timeLine = new QTimeLine(lifeTime * 1000, this);
         m_timeLine->setFrameRange(lifeTime, 0);
