@@ -52,6 +52,34 @@ QLabel *caption(const QString &text, QWidget *parent)
     return label;
 }
 
+// Editors in rows: caption, editor, and a readout of the editor's value.
+class EditorGrid
+{
+public:
+    explicit EditorGrid(QWidget *box)
+        : m_box(box)
+        , m_grid(new QGridLayout(box))
+    {
+        m_grid->setColumnStretch(1, 1);
+    }
+
+    QLabel *add(const QString &name, QWidget *editor)
+    {
+        QLabel *value = readout(m_box);
+        m_grid->addWidget(caption(name, m_box), m_row, 0);
+        m_grid->addWidget(editor, m_row, 1);
+        m_grid->addWidget(value, m_row++, 2);
+        return value;
+    }
+
+    void addFullRow(QWidget *widget) { m_grid->addWidget(widget, m_row++, 0, 1, 3); }
+
+private:
+    QWidget *const m_box;
+    QGridLayout *const m_grid;
+    int m_row = 0;
+};
+
 } // namespace
 
 RangeEditorsPage::RangeEditorsPage(QWidget *parent)
@@ -147,20 +175,10 @@ QWidget *RangeEditorsPage::createControls()
 QWidget *RangeEditorsPage::createRangeEditors()
 {
     auto *box = new QGroupBox(QStringLiteral("Range widgets"), this);
-    auto *grid = new QGridLayout(box);
-    grid->setColumnStretch(1, 1);
-    int row = 0;
-    auto add = [&](const QString &name, QWidget *editor) {
-        QLabel *value = readout(box);
-        grid->addWidget(caption(name, box), row, 0);
-        grid->addWidget(editor, row, 1);
-        grid->addWidget(value, row, 2);
-        ++row;
-        return value;
-    };
+    EditorGrid grid(box);
 
     m_range = new ZelRangeWidget(box);
-    QLabel *rangeValue = add(QStringLiteral("ZelRangeWidget"), m_range);
+    QLabel *rangeValue = grid.add(QStringLiteral("ZelRangeWidget"), m_range);
     const QString rangeName = QStringLiteral("ZelRangeWidget");
     connect(m_range, &ZelRangeWidget::valueChanged, this, [this, rangeValue, rangeName](int v) {
         rangeValue->setText(QString::number(v));
@@ -173,7 +191,7 @@ QWidget *RangeEditorsPage::createRangeEditors()
             [this, rangeName] { log(rangeName, QStringLiteral("released()")); });
 
     m_double = new ZelDoubleRangeWidget(box);
-    QLabel *doubleValue = add(QStringLiteral("ZelDoubleRangeWidget"), m_double);
+    QLabel *doubleValue = grid.add(QStringLiteral("ZelDoubleRangeWidget"), m_double);
     const QString doubleName = QStringLiteral("ZelDoubleRangeWidget");
     connect(m_double, &ZelDoubleRangeWidget::valueChanged, this, [this, doubleValue, doubleName](double v) {
         doubleValue->setText(number(v));
@@ -191,7 +209,7 @@ QWidget *RangeEditorsPage::createRangeEditors()
 
     m_labelled = new ZelRangeWidgetWithLabel(box);
     m_labelled->setText(QStringLiteral("Gain, %:"));
-    QLabel *labelledValue = add(QStringLiteral("ZelRangeWidgetWithLabel"), m_labelled);
+    QLabel *labelledValue = grid.add(QStringLiteral("ZelRangeWidgetWithLabel"), m_labelled);
     const QString labelledName = QStringLiteral("ZelRangeWidgetWithLabel");
     connect(m_labelled, &ZelRangeWidgetWithLabel::valueChanged, this, [this, labelledValue, labelledName](int v) {
         labelledValue->setText(QString::number(v));
@@ -201,7 +219,7 @@ QWidget *RangeEditorsPage::createRangeEditors()
             [this, labelledName](int v) { log(labelledName, QStringLiteral("moved(%1)").arg(v)); });
 
     m_intCheckable = new ZelRangeIntCheckableWidget(box);
-    QLabel *intValue = add(QStringLiteral("ZelRangeIntCheckableWidget"), m_intCheckable);
+    QLabel *intValue = grid.add(QStringLiteral("ZelRangeIntCheckableWidget"), m_intCheckable);
     const QString intName = QStringLiteral("ZelRangeIntCheckableWidget");
     connect(m_intCheckable, &ZelRangeIntCheckableWidget::valueChanged, this,
             [this, intValue, intName](ZelCheckableIntValue v) {
@@ -215,7 +233,7 @@ QWidget *RangeEditorsPage::createRangeEditors()
             [this, intName](int v) { log(intName, QStringLiteral("moved(%1)").arg(v)); });
 
     m_doubleCheckable = new ZelRangeDoubleCheckableWidget(box);
-    QLabel *doubleCheckValue = add(QStringLiteral("ZelRangeDoubleCheckableWidget"), m_doubleCheckable);
+    QLabel *doubleCheckValue = grid.add(QStringLiteral("ZelRangeDoubleCheckableWidget"), m_doubleCheckable);
     const QString doubleCheckName = QStringLiteral("ZelRangeDoubleCheckableWidget");
     connect(m_doubleCheckable, &ZelRangeDoubleCheckableWidget::valueChanged, this,
             [this, doubleCheckValue, doubleCheckName](ZelCheckableDoubleValue v) {
@@ -232,30 +250,20 @@ QWidget *RangeEditorsPage::createRangeEditors()
                             box);
     note->setWordWrap(true);
     note->setForegroundRole(QPalette::PlaceholderText);
-    grid->addWidget(note, row, 0, 1, 3);
+    grid.addFullRow(note);
     return box;
 }
 
 QWidget *RangeEditorsPage::createMappedSliders()
 {
     auto *box = new QGroupBox(QStringLiteral("Mapped sliders and spin boxes"), this);
-    auto *grid = new QGridLayout(box);
-    grid->setColumnStretch(1, 1);
-    int row = 0;
-    auto add = [&](const QString &name, QWidget *editor) {
-        QLabel *value = readout(box);
-        grid->addWidget(caption(name, box), row, 0);
-        grid->addWidget(editor, row, 1);
-        grid->addWidget(value, row, 2);
-        ++row;
-        return value;
-    };
+    EditorGrid grid(box);
 
     auto *realSlider = new ZelDoubleSlider(box);
     realSlider->setOrientation(Qt::Horizontal);
     realSlider->setSingleStep(0.25);
     realSlider->setRange(-2.0, 2.0);
-    QLabel *realValue = add(QStringLiteral("ZelDoubleSlider  \u22122\u20262 by 0.25"), realSlider);
+    QLabel *realValue = grid.add(QStringLiteral("ZelDoubleSlider  \u22122\u20262 by 0.25"), realSlider);
     realValue->setText(number(realSlider->value()));
     connect(realSlider, &ZelDoubleSlider::doubleValueChanged, this, [this, realValue](double v) {
         realValue->setText(number(v));
@@ -267,7 +275,7 @@ QWidget *RangeEditorsPage::createMappedSliders()
     logSlider->setBase(2.0);
     logSlider->setRange(1.0, 1024.0);
     logSlider->setValue(8.0);
-    QLabel *logValue = add(QStringLiteral("ZelSliderLog  base 2, 1\u20261024"), logSlider);
+    QLabel *logValue = grid.add(QStringLiteral("ZelSliderLog  base 2, 1\u20261024"), logSlider);
     logValue->setText(number(logSlider->value()));
     connect(logSlider, &ZelSliderLog::valueChangedLog, this, [this, logValue](double v) {
         logValue->setText(number(v));
@@ -281,7 +289,7 @@ QWidget *RangeEditorsPage::createMappedSliders()
     decades->setOrientation(Qt::Horizontal);
     decades->setRange(ZelMinMaxRange<double>(1.0, 1e6, 1.0));
     decades->setValue(2);
-    QLabel *decadeValue = add(QStringLiteral("ZelLogSlider  1\u20261000000"), decades);
+    QLabel *decadeValue = grid.add(QStringLiteral("ZelLogSlider  1\u20261000000"), decades);
     decadeValue->setText(number(decades->currentValue()));
     connect(decades, &ZelLogSlider::currentValueChanged, this, [this, decadeValue](double v) {
         decadeValue->setText(number(v));
@@ -290,7 +298,7 @@ QWidget *RangeEditorsPage::createMappedSliders()
 
     auto *angle = new ZelAngleSpinBox(box);
     angle->setValue(45.0);
-    QLabel *angleValue = add(QStringLiteral("ZelAngleSpinBox"), angle);
+    QLabel *angleValue = grid.add(QStringLiteral("ZelAngleSpinBox"), angle);
     angleValue->setText(number(angle->value()));
     connect(angle, &QDoubleSpinBox::valueChanged, this, [this, angleValue](double v) {
         angleValue->setText(number(v));
@@ -300,7 +308,7 @@ QWidget *RangeEditorsPage::createMappedSliders()
     auto *quality = new ZelSpinBox(box);
     quality->setRange(0, 100);
     quality->setValue(90);
-    QLabel *qualityValue = add(QStringLiteral("ZelSpinBox"), quality);
+    QLabel *qualityValue = grid.add(QStringLiteral("ZelSpinBox"), quality);
     qualityValue->setText(QString::number(quality->value()));
     connect(quality, &QSpinBox::valueChanged, this, [this, qualityValue](int v) {
         qualityValue->setText(QString::number(v));

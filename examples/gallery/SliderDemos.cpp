@@ -226,6 +226,18 @@ QPixmap pictureForScrolling()
     return picture;
 }
 
+// A chooser row above a scroll area, with a readout below.
+void layOutAreaBox(QWidget *box, const QString &caption, QWidget *chooser, QWidget *area, QWidget *readout)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(new QLabel(caption, box));
+    row->addWidget(chooser, 1);
+    auto *layout = new QVBoxLayout(box);
+    layout->addLayout(row);
+    layout->addWidget(area, 1);
+    layout->addWidget(readout);
+}
+
 QWidget *createMoveableBox(QWidget *parent)
 {
     auto *box = new QGroupBox(QStringLiteral("ZelMoveableWidget"), parent);
@@ -259,13 +271,7 @@ QWidget *createMoveableBox(QWidget *parent)
         moveable->setMoveDirection(ZelMoveableWidget::MoveDirection(direction->currentData().toInt()));
     });
 
-    auto *row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Direction:"), box));
-    row->addWidget(direction, 1);
-    auto *layout = new QVBoxLayout(box);
-    layout->addLayout(row);
-    layout->addWidget(area, 1);
-    layout->addWidget(readout);
+    layOutAreaBox(box, QStringLiteral("Direction:"), direction, area, readout);
     return box;
 }
 
@@ -344,13 +350,7 @@ QWidget *createToolFrameBox(QWidget *parent)
         showPlace();
     });
 
-    auto *row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Corner:"), box));
-    row->addWidget(corner, 1);
-    auto *layout = new QVBoxLayout(box);
-    layout->addLayout(row);
-    layout->addWidget(area, 1);
-    layout->addWidget(readout);
+    layOutAreaBox(box, QStringLiteral("Corner:"), corner, area, readout);
     return box;
 }
 
