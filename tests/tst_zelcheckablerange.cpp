@@ -35,8 +35,7 @@ QString state(W *w)
     return QStringLiteral("[%1 spin %2%3]").arg(argText(w->value()), argText(shown), QLatin1String(enabled ? "" : " disabled"));
 }
 
-// Runs "verb args; ...": set/change value on|off (silent/emitting setter), check on|off, click, space,
-// range, editor (its setValue), disable (the editor), drag, type, policy, note; logs the end state.
+// Runs "verb args; ..." (set: the silent setter, change: the emitting one; editor/disable act on it); logs the end.
 template<class W>
 void run(W *w, const QString &script, QStringList *log)
 {
@@ -206,8 +205,7 @@ private Q_SLOTS:
     void formsTranslate()
     {
         QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":/ZelGui/res/lang/zelgui_96.qm")));
-        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QVERIFY(translator.load(QStringLiteral(":/ZelGui/res/lang/zelgui_96.qm")) && QCoreApplication::installTranslator(&translator));
         ZelRangeIntCheckableWidget integer;
         ZelRangeWidgetWithLabel labelled;
         QCoreApplication::removeTranslator(&translator);

@@ -26,6 +26,7 @@
 
 #include <climits>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -53,47 +54,35 @@ class tst_ZelFrames : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
-    void init()
+    void init() // any warning but the offscreen platform's notes on what it lacks
     {
         ZelAbstractAppConfig::reset();
-        // Any warning but the offscreen platform's notes on what it lacks.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support)")));
     }
 
-    void moveableDragIsClamped_data()
-    {
-        QTest::addColumn<int>("direction");
-        QTest::addColumn<QList<QPoint>>("targets");
-        QTest::addColumn<QList<QPoint>>("expected");
-
-        // Allowed x 0..199, y 0..99; the owner is asked again even when nothing changes.
-        const int both = ZelMoveableWidget::MoveBoth;
-        QTest::newRow("right edge") << both << QList<QPoint>{{180, 10}, {260, 10}} << QList<QPoint>{{150, 10}, {150, 10}};
-        QTest::newRow("left edge") << both << QList<QPoint>{{-5, 10}} << QList<QPoint>{{0, 10}};
-        QTest::newRow("horizontal keeps y") << int(ZelMoveableWidget::MoveHorizontal)
-                                            << QList<QPoint>{{70, 60}, {500, -60}} << QList<QPoint>{{70, 10}, {150, 10}};
-        QTest::newRow("vertical keeps x") << int(ZelMoveableWidget::MoveVertical) << QList<QPoint>{{70, 60}, {-90, 300}}
-                                          << QList<QPoint>{{10, 60}, {10, 80}};
-    }
     void moveableDragIsClamped()
     {
-        QFETCH(int, direction);
-        QFETCH(QList<QPoint>, targets);
-        QFETCH(QList<QPoint>, expected);
-
-        MoveHost host;
-        ZelMoveableWidget *w = host.moveable;
-        w->setMoveAllowRect(QRect(0, 0, 200, 100));
-        w->setMoveDirection(ZelMoveableWidget::MoveDirection(direction));
-        host.frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host.frame));
-        const QPoint grab(4, 15); // off centre
-        QTest::mousePress(w, Qt::LeftButton, {}, grab);
-        for (const QPoint &target : targets)
-            QTest::mouseMove(w, w->mapFromParent(target + grab));
-        QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFromParent(targets.last() + grab));
-        QTest::mouseMove(w, QPoint(1, 1)); // released: asks for nothing
-        QCOMPARE(host.requests, expected);
+        // Allowed x 0..199, y 0..99: direction, targets, requests (asked again even when nothing changes).
+        using Case = std::tuple<ZelMoveableWidget::MoveDirection, QList<QPoint>, QList<QPoint>>;
+        for (const auto &[direction, targets, expected] : QList<Case>{
+                 {ZelMoveableWidget::MoveBoth, {{180, 10}, {260, 10}}, {{150, 10}, {150, 10}}},
+                 {ZelMoveableWidget::MoveBoth, {{-5, 10}}, {{0, 10}}},
+                 {ZelMoveableWidget::MoveHorizontal, {{70, 60}, {500, -60}}, {{70, 10}, {150, 10}}},
+                 {ZelMoveableWidget::MoveVertical, {{70, 60}, {-90, 300}}, {{10, 60}, {10, 80}}}}) {
+            MoveHost host;
+            ZelMoveableWidget *w = host.moveable;
+            w->setMoveAllowRect(QRect(0, 0, 200, 100));
+            w->setMoveDirection(direction);
+            host.frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&host.frame));
+            const QPoint grab(4, 15); // off centre
+            QTest::mousePress(w, Qt::LeftButton, {}, grab);
+            for (const QPoint &target : targets)
+                QTest::mouseMove(w, w->mapFromParent(target + grab));
+            QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFromParent(targets.last() + grab));
+            QTest::mouseMove(w, QPoint(1, 1)); // released: asks for nothing
+            QCOMPARE(host.requests, expected);
+        }
     }
 
     void moveableAllowRectAndCursor()
@@ -107,11 +96,11 @@ private Q_SLOTS:
         // Larger than the rectangle: the left and top edges stay inside.
         w->resize(150, 80);
         QCOMPARE(w->validatePos(QPoint(500, 500)), QPoint(20, 20));
-        const QList<std::pair<int, Qt::CursorShape>> cursors{{ZelMoveableWidget::MoveHorizontal, Qt::SizeHorCursor},
-                                                             {ZelMoveableWidget::MoveVertical, Qt::SizeVerCursor},
-                                                             {ZelMoveableWidget::MoveBoth, Qt::SizeAllCursor}};
+        const QList<std::pair<ZelMoveableWidget::MoveDirection, Qt::CursorShape>> cursors{
+            {ZelMoveableWidget::MoveHorizontal, Qt::SizeHorCursor}, {ZelMoveableWidget::MoveVertical, Qt::SizeVerCursor},
+            {ZelMoveableWidget::MoveBoth, Qt::SizeAllCursor}};
         for (const auto &[direction, cursor] : cursors) {
-            w->setMoveDirection(ZelMoveableWidget::MoveDirection(direction));
+            w->setMoveDirection(direction);
             QCOMPARE(w->cursor().shape(), cursor);
         }
     }
@@ -139,9 +128,8 @@ private Q_SLOTS:
     void toolFrameRealignsOnScroll()
     {
         QScrollArea area;
-        auto *contents = new QWidget;
-        contents->setFixedSize(2000, 2000);
-        area.setWidget(contents);
+        area.setWidget(new QWidget);
+        area.widget()->setFixedSize(2000, 2000);
         area.resize(400, 300);
         auto *frame = new ZelToolFrame(&area);
         frame->resize(100, 50);
@@ -209,8 +197,7 @@ private Q_SLOTS:
         QCOMPARE(bar->iconSize(), QSize(24, 24));
         auto *layout = qobject_cast<QVBoxLayout *>(widget.layout());
         QVERIFY(layout);
-        auto *first = new QLabel(QStringLiteral("first"));
-        auto *second = new QLabel(QStringLiteral("second"));
+        auto *first = new QLabel(QStringLiteral("first")), *second = new QLabel(QStringLiteral("second"));
         widget.setupWidget(first);
         widget.setupWidget(second);
         QCOMPARE(widget.contentsWidget(), second);

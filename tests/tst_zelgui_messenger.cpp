@@ -64,8 +64,7 @@ void typeIntoDialog(QStringList *seen, const QString &keys, Qt::Key finish)
         auto *dialog = qobject_cast<QInputDialog *>(modal);
         QVERIFY(dialog);
         QWidget *input = dialog->findChild<QSpinBox *>();
-        if (!input)
-            input = dialog->findChild<QLineEdit *>();
+        input = input ? input : dialog->findChild<QLineEdit *>();
         const QString initial = input->property("text").toString();
         QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(input, keys);
@@ -75,8 +74,7 @@ void typeIntoDialog(QStringList *seen, const QString &keys, Qt::Key finish)
     });
 }
 
-// Records a box as "title: text [sorted buttons] icon N", plus " open" if the answer did not close it, after
-// pressing the button with the given text, Escape for "", or closing it for "<close>".
+// Records a box as "title: text [sorted buttons] icon N[ open]" after pressing `press`, "" Escape, "<close>" close.
 void answerBox(QString *seen, const QString &press)
 {
     answerModal([seen, press](QWidget *modal) {
@@ -190,7 +188,6 @@ private Q_SLOTS:
         ZelMessageFilter filter;
         filter.block(QStringLiteral("Scan"), ZelLog::Logging);
         messenger.setFilter(filter);
-        QCOMPARE(messenger.filter(), filter);
         ZelMessageFilter copy = messenger.filter();
         copy.block(QString(), ZelLog::Error);
         QCOMPARE(messenger.filter(), filter);
@@ -252,7 +249,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("expected");
         QTest::addColumn<QString>("looks"); // icons: 0 none, 2 warning, 3 critical, 4 question
         QTest::newRow("okCancel, OK") << "okCancel" << "OK" << 1 << "Confirm: Sure? [Cancel,OK] icon 2";
-        QTest::newRow("okCancel, Escape") << "okCancel" << "" << 0 << "Confirm: Sure? [Cancel,OK] icon 2";
         QTest::newRow("continueCancel, window closed") << "continueCancel" << "<close>" << 0
                                                        << "Confirm: Sure? [Cancel,Continue] icon 2";
         QTest::newRow("yesNo, Yes") << "yesNo" << "Yes" << 1 << "Overwrite: Sure? [No,Yes] icon 4";

@@ -29,8 +29,7 @@ QString state(S *s) // "[slider minimum..maximum at position = value]"
         .arg(s->QSlider::minimum()).arg(s->QSlider::maximum()).arg(s->sliderPosition()).arg(argText(value));
 }
 
-// Runs "verb args; ...": range, set, step, min, max, base, current, position (the integer one), key,
-// drag, note; logs the state at the end.
+// Runs "verb args; ..." (the verbs below; "position" sets the integer one); logs the state at the end.
 template<class S>
 void run(S *s, const QString &script, QStringList *log)
 {
@@ -224,8 +223,7 @@ private Q_SLOTS:
             QVERIFY(angle.value() >= angle.minimum() || std::isnan(angle.value()));
         }
 
-        // All still work normally.
-        log.clear();
+        log.clear(); // all still work normally
         run(&slider, QStringLiteral("range 0 10; step 1; set 3"), &log);
         run(&logSlider, QStringLiteral("base 10; range 1 100; set 10"), &log);
         run(&decades, QStringLiteral("range 1 100; position 2"), &log);

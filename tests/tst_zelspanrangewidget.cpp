@@ -93,8 +93,7 @@ private Q_SLOTS:
 
     void settersKeepSliderAndSpinBoxesInStep()
     {
-        // From (10, 20) in 0..99: call, a, b, emitted (the last is where both end). The low spin
-        // box stops at the high value; a slider commit reaches the widget once.
+        // From (10, 20) in 0..99: call, a, b, emitted (the last is where both end); the low spin box stops at the high.
         const QList<std::tuple<QString, int, int, QStringList>> cases{{"lower", 30, 0, {"span(20,20)", "span(20,30)"}},
                                                                       {"span", 40, 50, {"span(10,50)", "span(40,50)"}},
                                                                       {"slider range", 25, 29, {"span(25,25)"}}};
@@ -258,17 +257,12 @@ private Q_SLOTS:
                 check(a, b);
                 hover(f.slider, QPoint(a % 1000, b % 1000));
                 for (int v : ints) {
-                    f.widget->setLowerValue(v);
-                    check(v, b);
-                    f.widget->setUpperValue(v);
-                    check(a, v);
-                    f.widget->setSpan(v, a);
-                    check(v, a);
+                    f.widget->setLowerValue(v), check(v, b);
+                    f.widget->setUpperValue(v), check(a, v);
+                    f.widget->setSpan(v, a), check(v, a);
                 }
-                f.widget->setMinimum(a);
-                check(a, b);
-                f.widget->setMaximum(b);
-                check(a, b);
+                f.widget->setMinimum(a), check(a, b);
+                f.widget->setMaximum(b), check(a, b);
             }
             f.widget->setHandleMovementMode(ZelSpanSlider::HandleMovementMode(a));
             f.widget->setTickPosition(QSlider::TickPosition(a));

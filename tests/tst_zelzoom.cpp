@@ -19,31 +19,21 @@ private Q_SLOTS:
     void init() { failOnOtherWarnings(); m_window = newWindow(); }
     void cleanup() { delete m_window; }
 
-    void comboShowsRoundedStoresExact_data()
-    {
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<double>("shown");
-
-        QTest::newRow("below half a hundredth") << 0.004 << 0.0;
-        QTest::newRow("half a hundredth rounds up") << 0.005 << 0.01;
-        QTest::newRow("negative rounds away from zero") << -1.2355 << -1.24;
-        QTest::newRow("nan") << nanZoom << nanZoom;
-        QTest::newRow("inf") << inf << inf;
-    }
-
     void comboShowsRoundedStoresExact()
     {
-        QFETCH(double, zoom);
-        QFETCH(double, shown);
-
-        ZelZoomComboBox combo;
-        ZoomList *zooms = recordZooms(&combo);
-        combo.setZoom(zoom);
-        QCOMPARE(combo.text(), ZoomDefs::zoomValueToText(shown));
-        // QCOMPARE takes NaN for NaN, unlike a list comparison.
-        QCOMPARE(combo.zoom(), zoom);
-        QCOMPARE(zooms->size(), 1);
-        QCOMPARE(zooms->first(), zoom);
+        // Half a hundredth rounds up, negatives away from zero.
+        const std::pair<double, double> rows[] = {{0.004, 0.0}, {0.005, 0.01}, {-1.2355, -1.24}, {nanZoom, nanZoom},
+                                                  {inf, inf}};
+        for (const auto &[zoom, shown] : rows) {
+            ZelZoomComboBox combo;
+            ZoomList *zooms = recordZooms(&combo);
+            combo.setZoom(zoom);
+            QCOMPARE(combo.text(), ZoomDefs::zoomValueToText(shown));
+            // QCOMPARE takes NaN for NaN, unlike a list comparison.
+            QCOMPARE(combo.zoom(), zoom);
+            QCOMPARE(zooms->size(), 1);
+            QCOMPARE(zooms->first(), zoom);
+        }
     }
 
     void comboAnnouncesEverySetIgnoresReentryAndDropsFocus()
@@ -68,62 +58,55 @@ private Q_SLOTS:
         QVERIFY(!combo->hasFocus());
     }
 
-    void comboMenusOfferPresetsAndAdoptTheChoice_data()
-    {
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<double>("checked"); // NaN: no entry checked
-
-        QTest::newRow("preset within fuzz") << 4.0 * (1.0 + 1e-14) << 4.0;
-        QTest::newRow("close but not fuzzy equal") << 4.0 * (1.0 + 1e-9) << nanZoom;
-        QTest::newRow("nan") << nanZoom << nanZoom;
-    }
-
     void comboMenusOfferPresetsAndAdoptTheChoice()
     {
-        QFETCH(double, zoom);
-        QFETCH(double, checked);
+        // The zoom set first, and the preset then checked (NaN: none): within fuzz, close but not fuzzy equal, NaN.
+        const double fuzzy = 4.0 * (1.0 + 1e-14), notFuzzy = 4.0 * (1.0 + 1e-9);
+        for (const auto &[zoom, checked] : {std::pair(fuzzy, 4.0), std::pair(notFuzzy, nanZoom), std::pair(nanZoom, nanZoom)}) {
+            delete m_window; // a fresh window for each row
+            m_window = newWindow();
+            auto *combo = addShown<ZelZoomComboBox>(m_window);
+            QVERIFY(combo);
+            combo->setZoom(zoom);
+            ZoomList *zooms = recordZooms(combo);
 
-        auto *combo = addShown<ZelZoomComboBox>(m_window);
-        QVERIFY(combo);
-        combo->setZoom(zoom);
-        ZoomList *zooms = recordZooms(combo);
+            // A click pops a menu of the presets at the button's top-left corner.
+            QTest::mouseClick(combo, Qt::LeftButton, {}, combo->rect().center());
+            QMenu *menu = shownMenu(combo);
+            QVERIFY(menu);
+            QCOMPARE(menu->pos(), combo->mapToGlobal(QPoint(0, 0)));
+            const ZoomList presets = ZoomDefs::zoomKeyValues();
+            QCOMPARE(menu->actions().size(), presets.size());
+            ZoomList checkedZooms;
+            for (int i = 0; i < presets.size(); ++i) {
+                const QAction *action = menu->actions().at(i);
+                QCOMPARE(action->text(), ZoomDefs::zoomValueToText(presets.at(i)));
+                QCOMPARE(action->data().userType(), QMetaType::Double);
+                QCOMPARE(action->data().toDouble(), presets.at(i));
+                QVERIFY(action->isCheckable());
+                if (action->isChecked())
+                    checkedZooms.append(presets.at(i));
+            }
+            QCOMPARE(checkedZooms, qIsNaN(checked) ? ZoomList() : ZoomList({checked}));
+            QVERIFY2(zooms->isEmpty(), "opening the menu announces nothing");
+            QVERIFY(chooseZoom(menu, 2.0));
+            QCOMPARE(*zooms, ZoomList({2.0}));
+            QCOMPARE(combo->text(), ZoomDefs::zoomValueToText(2.0));
+            QTRY_VERIFY(combo->findChildren<QMenu *>().isEmpty());
 
-        // A click pops a menu of the presets at the button's top-left corner.
-        QTest::mouseClick(combo, Qt::LeftButton, {}, combo->rect().center());
-        QMenu *menu = shownMenu(combo);
-        QVERIFY(menu);
-        QCOMPARE(menu->pos(), combo->mapToGlobal(QPoint(0, 0)));
-        const ZoomList presets = ZoomDefs::zoomKeyValues();
-        QCOMPARE(menu->actions().size(), presets.size());
-        ZoomList checkedZooms;
-        for (int i = 0; i < presets.size(); ++i) {
-            const QAction *action = menu->actions().at(i);
-            QCOMPARE(action->text(), ZoomDefs::zoomValueToText(presets.at(i)));
-            QCOMPARE(action->data().userType(), QMetaType::Double);
-            QCOMPARE(action->data().toDouble(), presets.at(i));
-            QVERIFY(action->isCheckable());
-            if (action->isChecked())
-                checkedZooms.append(presets.at(i));
+            // A right click pops a fresh menu at the pointer, the new zoom checked; Escape announces nothing.
+            const QPoint point = combo->rect().center() + QPoint(3, 2);
+            QWidget *window = combo->window();
+            QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, combo->mapTo(window, point));
+            menu = shownMenu(combo);
+            QVERIFY(menu);
+            QCOMPARE(menu->pos(), combo->mapToGlobal(point));
+            for (const QAction *action : menu->actions())
+                QCOMPARE(action->isChecked(), action->data().toDouble() == 2.0);
+            QTest::keyClick(menu, Qt::Key_Escape);
+            QTRY_VERIFY(combo->findChildren<QMenu *>().isEmpty());
+            QCOMPARE(*zooms, ZoomList({2.0}));
         }
-        QCOMPARE(checkedZooms, qIsNaN(checked) ? ZoomList() : ZoomList({checked}));
-        QVERIFY2(zooms->isEmpty(), "opening the menu announces nothing");
-        QVERIFY(chooseZoom(menu, 2.0));
-        QCOMPARE(*zooms, ZoomList({2.0}));
-        QCOMPARE(combo->text(), ZoomDefs::zoomValueToText(2.0));
-        QTRY_VERIFY(combo->findChildren<QMenu *>().isEmpty());
-
-        // A right click pops a fresh menu at the pointer, the new zoom checked; Escape announces nothing.
-        const QPoint point = combo->rect().center() + QPoint(3, 2);
-        QWidget *window = combo->window();
-        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, combo->mapTo(window, point));
-        menu = shownMenu(combo);
-        QVERIFY(menu);
-        QCOMPARE(menu->pos(), combo->mapToGlobal(point));
-        for (const QAction *action : menu->actions())
-            QCOMPARE(action->isChecked(), action->data().toDouble() == 2.0);
-        QTest::keyClick(menu, Qt::Key_Escape);
-        QTRY_VERIFY(combo->findChildren<QMenu *>().isEmpty());
-        QCOMPARE(*zooms, ZoomList({2.0}));
     }
 
     void comboIgnoresSendersWithoutZoom()
@@ -144,12 +127,10 @@ private Q_SLOTS:
     void gostListsTheStandardScales()
     {
         const std::pair<const char *, double> table[] = {
-            {"100:1", 0.01}, {"50:1", 0.02},   {"40:1", 0.025},   {"20:1", 0.05},    {"10:1", 0.1},
-            {"5:1", 0.2},    {"4:1", 0.25},    {"2,5:1", 0.4},    {"2:1", 0.5},      {"1:1", 1.0},
-            {"1:2", 2.0},    {"1:2,5", 2.5},   {"1:4", 4.0},      {"1:5", 5.0},      {"1:10", 10.0},
-            {"1:15", 15.0},  {"1:20", 20.0},   {"1:25", 25.0},    {"1:40", 40.0},    {"1:50", 50.0},
-            {"1:75", 75.0},  {"1:100", 100.0}, {"1:200", 200.0},  {"1:400", 400.0},  {"1:500", 500.0},
-            {"1:800", 800.0}, {"1:1000", 1000.0},
+            {"100:1", 0.01}, {"50:1", 0.02}, {"40:1", 0.025}, {"20:1", 0.05}, {"10:1", 0.1}, {"5:1", 0.2}, {"4:1", 0.25},
+            {"2,5:1", 0.4}, {"2:1", 0.5}, {"1:1", 1.0}, {"1:2", 2.0}, {"1:2,5", 2.5}, {"1:4", 4.0}, {"1:5", 5.0},
+            {"1:10", 10.0}, {"1:15", 15.0}, {"1:20", 20.0}, {"1:25", 25.0}, {"1:40", 40.0}, {"1:50", 50.0}, {"1:75", 75.0},
+            {"1:100", 100.0}, {"1:200", 200.0}, {"1:400", 400.0}, {"1:500", 500.0}, {"1:800", 800.0}, {"1:1000", 1000.0},
         };
         ZelZoomGOSTComboBox combo;
         QCOMPARE(combo.count(), int(std::size(table)));
@@ -170,31 +151,20 @@ private Q_SLOTS:
         QVERIFY(zooms->isEmpty());
     }
 
-    void gostSetZoomSelectsOnlyListedScales_data()
-    {
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<ZoomList>("emitted");
-
-        QTest::newRow("listed within fuzz") << 0.4 * (1.0 + 1e-14) << "2,5:1" << ZoomList{0.4};
-        QTest::newRow("largest") << 1000.0 << "1:1000" << ZoomList{1000.0};
-        QTest::newRow("smallest") << 0.01 << "100:1" << ZoomList{0.01};
-        QTest::newRow("current") << 1.0 << "1:1" << ZoomList{};
-        for (double unlisted : {3.0, nanZoom, inf, 0.0, -2.0})
-            QTest::addRow("not listed: %g", unlisted) << unlisted << "1:1" << ZoomList{};
-    }
-
     void gostSetZoomSelectsOnlyListedScales()
     {
-        QFETCH(double, zoom);
-        QFETCH(QString, text);
-        QFETCH(ZoomList, emitted);
-
-        ZelZoomGOSTComboBox combo;
-        ZoomList *zooms = recordZooms(&combo);
-        combo.setZoom(zoom);
-        QCOMPARE(combo.currentText(), text);
-        QCOMPARE(*zooms, emitted);
+        // Listed within fuzz, largest, smallest; the current one and unlisted ones select nothing new.
+        const std::tuple<double, const char *, ZoomList> rows[] = {
+            {0.4 * (1.0 + 1e-14), "2,5:1", {0.4}}, {1000.0, "1:1000", {1000.0}}, {0.01, "100:1", {0.01}},
+            {1.0, "1:1", {}}, {3.0, "1:1", {}}, {nanZoom, "1:1", {}}, {inf, "1:1", {}}, {0.0, "1:1", {}}, {-2.0, "1:1", {}},
+        };
+        for (const auto &[zoom, text, emitted] : rows) {
+            ZelZoomGOSTComboBox combo;
+            ZoomList *zooms = recordZooms(&combo);
+            combo.setZoom(zoom);
+            QCOMPARE(combo.currentText(), QLatin1String(text));
+            QCOMPARE(*zooms, emitted);
+        }
     }
 
     void gostUserChoiceAnnouncesTheScale()
@@ -208,37 +178,23 @@ private Q_SLOTS:
         QTest::keyClick(combo, Qt::Key_Up);
         QCOMPARE(*zooms, ZoomList({2.0, 2.5, 2.0}));
         QCOMPARE(combo->zoom(), 2.0);
-
-    }
-
-    void spinSetZoomValidatesAndAnnounces_data()
-    {
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<double>("adopted");
-        QTest::addColumn<int>("percent");
-
-        QTest::newRow("current") << 1.0 << 1.0 << 100; // announces nothing
-        QTest::newRow("percent truncated") << 0.125 << 0.125 << 12;
-        QTest::newRow("binary representation") << 0.29 << 0.29 << 29;
-        QTest::newRow("zero") << 0.0 << 0.1 << 10;
-        QTest::newRow("inf") << inf << 32.0 << 3200;
-        QTest::newRow("-inf") << -inf << 0.1 << 10;
-        // NaN differs from every zoom, so it is adopted, as 1.0, and announced.
-        QTest::newRow("nan") << nanZoom << 1.0 << 100;
     }
 
     void spinSetZoomValidatesAndAnnounces()
     {
-        QFETCH(double, zoom);
-        QFETCH(double, adopted);
-        QFETCH(int, percent);
-
-        ZelZoomSpinBox spin;
-        ZoomList *zooms = recordZooms(&spin);
-        spin.setZoom(zoom);
-        QCOMPARE(spin.zoom(), adopted);
-        QCOMPARE(spin.value(), percent);
-        QCOMPARE(*zooms, zoom == 1.0 ? ZoomList() : ZoomList({adopted}));
+        // zoom, adopted, truncated percent; the current zoom announces nothing, NaN is adopted as 1.0 and announced.
+        const std::tuple<double, double, int> rows[] = {
+            {1.0, 1.0, 100}, {0.125, 0.125, 12}, {0.29, 0.29, 29}, {0.0, 0.1, 10},
+            {inf, 32.0, 3200}, {-inf, 0.1, 10}, {nanZoom, 1.0, 100},
+        };
+        for (const auto &[zoom, adopted, percent] : rows) {
+            ZelZoomSpinBox spin;
+            ZoomList *zooms = recordZooms(&spin);
+            spin.setZoom(zoom);
+            QCOMPARE(spin.zoom(), adopted);
+            QCOMPARE(spin.value(), percent);
+            QCOMPARE(*zooms, zoom == 1.0 ? ZoomList() : ZoomList({adopted}));
+        }
     }
 
     void spinUserInputAnnouncesEachAdoptedZoom()

@@ -49,41 +49,27 @@ private Q_SLOTS:
     void init() { failOnOtherWarnings(); m_window = newWindow(); }
     void cleanup() { delete m_window; }
 
-    void sliderMapsAndAnnounces_data()
-    {
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<int>("position"); // mapZoomToSlider(), before the range clamps it
-        QTest::addColumn<int>("start");
-        QTest::addColumn<ZoomList>("emitted"); // by setZoom() from start
-
-        QTest::newRow("the zoom shown") << 1.0 << 0 << 0 << ZoomList{};
-        QTest::newRow("two, rounded up") << 2.0 << 6931 << 0 << ZoomList{2.0}; // 1.99991
-        QTest::newRow("two, already there") << 2.0 << 6931 << 6931 << ZoomList{}; // not 6931's exact zoom
-        QTest::newRow("half a hundredth up") << 1.005 << 50 << 0 << ZoomList{1.01}; // 1.00501
-        QTest::newRow("third, rounded down") << 1.0 / 3.0 << -10986 << 0 << ZoomList{0.33}; // 0.333337
-        QTest::newRow("nan means one") << nanZoom << 0 << 6931 << ZoomList{1.0};
-        QTest::newRow("zero") << 0.0 << -farthestPosition << 0 << ZoomList{0.1}; // 0.099999
-        QTest::newRow("-inf") << -inf << -farthestPosition << 0 << ZoomList{0.1};
-        QTest::newRow("inf") << inf << farthestPosition << 0 << ZoomList{32.0}; // 31.99999
-    }
-
     void sliderMapsAndAnnounces()
     {
-        QFETCH(double, zoom);
-        QFETCH(int, position);
-        QFETCH(int, start);
-        QFETCH(ZoomList, emitted);
-
-        ZelZoomSlider slider;
-        QCOMPARE(slider.minimum(), -23026);
-        QCOMPARE(slider.maximum(), 34657);
-        QCOMPARE(slider.currentZoom(), 1.0);
-        QCOMPARE(slider.mapZoomToSlider(zoom), position);
-        slider.setValue(start);
-        ZoomList *zooms = recordZooms(&slider);
-        slider.setZoom(zoom);
-        QCOMPARE(slider.value(), qBound(slider.minimum(), position, slider.maximum()));
-        QCOMPARE(*zooms, emitted);
+        // zoom, mapZoomToSlider() before the range clamps it, start, what setZoom() from start emits
+        const std::tuple<double, int, int, ZoomList> rows[] = {
+            {1.0, 0, 0, {}}, {2.0, 6931, 0, {2.0}}, // the zoom shown; 1.99991, rounded up
+            {2.0, 6931, 6931, {}}, {1.005, 50, 0, {1.01}}, // already there, not 6931's exact zoom; 1.00501
+            {1.0 / 3.0, -10986, 0, {0.33}}, {nanZoom, 0, 6931, {1.0}}, // 0.333337, rounded down; nan means one
+            {0.0, -farthestPosition, 0, {0.1}}, {inf, farthestPosition, 0, {32.0}}, // 0.099999; 31.99999
+        };
+        for (const auto &[zoom, position, start, emitted] : rows) {
+            ZelZoomSlider slider;
+            QCOMPARE(slider.minimum(), -23026);
+            QCOMPARE(slider.maximum(), 34657);
+            QCOMPARE(slider.currentZoom(), 1.0);
+            QCOMPARE(slider.mapZoomToSlider(zoom), position);
+            slider.setValue(start);
+            ZoomList *zooms = recordZooms(&slider);
+            slider.setZoom(zoom);
+            QCOMPARE(slider.value(), qBound(slider.minimum(), position, slider.maximum()));
+            QCOMPARE(*zooms, emitted);
+        }
     }
 
     void toolbarActions()
@@ -99,7 +85,6 @@ private Q_SLOTS:
             QVERIFY(action);
             QCOMPARE(action->text(), QLatin1String(text));
             QCOMPARE(action->shortcuts(), QKeySequence::keyBindings(key));
-            // The host's icon, found under the path the core library names.
             const QImage hostIcon = QIcon(QLatin1String(icon)).pixmap(24).toImage();
             QVERIFY(!hostIcon.isNull());
             QCOMPARE(button(&toolbar, name)->icon().pixmap(24).toImage(), hostIcon);
@@ -112,42 +97,27 @@ private Q_SLOTS:
         QCOMPARE(button(&russian, "btnZoomIn")->defaultAction()->text(), QStringLiteral("&Увеличить"));
     }
 
-    void toolbarSetZoom_data()
-    {
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<double>("adopted");
-        QTest::addColumn<int>("emissions"); // all of them the adopted zoom
-
-        // No move: only the combo announces; a move: the slider, then the combo in nested and outer setZoom().
-        QTest::newRow("current") << 1.0 << 1.0 << 1;
-        QTest::newRow("nan means one") << nanZoom << 1.0 << 1;
-        QTest::newRow("top") << 32.0 << 32.0 << 3;
-        QTest::newRow("inf") << inf << 32.0 << 3;
-        QTest::newRow("bottom") << 0.1 << 0.1 << 3;
-        QTest::newRow("zero") << 0.0 << 0.1 << 3;
-        QTest::newRow("-inf") << -inf << 0.1 << 3;
-        // The nested setZoom() adopts the slider's 0.33 and moves it once more.
-        QTest::newRow("between hundredths") << 0.333 << 0.33 << 5;
-    }
-
     void toolbarSetZoom()
     {
-        QFETCH(double, zoom);
-        QFETCH(double, adopted);
-        QFETCH(int, emissions);
-
-        ZelZoomToolbar toolbar;
-        auto *slider = toolbar.findChild<ZelZoomSlider *>();
-        ZoomList *zooms = recordZooms(&toolbar);
-        toolbar.setZoom(zoom);
-        QCOMPARE(*zooms, ZoomList(emissions, adopted));
-        QCOMPARE(toolbar.zoom(), adopted);
-        QCOMPARE(toolbar.findChild<ZelZoomComboBox *>()->zoom(), adopted);
-        QCOMPARE(slider->value(), slider->mapZoomToSlider(adopted));
-        QCOMPARE(toolbar.canExecZoomIn(), adopted < 32.0); // disabled at the ends
-        QCOMPARE(toolbar.canExecZoomOut(), adopted > 0.1);
-        QCOMPARE(button(&toolbar, "btnZoomIn")->isEnabled(), adopted < 32.0);
-        QCOMPARE(button(&toolbar, "btnZoomOut")->isEnabled(), adopted > 0.1);
+        // zoom, adopted, emissions: the combo's; after a move the slider's first; 0.333 moves it twice (to 0.33).
+        const std::tuple<double, double, int> rows[] = {
+            {1.0, 1.0, 1}, {nanZoom, 1.0, 1}, {32.0, 32.0, 3}, {inf, 32.0, 3},
+            {0.1, 0.1, 3}, {0.0, 0.1, 3}, {0.333, 0.33, 5},
+        };
+        for (const auto &[zoom, adopted, emissions] : rows) {
+            ZelZoomToolbar toolbar;
+            auto *slider = toolbar.findChild<ZelZoomSlider *>();
+            ZoomList *zooms = recordZooms(&toolbar);
+            toolbar.setZoom(zoom);
+            QCOMPARE(*zooms, ZoomList(emissions, adopted));
+            QCOMPARE(toolbar.zoom(), adopted);
+            QCOMPARE(toolbar.findChild<ZelZoomComboBox *>()->zoom(), adopted);
+            QCOMPARE(slider->value(), slider->mapZoomToSlider(adopted));
+            QCOMPARE(toolbar.canExecZoomIn(), adopted < 32.0); // disabled at the ends
+            QCOMPARE(toolbar.canExecZoomOut(), adopted > 0.1);
+            QCOMPARE(button(&toolbar, "btnZoomIn")->isEnabled(), adopted < 32.0);
+            QCOMPARE(button(&toolbar, "btnZoomOut")->isEnabled(), adopted > 0.1);
+        }
     }
 
     void toolbarUserChangesKeepChildrenInStep()
@@ -157,34 +127,34 @@ private Q_SLOTS:
         auto *combo = toolbar->findChild<ZelZoomComboBox *>();
         auto *slider = toolbar->findChild<ZelZoomSlider *>();
         ZoomList *zooms = recordZooms(toolbar);
-        // Every announcement is the final zoom, which the combo shows and the handle rests on.
+        // Every announcement is the final zoom, which the combo shows and the handle rests on; then forgets them.
         const auto inStep = [&] {
             const double final = toolbar->zoom();
-            return !zooms->isEmpty() && *zooms == ZoomList(zooms->size(), final) && combo->zoom() == final
+            const bool ok = !zooms->isEmpty() && *zooms == ZoomList(zooms->size(), final) && combo->zoom() == final
                 && slider->value() == slider->mapZoomToSlider(final);
+            zooms->clear();
+            return ok;
         };
 
         // To either end: slider and combo announce the end zoom once each.
         const QRect groove = ZelRangeTest::sliderRect(slider, QStyle::SC_SliderGroove);
         dragHandleTo(slider, groove.right() + 20);
         QCOMPARE(*zooms, ZoomList({32.0, 32.0}));
-        zooms->clear();
+        QVERIFY(inStep());
         dragHandleTo(slider, groove.left() - 20);
         QCOMPARE(*zooms, ZoomList({0.1, 0.1}));
         QVERIFY(inStep());
         // Into the middle: the handle snaps to the zoom rounded to hundredths.
-        zooms->clear();
         dragHandleTo(slider, groove.left() + groove.width() / 3);
         QVERIFY(zooms->size() == 2 || zooms->size() == 4);
-        QVERIFY(inStep());
         QCOMPARE(toolbar->zoom(), std::round(toolbar->zoom() * 100.0) / 100.0);
+        QVERIFY(inStep());
 
         // Each arrow key must get past the rounding instead of snapping back.
         slider->setFocus();
         QTRY_VERIFY(slider->hasFocus());
         for (int i = 0; i < 3; ++i) {
             const double previous = toolbar->zoom();
-            zooms->clear();
             QTest::keyClick(slider, Qt::Key_Right);
             QVERIFY2(toolbar->zoom() > previous, qPrintable(QString::number(toolbar->zoom())));
             QVERIFY(inStep());
@@ -194,7 +164,6 @@ private Q_SLOTS:
         QTest::mouseClick(combo, Qt::LeftButton, {}, combo->rect().center());
         QMenu *menu = shownMenu(combo);
         QVERIFY(menu);
-        zooms->clear();
         QVERIFY(chooseZoom(menu, 4.0));
         QCOMPARE(*zooms, ZoomList({4.0, 4.0}));
         QVERIFY(inStep());
@@ -207,8 +176,7 @@ private Q_SLOTS:
         auto *toolbar = addShown<ZelZoomToolbar>(m_window);
         QVERIFY(toolbar);
         auto *slider = toolbar->findChild<ZelZoomSlider *>();
-        QToolButton *in = button(toolbar, "btnZoomIn");
-        QToolButton *out = button(toolbar, "btnZoomOut");
+        QToolButton *in = button(toolbar, "btnZoomIn"), *out = button(toolbar, "btnZoomOut");
         ZoomList *zooms = recordZooms(toolbar);
 
         // One click: the slider announces, then the combo in the nested setZoom() and in zoomIn().
@@ -224,8 +192,7 @@ private Q_SLOTS:
         pressStandardKey(edit, QKeySequence::ZoomIn);
         QCOMPARE(toolbar->zoom(), 1.0);
 
-        // On the slider ZoomOut walks all presets down from the top (0.125 shown as 0.13); a press past
-        // the end announces nothing.
+        // On the slider ZoomOut walks all presets down from the top (0.125 shown as 0.13), then announces nothing.
         slider->setFocus();
         QTRY_VERIFY(slider->hasFocus());
         pressStandardKey(slider, QKeySequence::ZoomIn);
@@ -247,53 +214,41 @@ private Q_SLOTS:
         QCOMPARE(slider->value(), slider->minimum());
     }
 
-    void minZoom_data()
-    {
-        QTest::addColumn<double>("minZoom");
-        QTest::addColumn<double>("adopted");
-        QTest::addColumn<int>("position");
-
-        QTest::newRow("lower") << 0.05 << 0.05 << -29957;
-        for (double kept : {0.5, nanZoom, 0.0, -inf, inf}) // a higher or bad minimum means the default
-            QTest::addRow("default for %g", kept) << kept << 0.1 << -23026;
-    }
-
     void minZoom()
     {
-        QFETCH(double, minZoom);
-        QFETCH(double, adopted);
-        QFETCH(int, position);
+        for (const double minZoom : {0.05, 0.5, nanZoom, 0.0, -inf, inf}) { // a higher or bad minimum means the default
+            const auto [adopted, position] = minZoom == 0.05 ? std::pair(0.05, -29957) : std::pair(0.1, -23026);
+            // A slider's handle at the bottom of a wider range is clamped to the new bottom silently.
+            ZelZoomSlider slider;
+            slider.setMinZoom(0.02);
+            slider.setValue(slider.minimum());
+            QSignalSpy values(&slider, &QSlider::valueChanged);
+            slider.setMinZoom(minZoom);
+            QCOMPARE(slider.minimum(), position);
+            QCOMPARE(slider.value(), position);
+            QCOMPARE(values.count(), 0);
+            QVERIFY(!slider.signalsBlocked());
+            // A slider whose signals the host blocked stays blocked.
+            slider.blockSignals(true);
+            slider.setMinZoom(0.03);
+            QVERIFY(slider.signalsBlocked());
 
-        // A slider's handle at the bottom of a wider range is clamped to the new bottom silently.
-        ZelZoomSlider slider;
-        slider.setMinZoom(0.02);
-        slider.setValue(slider.minimum());
-        QSignalSpy values(&slider, &QSlider::valueChanged);
-        slider.setMinZoom(minZoom);
-        QCOMPARE(slider.minimum(), position);
-        QCOMPARE(slider.value(), position);
-        QCOMPARE(values.count(), 0);
-        QVERIFY(!slider.signalsBlocked());
-        // A slider whose signals the host blocked stays blocked.
-        slider.blockSignals(true);
-        slider.setMinZoom(0.03);
-        QVERIFY(slider.signalsBlocked());
-
-        // The toolbar at 0.1 keeps its zoom and zooms out down to the minimum.
-        ZelZoomToolbar toolbar;
-        QToolButton *out = button(&toolbar, "btnZoomOut");
-        toolbar.setZoom(0.1);
-        ZoomList *zooms = recordZooms(&toolbar);
-        toolbar.setMinZoom(minZoom);
-        QCOMPARE(toolbar.minZoom(), adopted);
-        QCOMPARE(toolbar.findChild<ZelZoomSlider *>()->minimum(), position);
-        QCOMPARE(toolbar.zoom(), 0.1);
-        QCOMPARE(out->isEnabled(), adopted < 0.1);
-        QVERIFY(zooms->isEmpty());
-        for (int i = 0; i < 5; ++i)
-            out->defaultAction()->trigger();
-        QCOMPARE(toolbar.zoom(), adopted);
-        QVERIFY(!out->isEnabled());
+            // The toolbar at 0.1 keeps its zoom and zooms out down to the minimum.
+            ZelZoomToolbar toolbar;
+            QToolButton *out = button(&toolbar, "btnZoomOut");
+            toolbar.setZoom(0.1);
+            ZoomList *zooms = recordZooms(&toolbar);
+            toolbar.setMinZoom(minZoom);
+            QCOMPARE(toolbar.minZoom(), adopted);
+            QCOMPARE(toolbar.findChild<ZelZoomSlider *>()->minimum(), position);
+            QCOMPARE(toolbar.zoom(), 0.1);
+            QCOMPARE(out->isEnabled(), adopted < 0.1);
+            QVERIFY(zooms->isEmpty());
+            for (int i = 0; i < 5; ++i)
+                out->defaultAction()->trigger();
+            QCOMPARE(toolbar.zoom(), adopted);
+            QVERIFY(!out->isEnabled());
+        }
     }
 
     void toolbarStep()
