@@ -61,3 +61,17 @@ function(zel_add_test name)
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ZELGUI_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
 endfunction()
+
+# zel_add_benchmark(<name> SOURCES ... [LIBS ...])
+#
+# A Qt Test benchmark program. Not a ctest test: scripts/bench builds the
+# benchmarks in Release and runs them. Each measure is one test function with
+# a _data table of two rows, "ours" and "primitive" (the Qt or Qwt primitive
+# the widget wraps, on the same data and size); scripts/bench pairs the rows
+# and prints the ratio.
+function(zel_add_benchmark name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+    zel_target_defaults(${name})
+endfunction()

@@ -118,12 +118,12 @@ private Q_SLOTS:
         for (const auto &[value, step, expected] : {std::tuple{4, 10, 0}, {5, 10, 10}, {-15, 10, -20}, {-25, -10, -30},
                  {7, 0, 7}, {INT_MIN, -1, INT_MIN}, {INT_MAX, 10, 2147483640}, {INT_MIN, INT_MIN, INT_MIN},
                  {INT_MAX, INT_MIN, 0}, {1 << 30, INT_MAX, INT_MAX}})
-            QCOMPARE(::roundIntegerValueToNearest(value, step), expected);
+            QCOMPARE(MathUtils::roundIntegerValueToNearest(value, step), expected);
 
         for (const auto &[image, box, expected] : {std::tuple{QSize(100, 50), QSize(200, 200), QSize(100, 50)},
                  {QSize(333, 100), QSize(100, 100), QSize(100, 30)}, {QSize(INT_MAX, INT_MAX), QSize(64, 48), QSize(48, 48)},
                  {QSize(0, 50), QSize(100, 100), QSize(0, 0)}, {QSize(100, 100), QSize(0, 10), QSize(0, 0)}})
-            QCOMPARE(::thumbnailSize(image, box), expected);
+            QCOMPARE(MathUtils::thumbnailSize(image, box), expected);
     }
 
     void imageFormatLists()

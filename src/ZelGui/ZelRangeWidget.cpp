@@ -13,7 +13,7 @@ namespace {
 qint64 roundToNearest(qint64 value, qint64 step)
 {
     if (value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max())
-        return roundIntegerValueToNearest(int(value), int(step));
+        return MathUtils::roundIntegerValueToNearest(int(value), int(step));
     const qint64 remainder = value % step;
     const qint64 towardZero = value - remainder;
     const qint64 absRemainder = remainder < 0 ? -remainder : remainder;

@@ -79,5 +79,5 @@ int ZelRangeWidgetWithLabel::roundValueUsingSingleStep(int value) const
 {
     if (m_singleStep < 3)
         return value;
-    return roundIntegerValueToNearest(value, m_singleStep);
+    return MathUtils::roundIntegerValueToNearest(value, m_singleStep);
 }

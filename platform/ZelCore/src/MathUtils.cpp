@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+namespace MathUtils {
+
 int roundIntegerValueToNearest(int value, int step)
 {
     if (step == 0)
@@ -34,3 +36,5 @@ QSize thumbnailSize(QSize image, QSize box)
     const int height = std::max(1, std::min(box.height(), int(std::lround(image.height() * scale))));
     return QSize(width, height);
 }
+
+} // namespace MathUtils

@@ -4,6 +4,8 @@
 
 #include <QSize>
 
+namespace MathUtils {
+
 // The multiple of |step| nearest to value; halfway values round away from
 // zero (5 -> 10 for step 10, -5 -> -10). A step of 0 returns value
 // unchanged. The arithmetic is done in 64 bits: when the nearest multiple
@@ -17,3 +19,5 @@ ZELCORE_EXPORT int roundIntegerValueToNearest(int value, int step);
 // long images still get a visible sliver. An empty image or box gives
 // QSize(0, 0).
 ZELCORE_EXPORT QSize thumbnailSize(QSize image, QSize box);
+
+} // namespace MathUtils
