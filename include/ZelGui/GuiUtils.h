@@ -6,6 +6,9 @@
 
 #include <QString>
 
+class QPainter;
+class QRect;
+
 namespace GuiUtils {
 
 // English names of the standard colours. Colour tables translate them when
@@ -28,5 +31,11 @@ ZELGUI_EXPORT extern const QString trGrayColor;
 ZELGUI_EXPORT extern const QString trDarkGrayColor;
 ZELGUI_EXPORT extern const QString trLightGrayColor;
 ZELGUI_EXPORT extern const QString trTransparentColor;
+
+// Paints a large status text ("No signal", "Loading...") in white on a
+// translucent black 700 x 250 rounded box centred on rect, whatever the size
+// of rect. Leaves the painter's font, pen, brush and text antialiasing as it
+// set them: save and restore the painter around the call if that matters.
+ZELGUI_EXPORT void renderTextStatus(QPainter *painter, const QRect &rect, const QString &text);
 
 } // namespace GuiUtils
