@@ -1,15 +1,27 @@
-// GUI utilities: the status text box.
+// GUI utilities: colour tables and their language, colour menus, swatches,
+// zoom to fit, making widgets visible, the status text box.
+
+#include "zelgui_testhelpers.h"
 
 #include <ZelGui/GuiUtils.h>
+#include <ZelGui/ZelBindableQAction.h>
+#include <ZelGui/ZelDockWidget.h>
+
+#include <ZelLog/ZelLog.h>
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyleFactory>
 #include <QTest>
 
 #include <climits>
+#include <cmath>
+#include <memory>
 
 namespace {
 
@@ -39,6 +51,22 @@ struct Canvas
     }
 };
 
+// The standard colours in the order the tables give them, with their
+// Russian names.
+const QList<std::pair<Qt::GlobalColor, QString>> russianColors{
+    {Qt::black, "Чёрный"},         {Qt::white, "Белый"},        {Qt::darkGray, "Тёмно-серый"},
+    {Qt::gray, "Серый"},           {Qt::lightGray, "Светло-серый"}, {Qt::red, "Красный"},
+    {Qt::green, "Зелёный"},        {Qt::blue, "Синий"},         {Qt::cyan, "Голубой"},
+    {Qt::magenta, "Пурпурный"},    {Qt::yellow, "Жёлтый"},      {Qt::darkRed, "Тёмно-красный"},
+    {Qt::darkGreen, "Тёмно-зелёный"}, {Qt::darkBlue, "Тёмно-синий"}, {Qt::darkCyan, "Тёмно-голубой"},
+    {Qt::darkMagenta, "Тёмно-пурпурный"}, {Qt::darkYellow, "Тёмно-жёлтый"}, {Qt::transparent, "Прозрачный"},
+};
+
+QRgb swatchPixel(const QIcon &icon, QSize size)
+{
+    return icon.pixmap(size).toImage().pixel(size.width() / 2, size.height() / 2);
+}
+
 } // namespace
 
 class tst_GuiUtils : public QObject
@@ -47,7 +75,187 @@ class tst_GuiUtils : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
-    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+    // The offscreen platform reports what it cannot do for windows; any
+    // other warning is a failure.
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support)"))); }
+
+    // The tables are built once per process: the standard colours here
+    // under Russian, the pretty colours before, in English.
+    void tablesKeepTheLanguageOfFirstUse()
+    {
+        const QHash<QString, QColor> pretty = GuiUtils::prettyColors();
+        QCOMPARE(pretty.size(), 16);
+        QCOMPARE(pretty.value(QStringLiteral("Navy")), QColor(0x00, 0x1f, 0x3f));
+        QCOMPARE(pretty.value(QStringLiteral("Line")), QColor(0x01, 0xff, 0x70));
+        QCOMPARE(pretty.value(QStringLiteral("Funchia")), QColor(0xf0, 0x12, 0xbe));
+        QCOMPARE(pretty.value(QStringLiteral("Black")), QColor(0x11, 0x11, 0x11));
+
+        QMap<Qt::GlobalColor, QString> full, plain;
+        {
+            RussianTranslation russian;
+            QVERIFY(russian.loaded);
+            full = GuiUtils::getStandartColorMap();
+            // Installed after the first use: the pretty colours stay English.
+            QCOMPARE(GuiUtils::prettyColors(), pretty);
+            QVERIFY(QObject::tr("Navy") != QLatin1String("Navy"));
+        }
+        plain = GuiUtils::getStandartColorMapWithoutTransparent();
+        QCOMPARE(full.size(), 18);
+        QCOMPARE(plain.size(), 17);
+        QCOMPARE(full.keys(), [] {
+            QList<Qt::GlobalColor> keys;
+            for (const auto &entry : russianColors)
+                keys << entry.first;
+            std::sort(keys.begin(), keys.end());
+            return keys;
+        }());
+        for (const auto &[key, name] : russianColors)
+            QCOMPARE(full.value(key), name);
+        // The table without transparency was first used under Russian too
+        // (the full one is its copy); later calls give the same object.
+        full.remove(Qt::transparent);
+        QCOMPARE(plain, full);
+        QCOMPARE(&GuiUtils::getStandartColorMap(), &GuiUtils::getStandartColorMap());
+    }
+
+    void colorMenusListTheTableInKeyOrder_data()
+    {
+        QTest::addColumn<bool>("transparent");
+        QTest::newRow("with transparent") << true;
+        QTest::newRow("without") << false;
+    }
+    void colorMenusListTheTableInKeyOrder()
+    {
+        QFETCH(bool, transparent);
+        const std::unique_ptr<QMenu> menu(transparent ? GuiUtils::getColorMenu(QStringLiteral("Pen"))
+                                                      : GuiUtils::getColorMenuWithoutTransparent(QStringLiteral("Pen")));
+        QCOMPARE(menu->title(), QStringLiteral("Pen"));
+        QCOMPARE(menu->parent(), nullptr);
+        const QList<QAction *> actions = menu->actions();
+        QCOMPARE(actions.size(), transparent ? 18 : 17);
+        for (int i = 0; i < actions.size(); ++i) {
+            auto *action = qobject_cast<ZelBindableQAction *>(actions[i]);
+            QVERIFY(action);
+            QCOMPARE(action->parent(), menu.get());
+            const auto &[key, name] = russianColors[i];
+            QCOMPARE(action->text(), name); // ordered by Qt::GlobalColor: black, white, dark gray, gray, ...
+            const QColor color = action->data().value<QColor>();
+            QCOMPARE(color, QColor(key));
+            QVERIFY(!action->isCheckable());
+            QCOMPARE(action->icon().availableSizes(), QList<QSize>{QSize(12, 12)});
+            QCOMPARE(swatchPixel(action->icon(), QSize(12, 12)), color.rgba());
+        }
+        if (transparent)
+            QCOMPARE(actions.last()->data().value<QColor>().alpha(), 0);
+    }
+
+    void colorMenuActionsRunBoundHandlers()
+    {
+        QMap<Qt::GlobalColor, QString> colors{{Qt::darkCyan, "Teal-ish"}, {Qt::red, "Red"}};
+        // A key outside Qt::GlobalColor keeps its entry with an invalid colour.
+        colors.insert(Qt::GlobalColor(42), QStringLiteral("Odd"));
+        const std::unique_ptr<QMenu> menu(GuiUtils::getColorMenuByColors(QStringLiteral("Marker"), colors));
+        QList<QColor> picked;
+        for (QAction *action : menu->actions()) {
+            auto *bindable = static_cast<ZelBindableQAction *>(action);
+            bindable->installHandler(ZelConnection<QMetaObject::Connection>(connect(
+                bindable, &ZelQAction::actionTriggered, bindable,
+                [&picked, bindable] { picked << bindable->data().value<QColor>(); }, Qt::DirectConnection)));
+        }
+        QStringList texts;
+        for (QAction *action : menu->actions()) {
+            texts << action->text();
+            action->trigger();
+        }
+        QCOMPARE(texts, (QStringList{"Red", "Teal-ish", "Odd"}));
+        QCOMPARE(picked, (QList<QColor>{QColor(Qt::red), QColor(Qt::darkCyan), QColor()}));
+        QVERIFY(!menu->actions().last()->data().value<QColor>().isValid());
+    }
+
+    void swatchIcons_data()
+    {
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRgb>("pixel");
+        QTest::newRow("opaque") << QColor(10, 20, 30) << QSize(16, 8) << qRgb(10, 20, 30);
+        QTest::newRow("translucent") << QColor(255, 0, 0, 128) << QSize(12, 12) << qRgba(255, 0, 0, 128);
+        // An invalid colour fills as Qt paints it: opaque black.
+        QTest::newRow("invalid colour") << QColor() << QSize(12, 12) << qRgb(0, 0, 0);
+    }
+    void swatchIcons()
+    {
+        QFETCH(QColor, color);
+        QFETCH(QSize, size);
+        QFETCH(QRgb, pixel);
+        const QIcon icon = GuiUtils::getIconForColor(color, size);
+        QCOMPARE(icon.availableSizes(QIcon::Normal, QIcon::Off), QList<QSize>{size});
+        QVERIFY(icon.availableSizes(QIcon::Disabled, QIcon::On).isEmpty());
+        const QImage image = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(image.pixel(0, 0), pixel);
+        QCOMPARE(image.pixel(size.width() - 1, size.height() - 1), pixel);
+    }
+
+    void swatchOfEmptySizeIsNull()
+    {
+        QVERIFY(GuiUtils::getIconForColor(Qt::red, QSize(0, 12)).isNull());
+        QVERIFY(GuiUtils::getIconForColor(Qt::red, QSize(-5, -5)).isNull());
+    }
+
+    void zoomFitToWindow_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QSizeF>("image");
+        QTest::addColumn<double>("zoom");
+        const double nan = std::nan("");
+        QTest::newRow("both axes, width decides") << QSize(800, 600) << QSizeF(1600, 900) << 0.5;
+        QTest::newRow("both axes, height decides") << QSize(800, 600) << QSizeF(400, 1200) << 0.5;
+        QTest::newRow("enlarges, unrounded") << QSize(1000, 700) << QSizeF(300, 300) << 700.0 / 300.0;
+        QTest::newRow("no height") << QSize(800, 600) << QSizeF(1600, 0) << 0.5;
+        QTest::newRow("negative width") << QSize(800, 600) << QSizeF(-10, 1200) << 0.5;
+        QTest::newRow("nothing") << QSize(800, 600) << QSizeF(0, 0) << 1.0;
+        QTest::newRow("NaN image") << QSize(800, 600) << QSizeF(nan, nan) << 1.0;
+        QTest::newRow("empty window") << QSize(0, 0) << QSizeF(640, 480) << 0.0;
+    }
+    void zoomFitToWindow()
+    {
+        QFETCH(QSize, window);
+        QFETCH(QSizeF, image);
+        QFETCH(double, zoom);
+        QCOMPARE(GuiUtils::zoomFitToWindow(window, image), zoom);
+        QCOMPARE(GuiUtils::zoomFitToWindowAccuracy(window, image), zoom);
+    }
+
+    void makeVisibleShowsAncestorsAndDocks()
+    {
+        QMainWindow main;
+        main.setCentralWidget(new QLabel(QStringLiteral("centre")));
+        auto *dock = new ZelDockWidget(&main);
+        auto *frame = new QWidget;
+        auto *field = new QLabel(QStringLiteral("field"), frame);
+        dock->setWidget(frame);
+        main.addDockWidget(Qt::LeftDockWidgetArea, dock);
+        field->hide();
+        dock->hide();
+        auto *sibling = new QLabel(QStringLiteral("sibling"), frame);
+        sibling->hide();
+
+        GuiUtils::makeVisible(field);
+        QVERIFY(field->isVisible() && frame->isVisible() && dock->isVisible() && main.isVisible());
+        QVERIFY(sibling->isHidden());
+    }
+
+    void makeVisibleOfNullIsLogged()
+    {
+        ZelLog::setEchoToQt(false);
+        ZelLog::clearRecords();
+        GuiUtils::makeVisible(nullptr);
+        ZelLog::setEchoToQt(true);
+        QCOMPARE(ZelLog::records().size(), 1);
+        const ZelMessage record = ZelLog::records().constFirst();
+        QCOMPARE(record.messageType(), ZelLog::Warning);
+        QCOMPARE(record.issueID(), Issue::InternalError);
+        QCOMPARE(record.module(), QStringLiteral("ZelGui"));
+    }
 
     void statusBoxIsCentredWhateverTheRect_data()
     {
