@@ -223,6 +223,55 @@
         </message>
     </context>
     <context>
+        <name>ZelColorComboBox</name>
+        <message>
+            <source>More...</source>
+            <translation>Другой...</translation>
+        </message>
+        <message>
+            <source>User color %1</source>
+            <translation>Цвет пользователя %1</translation>
+        </message>
+        <message>
+            <source>User Color 99</source>
+            <translation>Цвет пользователя 99</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelColorSelectWidget</name>
+        <message>
+            <source>Red</source>
+            <translation>Красный</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>Зелёный</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>Синий</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelColorSelectWidgetClass</name>
+        <message>
+            <source>ColorSelectWidget</source>
+            <translation>Выбор цвета</translation>
+        </message>
+        <message>
+            <source>R:</source>
+            <translation>R:</translation>
+        </message>
+        <message>
+            <source>G:</source>
+            <translation>G:</translation>
+        </message>
+        <message>
+            <source>B:</source>
+            <translation>B:</translation>
+        </message>
+    </context>
+    <context>
         <name>ZelCore</name>
         <message>
             <location filename="../../GuiUtils.cpp" line="+9" />
