@@ -6,12 +6,14 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMainWindow>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -96,6 +98,7 @@ struct DebugLines
     QStringList captured;
     DebugLines()
     {
+        QLoggingCategory::setFilterRules(QStringLiteral("zel.gui.dock.debug=true"));
         lines = &captured;
         previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
             if (type == QtDebugMsg && context.category && QByteArray(context.category) == "zel.gui.dock")
@@ -106,6 +109,7 @@ struct DebugLines
     }
     ~DebugLines()
     {
+        QLoggingCategory::setFilterRules(QString());
         qInstallMessageHandler(previous);
         lines = nullptr;
     }
@@ -206,6 +210,25 @@ private Q_SLOTS:
         QCOMPARE(w.tabbedWith(a), QStringList{QStringLiteral("b")});
         QVERIFY(w.tabbedWith(plain).isEmpty());
         QCOMPARE(w.main.dockWidgetArea(plain), Qt::RightDockWidgetArea);
+    }
+
+    void mainWindowInsideAnotherWindow()
+    {
+        // A main window embedded in a page of an outer main window.
+        QMainWindow outer;
+        auto *page = new QWidget;
+        outer.setCentralWidget(page);
+        auto *inner = new QMainWindow(page);
+        inner->setWindowFlags(Qt::Widget);
+        inner->setCentralWidget(new QLabel(QStringLiteral("centre")));
+        auto *layout = new QVBoxLayout(page);
+        layout->addWidget(inner);
+        auto *a = new ZelDockWidget(inner), *b = new ZelDockWidget(inner);
+        inner->addDockWidget(Qt::RightDockWidgetArea, a);
+        inner->addDockWidget(Qt::RightDockWidgetArea, b);
+        outer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&outer));
+        QTRY_COMPARE(inner->tabifiedDockWidgets(a), QList<QDockWidget *>{b});
     }
 
     void dockOutsideMainWindowIsLeftAlone()

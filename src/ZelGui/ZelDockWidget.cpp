@@ -34,7 +34,12 @@ void ZelDockWidget::enforceTabified()
 {
     if (isFloating())
         return;
-    auto *mainWindow = qobject_cast<QMainWindow *>(window());
+    // The nearest main window among the ancestors: the same as window()
+    // for a top-level main window, and the right one for a main window
+    // embedded in another widget, where window() is some outer window.
+    QMainWindow *mainWindow = nullptr;
+    for (QWidget *w = parentWidget(); w && !mainWindow; w = w->parentWidget())
+        mainWindow = qobject_cast<QMainWindow *>(w);
     if (!mainWindow)
         return;
     if (!mainWindow->tabifiedDockWidgets(this).isEmpty())

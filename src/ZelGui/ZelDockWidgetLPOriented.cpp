@@ -6,7 +6,8 @@
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcDock, "zel.gui.dock")
+// Quiet unless a host enables "zel.gui.dock.debug".
+Q_LOGGING_CATEGORY(lcDock, "zel.gui.dock", QtInfoMsg)
 
 ILPOrientedWidget *orientable(QWidget *widget)
 {
