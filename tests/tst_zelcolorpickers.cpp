@@ -16,6 +16,7 @@
 #include <QColorDialog>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -448,6 +449,28 @@ private Q_SLOTS:
         QCOMPARE(cancel->answered, 1);
         QCOMPARE(log, QStringList());
         QCOMPARE(item.color(), QColor(1, 2, 3));
+    }
+
+    void itemDeletedWhileItsDialogIsOpen()
+    {
+        auto *item = new ZelColorRectItem(Qt::red);
+        item->setReadonly(false);
+        item->show();
+        QVERIFY(QTest::qWaitForWindowExposed(item));
+        const QPointer<ZelColorRectItem> alive(item);
+        QSignalSpy selected(item, &ZelColorRectItem::selected);
+        // Deleted from the dialog's own event loop, before the dialog ends.
+        const std::unique_ptr<DialogAnswer> answer(new DialogAnswer([item](QColorDialog *dialog) {
+            item->deleteLater();
+            QTimer::singleShot(0, dialog, [dialog] {
+                dialog->setCurrentColor(Qt::blue);
+                dialog->accept();
+            });
+        }));
+        QTest::mouseDClick(item, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(answer->answered, 1);
+        QVERIFY(!alive);
+        QCOMPARE(selected.count(), 0);
     }
 
     // --- ZelLineColorPicker ---

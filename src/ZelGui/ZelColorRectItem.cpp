@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -83,8 +84,12 @@ void ZelColorRectItem::mousePressEvent(QMouseEvent *event)
 
 void ZelColorRectItem::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (!m_readonly)
+    if (!m_readonly) {
+        const QPointer<ZelColorRectItem> self(this);
         editColor();
+        if (!self)
+            return;
+    }
     QWidget::mouseDoubleClickEvent(event);
 }
 
@@ -128,9 +133,11 @@ void ZelColorRectItem::keyPressEvent(QKeyEvent *event)
 
 void ZelColorRectItem::editColor()
 {
-    // The dialog starts from its own default colour.
+    // The dialog starts from its own default colour. Its event loop may
+    // see this item deleted.
+    const QPointer<ZelColorRectItem> self(this);
     QColorDialog dialog;
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted || !self)
         return;
     setColor(dialog.currentColor());
     Q_EMIT selected(m_color);
