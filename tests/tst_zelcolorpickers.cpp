@@ -387,6 +387,35 @@ private Q_SLOTS:
         QCOMPARE(image.pixel(19, 9), pixel);
     }
 
+    void focusedRectItemShowsAnOutline()
+    {
+        QWidget window;
+        auto *item = new ZelColorRectItem(QColor(0, 0, 80), &window);
+        auto *other = new ZelColorRectItem(QColor(250, 250, 250), &window);
+        item->setGeometry(0, 0, 30, 20);
+        other->setGeometry(40, 0, 30, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto outlinePixels = [](ZelColorRectItem *rect) {
+            const QImage image = rect->grab().toImage();
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    count += image.pixel(x, y) != rect->color().rgb();
+            return count;
+        };
+        item->setFocus();
+        QTRY_VERIFY(item->hasFocus());
+        QCOMPARE(outlinePixels(other), 0);
+        // Light on a dark colour, dark on a light one.
+        QVERIFY(outlinePixels(item) > 20);
+        QVERIFY(qGray(item->grab().toImage().pixel(1, 1)) > 128 || qGray(item->grab().toImage().pixel(2, 1)) > 128);
+        QTest::keyClick(item, Qt::Key_Right);
+        QVERIFY(other->hasFocus());
+        QCOMPARE(outlinePixels(item), 0);
+        QVERIFY(outlinePixels(other) > 20);
+    }
+
     void rectItemColorAndProperty()
     {
         ZelColorRectItem item(Qt::red);
