@@ -1,13 +1,21 @@
 // The gallery's widget pages: their controls drive the widgets, the widgets
 // drive each other, and every emission reaches the page's log in order.
 
+#include "ColourPickersPage.h"
+#include "DocksPage.h"
+#include "OrientingPanel.h"
 #include "RangeEditorsPage.h"
 #include "SlidersPage.h"
 #include "ZoomPage.h"
 #include "zelrange_testhelpers.h"
 #include "zelzoom_testhelpers.h"
 
+#include <ZelGui/ZelColorComboBox.h>
+#include <ZelGui/ZelColorRectItem.h>
+#include <ZelGui/ZelColorSelectWidget.h>
+#include <ZelGui/ZelDockWidgetLPOriented.h>
 #include <ZelGui/ZelDoubleRangeWidget.h>
+#include <ZelGui/ZelLineColorPicker.h>
 #include <ZelGui/ZelRangeIntCheckableWidget.h>
 #include <ZelGui/ZelRangeWidget.h>
 #include <ZelGui/ZelSpanSlider.h>
@@ -21,7 +29,11 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
 #include <QSpinBox>
 
 class tst_GalleryPages : public QObject
@@ -133,6 +145,69 @@ private Q_SLOTS:
         QTest::keyClick(page.scaleBox(), Qt::Key_End);
         QVERIFY(inStep(32.0, QString()));
         QVERIFY(!page.toolbar()->canExecZoomIn());
+    }
+
+    void docksTabOrientAndComeBack()
+    {
+        DocksPage page;
+        page.resize(900, 600);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const QList<ZelDockWidgetLPOriented *> docks = page.docks();
+        const QList<OrientingPanel *> panels = page.panels(); // Layers, Adjust, Info, Timeline
+        QTRY_COMPARE(page.mainWindow()->tabifiedDockWidgets(docks[1]), QList<QDockWidget *>{docks[2]});
+        QStringList forms;
+        for (const OrientingPanel *panel : panels)
+            forms << panel->form();
+        QCOMPARE(forms, (QStringList{"portrait", "portrait", "portrait", "landscape"}));
+
+        docks[3]->setFloating(true);
+        QCOMPARE(panels[3]->form(), QStringLiteral("portrait"));
+        const QListWidget *log = page.log();
+        QVERIFY(!log->findItems(QStringLiteral("Timeline: orientPortrait()"), Qt::MatchEndsWith).isEmpty());
+        page.mainWindow()->addDockWidget(Qt::TopDockWidgetArea, docks[3]);
+        docks[3]->setFloating(false);
+        QCOMPARE(panels[3]->form(), QStringLiteral("landscape"));
+
+        // A closed panel comes back through its makeVisible button.
+        docks[0]->close();
+        QVERIFY(!panels[0]->isVisible());
+        auto *show = page.findChild<QPushButton *>(QStringLiteral("showLayers"));
+        QTest::mouseClick(show, Qt::LeftButton, {}, show->rect().center());
+        QVERIFY(docks[0]->isVisible() && panels[0]->isVisible());
+        QVERIFY(!log->findItems(QStringLiteral("GuiUtils::makeVisible(Layers contents)"), Qt::MatchEndsWith).isEmpty());
+    }
+
+    void colourPickersReachEachOtherAndTheLog()
+    {
+        ColourPickersPage page;
+        page.resize(900, 650);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        int first = 0;
+        const auto newLines = [&] {
+            QStringList lines;
+            for (; first < page.log()->count(); ++first)
+                lines << page.log()->item(first)->text().section(QLatin1String(". "), 1);
+            return lines;
+        };
+        // A swatch of the line picker selects its colour in the combo box
+        // (as a user colour), which sets the selector silently.
+        ZelColorRectItem *coral = page.linePicker()->findChildren<ZelColorRectItem *>().at(2);
+        QTest::mouseClick(coral, Qt::LeftButton, {}, coral->rect().center());
+        QCOMPARE(newLines(), (QStringList{"line picker: colorChanged(#ff7f50)", "combo: activated(#ff7f50)"}));
+        QCOMPARE(page.comboBox()->currentText(), QStringLiteral("User color 1"));
+        QCOMPARE(QColor(page.selector()->red(), page.selector()->green(), page.selector()->blue()), QColor(0xff, 0x7f, 0x50));
+
+        // The selector's own edits are logged and colour its box.
+        auto *blue = page.selector()->findChild<ZelRangeWidget *>(QStringLiteral("blueWidget"))->findChild<QSpinBox *>();
+        QTest::keyClick(blue, Qt::Key_Up);
+        QCOMPARE(newLines(), (QStringList{"selector: colorChanged(#ff7f51)", "selector: colorChanged(255, 127, 81)"}));
+        QCOMPARE(page.selector()->colorBox()->styleSheet(), QStringLiteral("background-color: #ff7f51;"));
+
+        // Colour menu entries reach their bound handlers.
+        page.penMenu()->actions().at(5)->trigger();
+        QCOMPARE(newLines(), QStringList{"pen menu: Red (#ff0000)"});
     }
 };
 

@@ -10,6 +10,10 @@
 #include "ZoomPage.h"
 // Messages
 #include "MessagesPage.h"
+// Docks
+#include "DocksPage.h"
+// Colour pickers
+#include "ColourPickersPage.h"
 
 namespace {
 
@@ -34,6 +38,10 @@ const PageFactory pageFactories[] = {
     &create<ZoomPage>,
     // Messages
     &create<MessagesPage>,
+    // Docks
+    &create<DocksPage>,
+    // Colour pickers
+    &create<ColourPickersPage>,
 };
 
 } // namespace

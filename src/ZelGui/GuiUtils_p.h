@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QColor>
+
+namespace GuiUtils {
+
+// QColor(Qt::GlobalColor) indexes a table with the key unchecked; keys that
+// came in through a map or a cast may lie outside the enumeration.
+inline QColor colorOfGlobal(Qt::GlobalColor key)
+{
+    if (int(key) < int(Qt::color0) || int(key) > int(Qt::transparent))
+        return QColor();
+    return QColor(key);
+}
+
+} // namespace GuiUtils
