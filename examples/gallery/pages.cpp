@@ -10,6 +10,8 @@
 #include "ZoomPage.h"
 // Messages
 #include "MessagesPage.h"
+// Element tables, property trees and value combo boxes
+#include "ValuesPage.h"
 
 namespace {
 
@@ -34,6 +36,8 @@ const PageFactory pageFactories[] = {
     &create<ZoomPage>,
     // Messages
     &create<MessagesPage>,
+    // Element tables, property trees and value combo boxes
+    &create<ValuesPage>,
 };
 
 } // namespace
