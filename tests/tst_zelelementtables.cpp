@@ -250,12 +250,8 @@ private Q_SLOTS:
             VetoDialog dialog(editor);
             QCOMPARE(dialog.widget(), editor);
             QCOMPARE(editor->parentWidget(), &dialog);
-            auto *layout = qobject_cast<QVBoxLayout *>(dialog.layout());
-            QVERIFY(layout);
-            QCOMPARE(layout->count(), 2);
-            QCOMPARE(layout->itemAt(0)->widget(), editor);
-            QCOMPARE(layout->itemAt(1)->widget(), dialog.buttonBox());
-            QCOMPARE(dialog.buttonBox()->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+            QCOMPARE(dialog.layout()->itemAt(0)->widget(), editor);
+            QCOMPARE(dialog.layout()->itemAt(1)->widget(), dialog.buttonBox());
         }
         QVERIFY2(!guard, "the dialog owns its editor");
 
