@@ -4,8 +4,11 @@
 #include "ColourPickersPage.h"
 #include "DocksPage.h"
 #include "OrientingPanel.h"
+#include "GalleryApplication.h"
 #include "RangeEditorsPage.h"
 #include "SlidersPage.h"
+#include "ValuesDemos.h"
+#include "ValuesPage.h"
 #include "ZoomPage.h"
 #include "zelrange_testhelpers.h"
 #include "zelzoom_testhelpers.h"
@@ -14,6 +17,7 @@
 #include <ZelGui/ZelColorRectItem.h>
 #include <ZelGui/ZelColorSelectWidget.h>
 #include <ZelGui/ZelDockWidgetLPOriented.h>
+#include <ZelGui/ZelBoolComboBox.h>
 #include <ZelGui/ZelDoubleRangeWidget.h>
 #include <ZelGui/ZelLineColorPicker.h>
 #include <ZelGui/ZelRangeIntCheckableWidget.h>
@@ -34,6 +38,12 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
 #include <QSpinBox>
 
 class tst_GalleryPages : public QObject
@@ -209,7 +219,76 @@ private Q_SLOTS:
         page.penMenu()->actions().at(5)->trigger();
         QCOMPARE(newLines(), QStringList{"pen menu: Red (#ff0000)"});
     }
+
+    void valuesTableDialogAndBoxesReachTheLog()
+    {
+        ValuesPage page;
+        page.resize(1000, 700);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        QListWidget *log = page.log();
+        const auto logged = [log](const QString &line) {
+            for (int i = 0; i < log->count(); ++i) {
+                if (log->item(i)->text().section(QLatin1String(". "), 1) == line)
+                    return true;
+            }
+            return false;
+        };
+        log->clear();
+
+        // The dialog refuses a missing and a taken name, then takes a new one.
+        QStringList problems;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, &page, [&] {
+            auto *dialog = qobject_cast<CameraDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            answer.stop();
+            QLineEdit *name = dialog->editor()->nameEdit();
+            QPushButton *ok = dialog->buttonBox()->button(QDialogButtonBox::Ok);
+            auto *problem = dialog->findChild<QLabel *>(QStringLiteral("problem"));
+            for (const QString &typed : {QString(), QStringLiteral("Overview"), QStringLiteral("Telescope")}) {
+                name->setFocus();
+                name->selectAll();
+                QTest::keyClicks(name, typed);
+                QTest::mouseClick(ok, Qt::LeftButton);
+                if (dialog->isVisible())
+                    problems << problem->text();
+            }
+            if (dialog->isVisible())
+                dialog->done(-1);
+        });
+        answer.start(0);
+        auto *add = page.findChild<QPushButton *>(QStringLiteral("addCamera"));
+        QVERIFY(add);
+        QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(problems, (QStringList{QStringLiteral("A camera needs a name."),
+                                        QStringLiteral("Another camera is called “Overview”.")}));
+        QCOMPARE(page.cameraModel()->names().last(), QStringLiteral("Telescope"));
+        QVERIFY(logged(QStringLiteral("dialog: accepted")) && logged(QStringLiteral("cameras: rowsCountChanged() → 4 rows")));
+
+        // Two adjacent rows go in one removal.
+        page.cameraView()->setFocus();
+        page.cameraView()->selectRow(1);
+        page.cameraView()->selectionModel()->select(page.cameraModel()->index(2, 0),
+                                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTest::keyClick(page.cameraView(), Qt::Key_Delete);
+        QCOMPARE(page.cameraModel()->names(), (QStringList{QStringLiteral("Overview"), QStringLiteral("Telescope")}));
+        QVERIFY(logged(QStringLiteral("cameras: rowsCountChanged() → 2 rows")));
+        QVERIFY(!logged(QStringLiteral("cameras: rowsCountChanged() → 3 rows")));
+
+        page.boolBox()->setFocus();
+        QTest::keyClick(page.boolBox(), Qt::Key_Down);
+        QVERIFY(logged(QStringLiteral("Boolean box: boolValueChanged(false)")));
+    }
 };
 
-QTEST_MAIN(tst_GalleryPages)
+int main(int argc, char *argv[])
+{
+    // The gallery's own application object: its font database feeds the font box.
+    GalleryApplication app(argc, argv);
+    tst_GalleryPages test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_gallery_pages.moc"

@@ -14,6 +14,8 @@
 #include "DocksPage.h"
 // Colour pickers
 #include "ColourPickersPage.h"
+// Element tables, property trees and value combo boxes
+#include "ValuesPage.h"
 
 namespace {
 
@@ -42,6 +44,8 @@ const PageFactory pageFactories[] = {
     &create<DocksPage>,
     // Colour pickers
     &create<ColourPickersPage>,
+    // Element tables, property trees and value combo boxes
+    &create<ValuesPage>,
 };
 
 } // namespace

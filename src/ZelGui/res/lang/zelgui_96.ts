@@ -223,6 +223,17 @@
         </message>
     </context>
     <context>
+        <name>ZelBoolComboBox</name>
+        <message>
+            <source>On</source>
+            <translation>Вкл</translation>
+        </message>
+        <message>
+            <source>Off</source>
+            <translation>Выкл</translation>
+        </message>
+    </context>
+    <context>
         <name>ZelColorComboBox</name>
         <message>
             <source>More...</source>
@@ -362,6 +373,13 @@
             <location line="+1" />
             <source>Transparent</source>
             <translation>Прозрачный</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelFFCModel</name>
+        <message>
+            <source>Sample</source>
+            <translation>Образец</translation>
         </message>
     </context>
     <context>
