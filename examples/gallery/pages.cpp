@@ -10,6 +10,8 @@
 #include "ZoomPage.h"
 // Messages
 #include "MessagesPage.h"
+// Tables
+#include "TablesPage.h"
 
 namespace {
 
@@ -34,6 +36,8 @@ const PageFactory pageFactories[] = {
     &create<ZoomPage>,
     // Messages
     &create<MessagesPage>,
+    // Tables
+    &create<TablesPage>,
 };
 
 } // namespace
