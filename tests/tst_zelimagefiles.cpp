@@ -140,7 +140,8 @@ private Q_SLOTS:
         QTest::newRow("2 mb") << qint64(2048000) << "2 mb";
         QTest::newRow("1.5 mb") << qint64(1536000) << "1.5 mb";
         QTest::newRow("rounds up to 1 kb") << qint64(1023) << "1 kb";
-        QTest::newRow("rounds half up") << qint64(1029) << "1.01 kb"; // 1.00488 + 0.005
+        QTest::newRow("two decimals at most") << qint64(1029) << "1 kb"; // 1.00488
+        QTest::newRow("hundredths round up") << qint64(1031) << "1.01 kb"; // 1.00684
     }
     void toolTipFileSizeText()
     {
@@ -282,6 +283,19 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 1);
     }
 
+    void truncatedJpegShowsWhatDecoded()
+    {
+        // The JPEG decoder keeps the rows it could read and only warns.
+        QFile jpeg(writeImage(m_dir, QStringLiteral("whole.jpg"), QSize(320, 240)));
+        QVERIFY(jpeg.open(QIODevice::ReadOnly));
+        const QString path = writeBytes(m_dir, QStringLiteral("cut.jpg"), jpeg.readAll().chopped(200));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Corrupt JPEG data")));
+        ZelImageFileItemModel model;
+        QVERIFY(model.addImageFile(path).isOk());
+        QCOMPARE(model.data(model.index(0), Qt::ToolTipRole).toString().section(u'\n', 3),
+                 QStringLiteral("Resolution: 320x240"));
+    }
+
     void unusualPaths_data()
     {
         QTest::addColumn<QString>("name");
@@ -361,10 +375,13 @@ private Q_SLOTS:
 
     void scaledImageFitsThePreview()
     {
-        for (const QSize &size : {QSize(640, 480), QSize(10, 20), QSize(3000, 2), QSize(350, 350)}) {
+        // Scaled up or down into 350 x 350; never thinner than a pixel.
+        const QList<std::pair<QSize, QSize>> cases{{QSize(640, 480), QSize(350, 262)}, {QSize(10, 20), QSize(175, 350)},
+                                                   {QSize(3000, 2), QSize(350, 1)}, {QSize(350, 350), QSize(350, 350)}};
+        for (const auto &[size, scaled] : cases) {
             QImage image(size, QImage::Format_RGB32);
             image.fill(Qt::blue);
-            QCOMPARE(ZelImageFileItemModel::scaledImage(image).size(), size.scaled(350, 350, Qt::KeepAspectRatio));
+            QCOMPARE(ZelImageFileItemModel::scaledImage(image).size(), scaled);
         }
         QVERIFY(ZelImageFileItemModel::scaledImage(QImage()).isNull());
     }
@@ -420,13 +437,15 @@ private Q_SLOTS:
         view.resize(300, 300);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QSignalSpy spy(&view, &ZelImageFileListView::newCurrentIndex);
         view.setFocus();
         view.setCurrentIndex(model.index(0));
+        QSignalSpy spy(&view, &ZelImageFileListView::newCurrentIndex);
         QTest::keyClick(&view, Qt::Key_Down);
+        view.setCurrentIndex(model.index(0));
+        view.setCurrentIndex(model.index(0)); // no change, no announcement
         QCOMPARE(spy.size(), 2);
-        QCOMPARE(spy.at(1).at(0).value<QModelIndex>(), model.index(1));
-        QCOMPARE(view.currentIndex(), model.index(1));
+        QCOMPARE(spy.at(0).at(0).value<QModelIndex>(), model.index(1));
+        QCOMPARE(spy.at(1).at(0).value<QModelIndex>(), model.index(0));
     }
 
     void resizerScalesImagesAndFiles()

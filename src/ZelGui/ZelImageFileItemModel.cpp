@@ -153,7 +153,8 @@ void ZelImageFileItemModel::clear()
 ZelStatus ZelImageFileItemModel::addImageFile(QString path)
 {
     QImage image;
-    if (!image.load(path)) {
+    // An empty path fails as any unreadable one, without Qt's warning about it.
+    if (path.isEmpty() || !image.load(path)) {
         return ZelStatus(ZelLog::warningStream("ZelGui", addImageFileSignature, addImageFileSource, addImageFileLine,
                                                Issue::ImageFileNotLoaded));
     }
