@@ -70,7 +70,7 @@ QImage samplePicture(int number, QSize size)
     gradient.setColorAt(0, QColor::fromHsv(hue, 160, 250));
     gradient.setColorAt(1, QColor::fromHsv((hue + 60) % 360, 220, 120));
     painter.fillRect(image.rect(), gradient);
-    QRandomGenerator generator(quint32(number));
+    QRandomGenerator generator{quint32(number)};
     for (int i = 0; i < 6; ++i) {
         const int r = generator.bounded(size.height() / 10, size.height() / 4);
         painter.setBrush(QColor::fromHsv((hue + 180) % 360, 120, 255, 150));
@@ -106,10 +106,10 @@ TablesPage::TablesPage(QWidget *parent)
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(createTableBox(), 0, 0);
-    grid->addWidget(createImageBox(), 0, 1);
-    grid->addWidget(logBox, 1, 0, 1, 2);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
+    grid->addWidget(logBox, 1, 0);
+    grid->addWidget(createImageBox(), 0, 1, 2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     grid->setRowStretch(0, 3);
     grid->setRowStretch(1, 1);
 
@@ -136,8 +136,11 @@ QWidget *TablesPage::createTableBox()
     // The header's id comes from where it sits: /captures/tableView/tableBox/tablesPage.
     m_header = new ZelHorizontalHeaderView("captures", Qt::Horizontal, m_table);
     m_table->setHorizontalHeader(m_header);
+    m_header->setSectionsClickable(true);
+    m_header->setHighlightSections(true);
     fillTable();
     m_table->setModel(m_tableModel);
+    m_header->setSortIndicator(0, Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
     m_table->setAlternatingRowColors(true);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
@@ -164,10 +167,12 @@ QWidget *TablesPage::createTableBox()
     auto *profileRow = new QHBoxLayout;
     profileRow->addWidget(new QLabel(QStringLiteral("Profile:"), box));
     profileRow->addWidget(m_profiles, 1);
-    profileRow->addWidget(m_newProfile, 1);
-    profileRow->addWidget(use);
     profileRow->addWidget(edit);
     profileRow->addWidget(columns);
+    auto *newProfileRow = new QHBoxLayout;
+    newProfileRow->addWidget(new QLabel(QStringLiteral("Switch to a new profile:"), box));
+    newProfileRow->addWidget(m_newProfile, 1);
+    newProfileRow->addWidget(use);
     auto *hint = new QLabel(QStringLiteral("Move, resize, sort and hide columns (right-click the header): the "
                                            "layout is saved at once, per profile, and comes back after a "
                                            "restart of the gallery."),
@@ -177,6 +182,7 @@ QWidget *TablesPage::createTableBox()
 
     auto *layout = new QVBoxLayout(box);
     layout->addLayout(profileRow);
+    layout->addLayout(newProfileRow);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_headerReadout);
     layout->addWidget(hint);
@@ -240,11 +246,11 @@ void TablesPage::fillTable()
             row + 1,
             QStringLiteral("frame_%1.tif").arg(row + 1, 4, 10, QLatin1Char('0')),
             cameras.at(generator.bounded(int(cameras.size()))),
-            qRound(generator.bounded(0.5, 250.0) * 10) / 10.0,
+            qRound((0.5 + generator.bounded(249.5)) * 10) / 10.0,
             generator.bounded(0, 24),
             side * 4 / 3,
             side,
-            qRound(generator.bounded(0.0, 1.0) * 1000) / 1000.0,
+            qRound(generator.generateDouble() * 1000) / 1000.0,
             start.addSecs(qint64(row) * 97 + generator.bounded(60)).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
             statuses.at(generator.bounded(int(statuses.size()))),
         };
