@@ -169,9 +169,13 @@ void bench_ZelTables::paintImageList()
         view = std::make_unique<ZelImageFileListView>();
         view->setModel(&ourModel);
     } else {
+        // The same pictures, texts, alignment and item sizes.
         for (int i = 0; i < listEntries; ++i) {
-            plainModel.appendRow(new QStandardItem(QIcon(pictures.at(i % pictures.size())),
-                                                   QStringLiteral("frame_%1.png").arg(i, 4, 10, QLatin1Char('0'))));
+            const QPixmap &picture = pictures.at(i % pictures.size());
+            auto *item = new QStandardItem(QIcon(picture), QStringLiteral("frame_%1.png").arg(i, 4, 10, QLatin1Char('0')));
+            item->setTextAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+            item->setSizeHint(picture.size() + QSize(35, 20));
+            plainModel.appendRow(item);
         }
         view = std::make_unique<QListView>();
         view->setWordWrap(true);
