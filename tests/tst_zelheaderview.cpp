@@ -324,6 +324,25 @@ private Q_SLOTS:
         QVERIFY(!bare.findChild<QMenu *>());
     }
 
+    void verticalHeaderListsRows()
+    {
+        QStandardItemModel model(3, 2);
+        model.setVerticalHeaderLabels({"R0", "R1", "R2"});
+        QTableView view;
+        auto *header = new ZelHorizontalHeaderView("rows", Qt::Vertical, &view);
+        view.setVerticalHeader(header);
+        view.setModel(&model);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), header->viewport()->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(header->viewport(), &event);
+        QMenu *menu = header->findChild<QMenu *>();
+        QVERIFY(menu);
+        QCOMPARE(menuTexts(menu).mid(0, 3), (QStringList{"R0 [x]", "R1 [x]", "R2 [x]"}));
+        QVERIFY(Table::choose(menu, QStringLiteral("R1")));
+        QCOMPARE(header->shownColumnsIds(), (QList<int>{0, 2}));
+    }
+
     void lastVisibleColumnCannotBeHidden()
     {
         Table table(2);

@@ -156,6 +156,17 @@ private Q_SLOTS:
                  QStringLiteral("File size: ") + text);
     }
 
+    void toolTipInRussian()
+    {
+        RussianTranslation russian;
+        QVERIFY(russian.loaded);
+        const QString path = writeImage(m_dir, QStringLiteral("ru.png"), QSize(8, 6), Qt::green, 500000);
+        ZelImageFileItemModel model;
+        QVERIFY(model.addImageFile(path).isOk());
+        QCOMPARE(model.data(model.index(0), Qt::ToolTipRole).toString(),
+                 QStringLiteral("Имя файла: ru.png\nПуть: %1\nРазмер файла: 488.28 КБ\nРазрешение: 8x6").arg(path));
+    }
+
     void dataForEveryRole()
     {
         ZelImageFileItemModel model;
