@@ -208,6 +208,7 @@ private Q_SLOTS:
             QVERIFY(!model.headerData(section, Qt::Horizontal).isValid() && !model.headerData(section, Qt::Vertical).isValid());
         // Rows for any parent: the list itself.
         QCOMPARE(model.rowCount(shot), 2);
+        QCOMPARE(QMetaType::fromName("ZelImageFile*"), QMetaType::fromType<ZelImageFile *>());
     }
 
     void removalsAndNotifications()
