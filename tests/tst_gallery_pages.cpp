@@ -9,6 +9,7 @@
 #include "SlidersPage.h"
 #include "ValuesDemos.h"
 #include "ValuesPage.h"
+#include "TablesPage.h"
 #include "ZoomPage.h"
 #include "zelrange_testhelpers.h"
 #include "zelzoom_testhelpers.h"
@@ -20,6 +21,9 @@
 #include <ZelGui/ZelBoolComboBox.h>
 #include <ZelGui/ZelDoubleRangeWidget.h>
 #include <ZelGui/ZelLineColorPicker.h>
+#include <ZelGui/ZelHorizontalHeaderView.h>
+#include <ZelGui/ZelImageFileItemModel.h>
+#include <ZelGui/ZelImageFileListView.h>
 #include <ZelGui/ZelRangeIntCheckableWidget.h>
 #include <ZelGui/ZelRangeWidget.h>
 #include <ZelGui/ZelSpanSlider.h>
@@ -28,6 +32,8 @@
 #include <ZelGui/ZelZoomSlider.h>
 #include <ZelGui/ZelZoomSpinBox.h>
 #include <ZelGui/ZelZoomToolbar.h>
+
+#include <ZelCore/ZelAbstractAppConfig.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,7 +50,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <QLineEdit>
 #include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
 
 class tst_GalleryPages : public QObject
 {
@@ -280,6 +289,53 @@ private Q_SLOTS:
         page.boolBox()->setFocus();
         QTest::keyClick(page.boolBox(), Qt::Key_Down);
         QVERIFY(logged(QStringLiteral("Boolean box: boolValueChanged(false)")));
+    }
+
+    void tablesKeepTheirLayoutAcrossRestarts()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString ini = dir.filePath(QStringLiteral("gallery.ini"));
+        ZelAbstractAppConfig::reset();
+        ZelAbstractAppConfig::attachIniFile(ini);
+        QString layout;
+        {
+            TablesPage page;
+            ZelHorizontalHeaderView *header = page.header();
+            // A profile of its own, then a wider, moved column.
+            auto *name = page.findChild<QLineEdit *>(QStringLiteral("newProfile"));
+            QTest::keyClicks(name, QStringLiteral("Wide"));
+            QTest::keyClick(name, Qt::Key_Return);
+            QCOMPARE(page.profileBox()->currentText(), QStringLiteral("Wide"));
+            header->resizeSection(2, 230);
+            header->moveSection(4, 1);
+            layout = QString::fromLatin1(header->saveState().toBase64());
+        }
+        // A restart: the memory is gone, the file is read again.
+        ZelAbstractAppConfig::reset();
+        ZelAbstractAppConfig::attachIniFile(ini);
+        TablesPage page;
+        QCOMPARE(QString::fromLatin1(page.header()->saveState().toBase64()), layout);
+        QCOMPARE(page.header()->sectionSize(2), 230);
+        QCOMPARE(page.profileBox()->currentText(), QStringLiteral("Wide"));
+        QCOMPARE(page.table()->model()->rowCount(), 300);
+        ZelAbstractAppConfig::attachIniFile(QString());
+    }
+
+    void tablesShowSampleThumbnails()
+    {
+        // The sample folder holds one file that is not an image; its warning is echoed.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("ZelImageFileItemModel::addImageFile")));
+        TablesPage page;
+        page.resize(1100, 700);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QTRY_VERIFY(!page.isLoading());
+        QCOMPARE(page.imageModel()->rowCount(), 12);
+        const QModelIndex first = page.imageModel()->index(0);
+        QVERIFY(!page.imageModel()->files().at(0)->iconPixmap.isNull());
+        QCOMPARE(page.imageList()->currentIndex(), first);
+        QVERIFY(page.log()->item(page.log()->count() - 1)->text().contains(QLatin1String("not loaded (ZEL-0600)")));
     }
 };
 

@@ -16,6 +16,8 @@
 #include "ColourPickersPage.h"
 // Element tables, property trees and value combo boxes
 #include "ValuesPage.h"
+// Tables
+#include "TablesPage.h"
 
 namespace {
 
@@ -46,6 +48,8 @@ const PageFactory pageFactories[] = {
     &create<ColourPickersPage>,
     // Element tables, property trees and value combo boxes
     &create<ValuesPage>,
+    // Tables
+    &create<TablesPage>,
 };
 
 } // namespace

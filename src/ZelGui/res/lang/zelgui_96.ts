@@ -213,6 +213,40 @@
             <source>Silver</source>
             <translation>Серебристый</translation>
         </message>
+        <message>
+            <source>Show All</source>
+            <translation>Показать все</translation>
+        </message>
+        <message>
+            <source>Hide All</source>
+            <translation>Скрыть все</translation>
+        </message>
+        <message>
+            <source>Stretch to view</source>
+            <translation>Растянуть по ширине</translation>
+        </message>
+        <message>
+            <source>Size by contents</source>
+            <translation>По содержимому</translation>
+        </message>
+        <message>
+            <source>Filename: %1
+Path: %2
+File size: %3
+Resolution: %4</source>
+            <translation>Имя файла: %1
+Путь: %2
+Размер файла: %3
+Разрешение: %4</translation>
+        </message>
+        <message>
+            <source>kb</source>
+            <translation>КБ</translation>
+        </message>
+        <message>
+            <source>mb</source>
+            <translation>МБ</translation>
+        </message>
     </context>
     <context>
         <name>QProgressBar</name>
@@ -388,6 +422,29 @@
             <location filename="../../../../platform/ZelCore/src/ZelFileDialog.cpp" line="+46" />
             <source>All supported formats</source>
             <translation>Все поддерживаемые форматы</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelHeaderProfileEditor</name>
+        <message>
+            <source>Удалить</source>
+            <translation>Удалить</translation>
+        </message>
+        <message>
+            <source>Добавить</source>
+            <translation>Добавить</translation>
+        </message>
+        <message>
+            <source>Default</source>
+            <translation>По умолчанию</translation>
+        </message>
+        <message>
+            <source>Profile #%1</source>
+            <translation>Профиль №%1</translation>
+        </message>
+        <message>
+            <source>Column profiles</source>
+            <translation>Профили столбцов</translation>
         </message>
     </context>
     <context>

@@ -1,0 +1,497 @@
+// Image file list: entries from real files (tool tips, previews, copies),
+// every role, row notifications, files that do not load, unusual paths,
+// several threads at once; the view's icon size and pictures; the preview
+// resizer.
+
+#include "zelgui_testhelpers.h"
+
+#include <ZelGui/ZelImageFileItemDelegate.h>
+#include <ZelGui/ZelImageFileItemModel.h>
+#include <ZelGui/ZelImageFileListView.h>
+#include <ZelGui/ZelPreviewResizer.h>
+
+#include <ZelCore/MathUtils.h>
+#include <ZelDip/ZelDIP.h>
+#include <ZelLog/ZelLog.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// Writes an image of that size and colour; with padTo the file is padded
+// with trailing bytes (which PNG readers skip) to exactly that many bytes.
+QString writeImage(const QTemporaryDir &dir, const QString &name, QSize size, QColor colour = Qt::red,
+                   qint64 padTo = 0)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString path = dir.filePath(name);
+    if (!image.save(path))
+        return QString();
+    if (padTo > 0) {
+        QFile file(path);
+        if (!file.open(QIODevice::Append) || file.size() > padTo)
+            return QString();
+        file.write(QByteArray(padTo - file.size(), '\0'));
+    }
+    return path;
+}
+
+QString writeBytes(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
+}
+
+// Every row notification of the model, in order.
+struct RowLog : QStringList
+{
+    explicit RowLog(ZelImageFileItemModel *model)
+    {
+        const auto watch = [this, model](auto signal, const char *name) {
+            QObject::connect(model, signal, model, [this, name](const QModelIndex &, int first, int last) {
+                append(QStringLiteral("%1(%2,%3)").arg(QLatin1String(name)).arg(first).arg(last));
+            });
+        };
+        watch(&QAbstractItemModel::rowsAboutToBeInserted, "aboutToInsert");
+        watch(&QAbstractItemModel::rowsInserted, "inserted");
+        watch(&QAbstractItemModel::rowsAboutToBeRemoved, "aboutToRemove");
+        watch(&QAbstractItemModel::rowsRemoved, "removed");
+    }
+    QStringList take() { return std::exchange<QStringList>(*this, {}); }
+};
+
+} // namespace
+
+class tst_ZelImageFiles : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_png; // 640 x 480, red
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        ZelLog::setEchoToQt(false);
+        QVERIFY(m_dir.isValid());
+        m_png = writeImage(m_dir, QStringLiteral("shot.png"), QSize(640, 480));
+        QVERIFY(!m_png.isEmpty());
+    }
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+
+    void addByPathBuildsTheEntry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("png") << "shot.png" << QSize(640, 480);
+        QTest::newRow("large jpeg") << "large.jpg" << QSize(1600, 1200);
+        QTest::newRow("tall, small") << "tall.png" << QSize(20, 90);
+    }
+    void addByPathBuildsTheEntry()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        const QString path = writeImage(m_dir, name, size, QColor(20, 120, 220));
+        QVERIFY(!path.isEmpty());
+        ZelImageFileItemModel model;
+        RowLog rows(&model);
+        const ZelStatus status = model.addImageFile(path);
+        QVERIFY(status.isOk());
+        QCOMPARE(status, ZelStatus::Ok);
+        QCOMPARE(rows.take(), (QStringList{"aboutToInsert(0,0)", "inserted(0,0)"}));
+
+        const ZelImageFile *file = model.files().value(0);
+        QVERIFY(file);
+        QCOMPARE(file->path, path);
+        QVERIFY(file->loaded);
+        QVERIFY(!file->size.isValid());
+        QImage loaded(path);
+        QCOMPARE(file->pixmap.size(), size.scaled(350, 350, Qt::KeepAspectRatio));
+        QCOMPARE(file->iconPixmap.toImage(), file->pixmap.toImage());
+        QCOMPARE(file->scaledFull.size(), MathUtils::thumbnailSize(size, QSize(800, 800)));
+        QCOMPARE(file->scaledFull, ZelDIP::fromQImage(loaded.scaled(file->scaledFull.size())));
+        QCOMPARE(file->toolTip.section(u'\n', 3), QStringLiteral("Resolution: %1x%2").arg(size.width()).arg(size.height()));
+        QCOMPARE(file->toolTip.section(u'\n', 0, 1), QStringLiteral("Filename: %1\nPath: %2").arg(name, path));
+    }
+
+    void toolTipFileSizeText_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("488.28 kb") << qint64(500000) << "488.28 kb";
+        QTest::newRow("1000 kb, not above one mb") << qint64(1024000) << "1000 kb";
+        QTest::newRow("just above one mb") << qint64(1024001) << "1 mb";
+        QTest::newRow("2 mb") << qint64(2048000) << "2 mb";
+        QTest::newRow("1.5 mb") << qint64(1536000) << "1.5 mb";
+        QTest::newRow("rounds up to 1 kb") << qint64(1023) << "1 kb";
+        QTest::newRow("two decimals at most") << qint64(1029) << "1 kb"; // 1.00488
+        QTest::newRow("hundredths round up") << qint64(1031) << "1.01 kb"; // 1.00684
+    }
+    void toolTipFileSizeText()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(QString, text);
+        const QString path =
+            writeImage(m_dir, QStringLiteral("padded-%1.png").arg(bytes), QSize(8, 6), Qt::green, bytes);
+        QVERIFY(!path.isEmpty());
+        ZelImageFileItemModel model;
+        QVERIFY(model.addImageFile(path).isOk());
+        QCOMPARE(model.data(model.index(0), Qt::ToolTipRole).toString().section(u'\n', 2, 2),
+                 QStringLiteral("File size: ") + text);
+    }
+
+    void toolTipInRussian()
+    {
+        RussianTranslation russian;
+        QVERIFY(russian.loaded);
+        const QString path = writeImage(m_dir, QStringLiteral("ru.png"), QSize(8, 6), Qt::green, 500000);
+        ZelImageFileItemModel model;
+        QVERIFY(model.addImageFile(path).isOk());
+        QCOMPARE(model.data(model.index(0), Qt::ToolTipRole).toString(),
+                 QStringLiteral("Имя файла: ru.png\nПуть: %1\nРазмер файла: 488.28 КБ\nРазрешение: 8x6").arg(path));
+    }
+
+    void dataForEveryRole()
+    {
+        ZelImageFileItemModel model;
+        QVERIFY(model.addImageFile(m_png).isOk());
+        auto *bare = new ZelImageFile; // built by the host, without a picture
+        bare->path = QStringLiteral("/nowhere/bare.tif");
+        bare->toolTip = QStringLiteral("host text");
+        model.addImageFile(bare);
+        model.addImageFile(static_cast<ZelImageFile *>(nullptr));
+        QCOMPARE(model.rowCount(), 2);
+
+        const QModelIndex shot = model.index(0), host = model.index(1);
+        const ZelImageFile *file = model.files().at(0);
+        QCOMPARE(model.data(shot, Qt::DisplayRole), QVariant(QStringLiteral("shot.png")));
+        QCOMPARE(model.data(host, Qt::DisplayRole), QVariant(QStringLiteral("bare.tif")));
+        const QIcon icon = model.data(shot, Qt::DecorationRole).value<QIcon>();
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Selected})
+            QCOMPARE(icon.pixmap(file->iconPixmap.size(), mode).toImage(), file->iconPixmap.toImage());
+        QVERIFY(model.data(host, Qt::DecorationRole).value<QIcon>().isNull());
+        QCOMPARE(model.data(shot, Qt::ToolTipRole), QVariant(file->toolTip));
+        QCOMPARE(model.data(host, Qt::ToolTipRole), QVariant(QStringLiteral("host text")));
+        QCOMPARE(model.data(shot, Qt::TextAlignmentRole), QVariant(68));
+        QCOMPARE(model.data(shot, Qt::SizeHintRole), QVariant(file->iconPixmap.size() + QSize(35, 20)));
+        QCOMPARE(model.data(host, Qt::SizeHintRole), QVariant(QSize(35, 20)));
+        for (int role : {int(Qt::EditRole), int(Qt::CheckStateRole), int(Qt::FontRole), int(Qt::UserRole)})
+            QVERIFY(!model.data(shot, role).isValid());
+
+        // An index past the rows (here one of another model) and an invalid one.
+        QStandardItemModel other(5, 1);
+        QVERIFY(!model.data(other.index(2, 0)).isValid());
+        QVERIFY(!model.data(QModelIndex(), Qt::DisplayRole).isValid());
+
+        QCOMPARE(model.flags(shot), Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren
+                                        | Qt::ItemIsUserCheckable);
+        QVERIFY(!model.setData(shot, QStringLiteral("x"), Qt::DisplayRole));
+        QVERIFY(!model.setData(shot, QStringLiteral("x"), Qt::EditRole));
+        QCOMPARE(model.data(shot).toString(), QStringLiteral("shot.png"));
+        for (int section : {-1, 0, 1, 9})
+            QVERIFY(!model.headerData(section, Qt::Horizontal).isValid() && !model.headerData(section, Qt::Vertical).isValid());
+        // Rows for any parent: the list itself.
+        QCOMPARE(model.rowCount(shot), 2);
+        QCOMPARE(QMetaType::fromName("ZelImageFile*"), QMetaType::fromType<ZelImageFile *>());
+    }
+
+    void removalsAndNotifications()
+    {
+        ZelImageFileItemModel model;
+        RowLog rows(&model);
+        model.clear(); // empty: nothing to announce
+        QVERIFY(!model.removeRows(0, 0));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(model.addImageFile(m_png).isOk());
+        QCOMPARE(rows.take().size(), 8);
+        QVERIFY(model.containsFile(m_png));
+        QVERIFY(!model.containsFile(m_png.toUpper()));
+
+        // Outside the list: nothing happens.
+        for (const auto &[row, count] : QList<std::pair<int, int>>{{-1, 1}, {3, 2}, {4, 1}, {0, -1}, {2, 0}})
+            QVERIFY(!model.removeRows(row, count));
+        QCOMPARE(rows.take(), QStringList());
+        QCOMPARE(model.rowCount(), 4);
+
+        const QList<ZelImageFile *> before = model.files();
+        QVERIFY(model.removeRows(1, 2));
+        QCOMPARE(rows.take(), (QStringList{"aboutToRemove(1,2)", "removed(1,2)"}));
+        QCOMPARE(model.files(), (QList<ZelImageFile *>{before[0], before[3]}));
+        model.clear();
+        QCOMPARE(rows.take(), (QStringList{"aboutToRemove(0,1)", "removed(0,1)"}));
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(!model.containsFile(m_png));
+    }
+
+    void oneEntryAddedTwice()
+    {
+        ZelImageFileItemModel model;
+        RowLog rows(&model);
+        auto *entry = new ZelImageFile;
+        entry->path = QStringLiteral("twice.png");
+        model.addImageFile(entry);
+        QVERIFY(model.addImageFile(m_png).isOk());
+        model.addImageFile(entry);
+        rows.take();
+        // Each removal takes exactly the rows it announces; the entry goes with its last row.
+        QVERIFY(model.removeRows(0, 1));
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.data(model.index(1)).toString(), QStringLiteral("twice.png"));
+        QVERIFY(model.removeRows(0, 2));
+        QCOMPARE(rows.take(), (QStringList{"aboutToRemove(0,0)", "removed(0,0)", "aboutToRemove(0,1)", "removed(0,1)"}));
+        QCOMPARE(model.rowCount(), 0);
+    }
+
+    void filesThatDoNotLoad_data()
+    {
+        QTest::addColumn<QString>("path");
+        QFile png(m_png);
+        QVERIFY(png.open(QIODevice::ReadOnly));
+        const QByteArray bytes = png.readAll();
+        QTest::newRow("truncated png") << writeBytes(m_dir, QStringLiteral("cut.png"), bytes.left(40));
+        QTest::newRow("text file") << writeBytes(m_dir, QStringLiteral("notes.txt"), "not an image\n");
+        QTest::newRow("text named .png") << writeBytes(m_dir, QStringLiteral("fake.png"), "not an image\n");
+        QTest::newRow("empty file") << writeBytes(m_dir, QStringLiteral("empty.jpg"), QByteArray());
+        QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.png"));
+        QTest::newRow("directory") << m_dir.path();
+        QTest::newRow("empty path") << QString();
+    }
+    void filesThatDoNotLoad()
+    {
+        QFETCH(QString, path);
+        ZelImageFileItemModel model;
+        QVERIFY(model.addImageFile(m_png).isOk());
+        RowLog rows(&model);
+        ZelLog::clearRecords();
+
+        const ZelStatus status = model.addImageFile(path);
+        QVERIFY(!status.isOk());
+        const ZelMessage message = status.message();
+        QCOMPARE(message.messageType(), ZelLog::Warning);
+        QCOMPARE(message.issueID(), 600);
+        QCOMPARE(message.module(), QStringLiteral("ZelGui"));
+        QCOMPARE(message.function(), QStringLiteral("ZelStatus ZelImageFileItemModel::addImageFile(const QString &)"));
+        QCOMPARE(message.file(), QStringLiteral("/build/source/src/ZelGui/ZelImageFileItemModel"));
+        QCOMPARE(message.line(), 137);
+        QVERIFY(message.text().isEmpty());
+        QCOMPARE(ZelLog::records(), QList<ZelMessage>{message});
+        QCOMPARE(rows, QStringList());
+        QCOMPARE(model.rowCount(), 1);
+    }
+
+    void truncatedJpegShowsWhatDecoded()
+    {
+        // The JPEG decoder keeps the rows it could read and only warns.
+        QFile jpeg(writeImage(m_dir, QStringLiteral("whole.jpg"), QSize(320, 240)));
+        QVERIFY(jpeg.open(QIODevice::ReadOnly));
+        const QString path = writeBytes(m_dir, QStringLiteral("cut.jpg"), jpeg.readAll().chopped(200));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Corrupt JPEG data")));
+        ZelImageFileItemModel model;
+        QVERIFY(model.addImageFile(path).isOk());
+        QCOMPARE(model.data(model.index(0), Qt::ToolTipRole).toString().section(u'\n', 3),
+                 QStringLiteral("Resolution: 320x240"));
+    }
+
+    void unusualPaths_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("spaces") << "my holiday  shot .png";
+        QTest::newRow("cyrillic") << "снимок экрана №1.png";
+        QTest::newRow("markers") << "100% %1 crop %2.png";
+        QTest::newRow("long latin") << QString(240, u'a') + ".png";
+        QTest::newRow("long cyrillic") << QString(120, u'ж') + ".png"; // 244 bytes in UTF-8
+    }
+    void unusualPaths()
+    {
+        QFETCH(QString, name);
+        const QString path = writeImage(m_dir, name, QSize(64, 48));
+        QVERIFY(!path.isEmpty());
+        ZelImageFileItemModel model;
+        QVERIFY(!model.containsFile(path));
+        QVERIFY(model.addImageFile(path).isOk());
+        QVERIFY(model.containsFile(path));
+        QCOMPARE(model.data(model.index(0)).toString(), name);
+        const QStringList tip = model.data(model.index(0), Qt::ToolTipRole).toString().split(u'\n');
+        QCOMPARE(tip.mid(0, 2), (QStringList{"Filename: " + name, "Path: " + path}));
+        QCOMPARE(tip.value(3), QStringLiteral("Resolution: 64x48"));
+    }
+
+    void severalThreadsAtOnce()
+    {
+        ZelImageFileItemModel model;
+        std::atomic<int> inserted{0}, removedRows{0}, removals{0}, reads{0};
+        connect(&model, &QAbstractItemModel::rowsInserted, &model,
+                [&](const QModelIndex &, int first, int last) { inserted += last - first + 1; }, Qt::DirectConnection);
+        connect(&model, &QAbstractItemModel::rowsRemoved, &model,
+                [&](const QModelIndex &, int first, int last) { removedRows += last - first + 1; }, Qt::DirectConnection);
+
+        constexpr int writers = 3, perWriter = 20;
+        std::atomic<bool> done{false};
+        std::vector<std::thread> threads;
+        for (int w = 0; w < writers; ++w) {
+            threads.emplace_back([&, w] {
+                for (int i = 0; i < perWriter; ++i) {
+                    if (i % 2)
+                        model.addImageFile(m_png);
+                    else
+                        model.addImageFile(new ZelImageFile{{}, {}, QStringLiteral("w%1-%2").arg(w).arg(i), {}, {}, false, {}});
+                }
+            });
+        }
+        threads.emplace_back([&] { // reads every row it sees
+            while (!done) {
+                const int rows = model.rowCount();
+                for (int r = 0; r < rows; ++r) {
+                    if (model.data(model.index(r), Qt::DisplayRole).isValid())
+                        ++reads;
+                    model.data(model.index(r), Qt::DecorationRole);
+                }
+                model.containsFile(m_png);
+            }
+        });
+        threads.emplace_back([&] { // removes the first row now and then
+            while (!done) {
+                if (model.removeRows(0, 1))
+                    ++removals;
+                std::this_thread::yield();
+            }
+        });
+        for (int w = 0; w < writers; ++w)
+            threads[w].join();
+        done = true;
+        for (std::size_t t = writers; t < threads.size(); ++t)
+            threads[t].join();
+
+        QCOMPARE(inserted.load(), writers * perWriter);
+        QCOMPARE(removedRows.load(), removals.load());
+        QCOMPARE(model.rowCount(), inserted - removedRows);
+        QCOMPARE(model.files().size(), model.rowCount());
+        qInfo("%d removals, %d reads while adding", removals.load(), reads.load());
+    }
+
+    void scaledImageFitsThePreview()
+    {
+        // Scaled up or down into 350 x 350; never thinner than a pixel.
+        const QList<std::pair<QSize, QSize>> cases{{QSize(640, 480), QSize(350, 262)}, {QSize(10, 20), QSize(175, 350)},
+                                                   {QSize(3000, 2), QSize(350, 1)}, {QSize(350, 350), QSize(350, 350)}};
+        for (const auto &[size, scaled] : cases) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(Qt::blue);
+            QCOMPARE(ZelImageFileItemModel::scaledImage(image).size(), scaled);
+        }
+        QVERIFY(ZelImageFileItemModel::scaledImage(QImage()).isNull());
+    }
+
+    void viewFitsOneEntryAndShowsPictures_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("wide") << QSize(700, 420);
+        QTest::newRow("tall") << QSize(300, 640);
+        QTest::newRow("tiny") << QSize(30, 30);
+    }
+    void viewFitsOneEntryAndShowsPictures()
+    {
+        QFETCH(QSize, size);
+        ZelImageFileItemModel model;
+        for (const QColor &colour : {QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue)})
+            QVERIFY(model.addImageFile(writeImage(m_dir, colour.name().mid(1) + ".png", QSize(400, 300), colour)).isOk());
+        ZelImageFileListView view;
+        QVERIFY(qobject_cast<ZelImageFileItemDelegate *>(view.itemDelegate()));
+        QVERIFY(view.wordWrap());
+        QCOMPARE(view.spacing(), 7);
+        QVERIFY(!view.QListView::iconSize().isValid()); // nothing set before the first resize
+        view.setViewMode(QListView::IconMode);
+        view.setModel(&model);
+        view.resize(size);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(view.QListView::iconSize(), view.iconSize());
+
+        const int side = view.iconSize().width();
+        const int line = QFontMetrics(view.viewport()->font()).height();
+        QCOMPARE(view.iconSize().height(), side);
+        QVERIFY(side <= view.viewport()->width() - 39 + (view.verticalScrollBar()->isVisible() ? 0 : 1));
+        QVERIFY(side + view.spacing() + line <= view.viewport()->height() - 14);
+        if (size.width() > 100) { // one side of the limit is reached
+            QVERIFY(side >= qMin(view.viewport()->width() - 40 - view.verticalScrollBar()->width(),
+                                 view.viewport()->height() - 15 - view.spacing() - line - view.horizontalScrollBar()->height()));
+            // The first entry's picture shows in its place.
+            const QRect item = view.visualRect(model.index(0));
+            QVERIFY(item.isValid());
+            const QImage shot = view.viewport()->grab().toImage();
+            QCOMPARE(shot.pixelColor(item.center().x(), item.top() + item.height() / 3), QColor(Qt::red));
+        }
+    }
+
+    void viewAnnouncesTheCurrentEntry()
+    {
+        ZelImageFileItemModel model;
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(model.addImageFile(m_png).isOk());
+        ZelImageFileListView view;
+        view.setModel(&model);
+        view.resize(300, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.setFocus();
+        view.setCurrentIndex(model.index(0));
+        QSignalSpy spy(&view, &ZelImageFileListView::newCurrentIndex);
+        QTest::keyClick(&view, Qt::Key_Down);
+        view.setCurrentIndex(model.index(0));
+        view.setCurrentIndex(model.index(0)); // no change, no announcement
+        QCOMPARE(spy.size(), 2);
+        QCOMPARE(spy.at(0).at(0).value<QModelIndex>(), model.index(1));
+        QCOMPARE(spy.at(1).at(0).value<QModelIndex>(), model.index(0));
+    }
+
+    void resizerScalesImagesAndFiles()
+    {
+        ZelPreviewResizer resizer;
+        QSignalSpy finished(&resizer, &ZelPreviewResizer::finished);
+        QSignalSpy error(&resizer, &ZelPreviewResizer::error);
+        QImage image(640, 480, QImage::Format_RGB32);
+        image.fill(Qt::yellow);
+
+        resizer.start(); // nothing to resize yet
+        resizer.setSize(QSize(100, 50));
+        resizer.setInput(ZelImage(image));
+        resizer.start();
+        resizer.setAspectRatio(Qt::IgnoreAspectRatio);
+        resizer.start();
+        resizer.setInput(m_png);
+        resizer.setAspectRatio(Qt::KeepAspectRatioByExpanding);
+        resizer.start();
+        resizer.setInput(m_dir.filePath(QStringLiteral("missing.png")));
+        resizer.start();
+        resizer.setInput(m_png);
+        resizer.setSize(QSize(0, 40));
+        resizer.start();
+
+        QCOMPARE(error.size(), 3);
+        QList<QSize> sizes;
+        for (const QList<QVariant> &arguments : finished)
+            sizes << arguments.at(0).value<ZelImage>().size();
+        QCOMPARE(sizes, (QList<QSize>{QSize(640, 480).scaled(100, 50, Qt::KeepAspectRatio), QSize(100, 50),
+                                      QSize(640, 480).scaled(100, 50, Qt::KeepAspectRatioByExpanding)}));
+        QCOMPARE(finished.at(0).at(0).value<ZelImage>().toQImage().pixelColor(10, 10), QColor(Qt::yellow));
+    }
+};
+
+QTEST_MAIN(tst_ZelImageFiles)
+#include "tst_zelimagefiles.moc"
