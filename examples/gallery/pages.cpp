@@ -10,6 +10,8 @@
 #include "ZoomPage.h"
 // Messages
 #include "MessagesPage.h"
+// Colour
+#include "ColourPage.h"
 
 namespace {
 
@@ -34,6 +36,8 @@ const PageFactory pageFactories[] = {
     &create<ZoomPage>,
     // Messages
     &create<MessagesPage>,
+    // Colour
+    &create<ColourPage>,
 };
 
 } // namespace

@@ -29,13 +29,14 @@ const std::array<QColor, hueCount> &rainbowColours()
     return colours;
 }
 
-// Truncates a canvas position into int, kept where widget coordinates stay
-// meaningful so that far-off values cannot overflow the region arithmetic.
-int toCanvasPixel(double x)
+// Truncates a canvas position toward zero in 64 bits: selected values
+// anywhere in int map far beyond int pixels on a narrow scale.
+qint64 toCanvasPixel(double x)
 {
     if (std::isnan(x))
         return 0;
-    return int(std::clamp(x, -double(QWIDGETSIZE_MAX), double(QWIDGETSIZE_MAX)));
+    constexpr double limit = 1e18;
+    return qint64(std::clamp(x, -limit, limit));
 }
 
 // The hue list turned by shift: the point of index i moves to index
@@ -287,12 +288,18 @@ void ZelHSLHistogram::drawCanvas(QPainter *painter)
         break;
     }
     const QwtScaleMap map = canvasMap(QwtAxis::XBottom);
-    const int x1 = known ? toCanvasPixel(map.transform(first)) : 0;
-    const int x2 = known ? toCanvasPixel(map.transform(second)) : 0;
-    const int w = std::abs(x2 - x1);
+    const qint64 x1 = known ? toCanvasPixel(map.transform(first)) : 0;
+    const qint64 x2 = known ? toCanvasPixel(map.transform(second)) : 0;
+    const qint64 w = std::abs(x2 - x1);
     if (w > 0) {
-        QRegion shaded(QRect(toCanvasPixel(map.p1()), 0, toCanvasPixel(std::abs(map.p2() - map.p1())), height()));
-        shaded -= QRect(x1, 0, w, canvas()->height());
+        const QRect area(int(map.p1()), 0, int(std::abs(map.p2() - map.p1())), height());
+        QRegion shaded(area);
+        // The clear band [x1, x1 + w) clipped to the area first, so that
+        // far-off ends cannot overflow a QRect.
+        const qint64 left = std::max<qint64>(x1, area.left() - 1);
+        const qint64 right = std::min<qint64>(x1 + w, qint64(area.right()) + 2);
+        if (left < right)
+            shaded -= QRect(int(left), 0, int(right - left), canvas()->height());
         painter->save();
         painter->setPen(Qt::NoPen);
         painter->setBrush(selectionBrush);
