@@ -4,6 +4,7 @@
 
 #include <ZelGui/ZelHSLHistogram.h>
 
+#include <qwt_plot_canvas.h>
 #include <qwt_scale_map.h>
 #include <qwt_text.h>
 
@@ -73,7 +74,7 @@ struct Shown
     QColor at(double value, double heightFraction = 0.5) const
     {
         const QImage image = canvas();
-        return image.pixelColor(x(value), int(image.height() * heightFraction));
+        return image.pixelColor(int(x(value) * image.devicePixelRatio()), int(image.height() * heightFraction));
     }
 };
 
@@ -312,6 +313,29 @@ private Q_SLOTS:
                 QVERIFY2(std::min(off, 360 - off) <= 8,
                          qPrintable(QStringLiteral("shift %1, hue %2 shows %3").arg(shift).arg(h).arg(seen)));
             }
+        }
+    }
+
+    // Run once more by ctest with QT_SCALE_FACTOR=2, where the canvas keeps
+    // two device pixels per unit.
+    void rainbowSpansTheCanvasAtAnyPixelRatio()
+    {
+        HSLHistogram data;
+        data.hue = points(360, [](int) { return 100.0; });
+        Shown sh(ZelHSLHistogram::Hue, data);
+        sh.plot->setAxisScale(QwtAxis::YLeft, 0, 110);
+        QVERIFY(QTest::qWaitForWindowExposed(sh.plot.get()));
+        const int shift = 77;
+        sh.plot->setHueShift(shift);
+        const QImage image = sh.canvas();
+        const qreal dpr = sh.plot->devicePixelRatio();
+        QCOMPARE(image.devicePixelRatio(), dpr);
+        const int y = int(image.height() * 0.8);
+        for (int h : {10, 100, 200, 300}) {
+            const int seen = image.pixelColor(int(dpr * sh.x((h + shift) % 360 + 0.5)), y).hslHue();
+            const int off = std::abs(seen - h);
+            QVERIFY2(std::min(off, 360 - off) <= 8,
+                     qPrintable(QStringLiteral("ratio %1: hue %2 shows %3").arg(dpr).arg(h).arg(seen)));
         }
     }
 

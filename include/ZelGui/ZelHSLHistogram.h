@@ -6,6 +6,7 @@
 #include <qwt_plot_curve.h>
 
 #include <QBrush>
+#include <QImage>
 #include <QList>
 #include <QMetaType>
 #include <QPointF>
@@ -44,7 +45,7 @@ struct HSLHistogram
 Q_DECLARE_METATYPE(HSLHistogram)
 
 // A curve filled with a horizontal rainbow running from the left to the
-// right edge of the canvas. With a shift s the colour at x is the hue
+// right edge of the canvas (brush() is its gradient). With a shift s the colour at x is the hue
 // x - s, so a hue histogram whose points were moved right by s keeps every
 // bar on its own colour.
 class ZELGUI_EXPORT ZelHuePlotCurve : public QwtPlotCurve
@@ -63,9 +64,12 @@ protected:
 
 private:
     void rebuildBrush();
+    QBrush fillBrushFor(QPainter *painter, const QPolygonF &polygon) const;
 
     QBrush m_brush;
     int m_shiftValue = 0;
+    // The rainbow one device pixel high, as wide as the device last filled.
+    mutable QImage m_strip;
 };
 
 // A plot of one of the histograms of an HSLHistogram as a filled curve:

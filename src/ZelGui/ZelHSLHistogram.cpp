@@ -103,7 +103,40 @@ void ZelHuePlotCurve::rebuildBrush()
     gradient.setCoordinateMode(QGradient::StretchToDeviceMode);
     gradient.setStops(stops);
     m_brush = QBrush(gradient);
+    m_strip = QImage();
     setBrush(m_brush);
+}
+
+QBrush ZelHuePlotCurve::fillBrushFor(QPainter *painter, const QPolygonF &polygon) const
+{
+    // On images and pixmaps (the canvas's backing store, grabs) the rainbow
+    // is drawn once into a strip one device pixel high and laid on the
+    // device pixel for pixel: it then spans the canvas also where the
+    // device has more pixels than the canvas has units (device pixel ratio
+    // 2), where a gradient stretched to the device would span twice the
+    // canvas, and it fills as fast as a plain texture instead of a colour
+    // lookup per pixel. Other devices, rotated or sheared painters, moved
+    // brush origins and polygons with points at no number get the gradient.
+    QPaintDevice *device = painter->device();
+    const QTransform toDevice = painter->deviceTransform();
+    if (!device || (device->devType() != QInternal::Image && device->devType() != QInternal::Pixmap)
+        || toDevice.type() > QTransform::TxScale || !toDevice.isInvertible() || !painter->brushOrigin().isNull())
+        return m_brush;
+    const int width = device->width(); // in pixels for images and pixmaps
+    if (width <= 0)
+        return m_brush;
+    for (const QPointF &p : polygon) {
+        if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
+            return m_brush;
+    }
+    if (m_strip.width() != width) {
+        m_strip = QImage(width, 1, QImage::Format_RGB32);
+        QPainter strip(&m_strip);
+        strip.fillRect(m_strip.rect(), m_brush);
+    }
+    QBrush texture(m_strip);
+    texture.setTransform(toDevice.inverted());
+    return texture;
 }
 
 void ZelHuePlotCurve::fillCurve(QPainter *painter, const QwtScaleMap &xMap, const QwtScaleMap &yMap,
@@ -117,7 +150,7 @@ void ZelHuePlotCurve::fillCurve(QPainter *painter, const QwtScaleMap &xMap, cons
         return;
     painter->save();
     painter->setPen(Qt::NoPen);
-    painter->setBrush(m_brush);
+    painter->setBrush(fillBrushFor(painter, polygon));
     QwtPainter::drawPolygon(painter, polygon);
     painter->restore();
 }

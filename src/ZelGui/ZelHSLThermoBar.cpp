@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionSlider>
 
@@ -390,8 +391,6 @@ void ZelThermoBarSpanHandler::paintEvent(QPaintEvent *event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     QStyleOptionSlider option;
     option.initFrom(bar);
-    if (hasFocus())
-        option.state |= QStyle::State_HasFocus;
     option.orientation = Qt::Horizontal;
     option.minimum = 0;
     option.maximum = 1;
@@ -400,6 +399,13 @@ void ZelThermoBarSpanHandler::paintEvent(QPaintEvent *event)
     style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
     option.sliderPosition = option.sliderValue = 0;
     style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
+    // Styles mark a focused slider handle faintly, if at all, and only a
+    // sliver of it shows here: outline the handle.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
 }
 
 void ZelThermoBarSpanHandler::keyPressEvent(QKeyEvent *event)
