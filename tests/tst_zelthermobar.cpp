@@ -376,6 +376,13 @@ private Q_SLOTS:
         QCOMPARE(wide.bar->maxHandler()->x(), 192);
         QCOMPARE(wide.bar->minHandler()->x(), 0);
 
+        // A drag far past a narrow bar over a huge range maps beyond int:
+        // bounded, then held to the range.
+        ShownSpan huge(200, {0, INT_MAX}, 0, 10);
+        ZelThermoBarSpanHandler *upper = huge.bar->maxHandler();
+        Q_EMIT upper->moved(upper->mapFrom(huge.bar.get(), QPoint(400, 8)));
+        QCOMPARE(huge.bar->spanMax(), INT_MAX);
+
         // A range with its minimum above its maximum stores its minimum for
         // every value and leaves the handles where they are.
         ShownSpan inverted(200, {0, 100}, 10, 20);
