@@ -109,14 +109,13 @@ void ZelHuePlotCurve::rebuildBrush()
 
 QBrush ZelHuePlotCurve::fillBrushFor(QPainter *painter, const QPolygonF &polygon) const
 {
-    // On images and pixmaps (the canvas's backing store, grabs) the rainbow
-    // is drawn once into a strip one device pixel high and laid on the
-    // device pixel for pixel: it then spans the canvas also where the
-    // device has more pixels than the canvas has units (device pixel ratio
-    // 2), where a gradient stretched to the device would span twice the
-    // canvas, and it fills as fast as a plain texture instead of a colour
-    // lookup per pixel. Other devices, rotated or sheared painters, moved
-    // brush origins and polygons with points at no number get the gradient.
+    // A gradient stretched to an image or pixmap (the canvas's backing
+    // store, grabs) spans its pixels, twice the canvas at device pixel
+    // ratio 2, and costs a colour lookup per pixel. There the rainbow is
+    // drawn once per width into a strip one pixel high and laid on the
+    // device pixel for pixel. Other devices, rotated or sheared painters,
+    // moved brush origins and polygons with non-finite points (on which
+    // the texture fill stalls) get the gradient itself.
     QPaintDevice *device = painter->device();
     const QTransform toDevice = painter->deviceTransform();
     if (!device || (device->devType() != QInternal::Image && device->devType() != QInternal::Pixmap)

@@ -104,8 +104,7 @@ ZelThermoBar::~ZelThermoBar() = default;
 
 void ZelThermoBar::setComponent(Component component)
 {
-    if (m_component != component)
-        m_component = component;
+    m_component = component;
     updateBrush();
 }
 
