@@ -5,6 +5,7 @@
 #include "DocksPage.h"
 #include "OrientingPanel.h"
 #include "GalleryApplication.h"
+#include "ColourPage.h"
 #include "RangeEditorsPage.h"
 #include "SlidersPage.h"
 #include "ValuesDemos.h"
@@ -24,6 +25,7 @@
 #include <ZelGui/ZelHorizontalHeaderView.h>
 #include <ZelGui/ZelImageFileItemModel.h>
 #include <ZelGui/ZelImageFileListView.h>
+#include <ZelGui/ZelHSLThermoBar.h>
 #include <ZelGui/ZelRangeIntCheckableWidget.h>
 #include <ZelGui/ZelRangeWidget.h>
 #include <ZelGui/ZelSpanSlider.h>
@@ -336,6 +338,48 @@ private Q_SLOTS:
         QVERIFY(!page.imageModel()->files().at(0)->iconPixmap.isNull());
         QCOMPARE(page.imageList()->currentIndex(), first);
         QVERIFY(page.log()->item(page.log()->count() - 1)->text().contains(QLatin1String("not loaded (ZEL-0600)")));
+    }
+
+    void colourBarsDriveTheHistogramAndSpinBoxes()
+    {
+        ColourPage page;
+        page.resize(1000, 650);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        auto lastLine = [&page] {
+            const QListWidget *log = page.signalLog();
+            return log->item(log->count() - 1)->text().section(QLatin1String(". "), 1);
+        };
+
+        // The rainbow under the plot turns the hue histogram.
+        ZelHSLThermoBarRotate *shift = page.hueShiftBar();
+        const QPoint from(2, shift->height() / 2);
+        QTest::mousePress(shift, Qt::LeftButton, {}, from);
+        QTest::mouseMove(shift, from + QPoint(shift->width() / 4, 0));
+        QTest::mouseRelease(shift, Qt::LeftButton, {}, from + QPoint(shift->width() / 4, 0));
+        QVERIFY(shift->translateStartStep() > 0);
+        QCOMPARE(page.histogram()->hueShift(), shift->translateStartStep());
+        QCOMPARE(lastLine(), QStringLiteral("hue shift: translateStartStepChanged(%1)").arg(shift->translateStartStep()));
+
+        // Spin boxes set the span, and show what the bar keeps.
+        ZelThermoBarSpan *hue = page.spanBars().first();
+        auto *min = page.findChild<QSpinBox *>(QStringLiteral("hueSpanMin"));
+        QVERIFY(min);
+        min->setValue(100);
+        QCOMPARE(hue->spanMin(), 100);
+        QCOMPARE(lastLine(), QStringLiteral("hue span: spanMinChanged(100)"));
+        min->setValue(hue->spanMax() + 1); // refused by the bar
+        QCOMPARE(min->value(), 100);
+
+        // The component, log mode and selection reach the histogram.
+        page.findChild<QComboBox *>(QStringLiteral("histogramComponent"))->setCurrentIndex(2);
+        page.findChild<QCheckBox *>(QStringLiteral("logMode"))->setChecked(true);
+        QCOMPARE(page.histogram()->component(), ZelHSLHistogram::Lightness);
+        QVERIFY(page.histogram()->logMode());
+        QCOMPARE(page.selectionBar()->range(), std::make_pair(0, 255));
+        page.findChild<QSpinBox *>(QStringLiteral("selectionMax"))->setValue(99);
+        QCOMPARE(page.histogram()->data().lightnessMax, 99);
+        QCOMPARE(page.selectionBar()->spanMax(), 99);
     }
 };
 

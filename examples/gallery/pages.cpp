@@ -8,16 +8,18 @@
 #include "RangeEditorsPage.h"
 // Zoom
 #include "ZoomPage.h"
-// Messages
-#include "MessagesPage.h"
-// Docks
-#include "DocksPage.h"
+// Colour
+#include "ColourPage.h"
 // Colour pickers
 #include "ColourPickersPage.h"
-// Element tables, property trees and value combo boxes
-#include "ValuesPage.h"
+// Messages
+#include "MessagesPage.h"
 // Tables
 #include "TablesPage.h"
+// Element tables, property trees and value combo boxes
+#include "ValuesPage.h"
+// Docks
+#include "DocksPage.h"
 
 namespace {
 
@@ -40,16 +42,18 @@ const PageFactory pageFactories[] = {
     &create<RangeEditorsPage>,
     // Zoom
     &create<ZoomPage>,
-    // Messages
-    &create<MessagesPage>,
-    // Docks
-    &create<DocksPage>,
+    // Colour
+    &create<ColourPage>,
     // Colour pickers
     &create<ColourPickersPage>,
-    // Element tables, property trees and value combo boxes
-    &create<ValuesPage>,
+    // Messages
+    &create<MessagesPage>,
     // Tables
     &create<TablesPage>,
+    // Element tables, property trees and value combo boxes
+    &create<ValuesPage>,
+    // Docks
+    &create<DocksPage>,
 };
 
 } // namespace

@@ -247,6 +247,10 @@ Resolution: %4</source>
             <source>mb</source>
             <translation>МБ</translation>
         </message>
+        <message>
+            <source>Value: %1</source>
+            <translation>Значение: %1</translation>
+        </message>
     </context>
     <context>
         <name>QProgressBar</name>
@@ -425,6 +429,13 @@ Resolution: %4</source>
         </message>
     </context>
     <context>
+        <name>ZelHSLThermoBarRotate</name>
+        <message>
+            <source>Colour ramp rotation</source>
+            <translation>Поворот цветовой шкалы</translation>
+        </message>
+    </context>
+    <context>
         <name>ZelHeaderProfileEditor</name>
         <message>
             <source>Удалить</source>
@@ -569,6 +580,17 @@ Resolution: %4</source>
             <location filename="../../ZelSpanRangeWidget.cpp" line="+313" />
             <source>Value: %1 </source>
             <translation>Значение: %1 </translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelThermoBarSpanHandler</name>
+        <message>
+            <source>Lower end of the span</source>
+            <translation>Нижняя граница диапазона</translation>
+        </message>
+        <message>
+            <source>Upper end of the span</source>
+            <translation>Верхняя граница диапазона</translation>
         </message>
     </context>
     <context>
