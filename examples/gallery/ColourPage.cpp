@@ -1,5 +1,7 @@
 #include "ColourPage.h"
 
+#include "GalleryLabels.h"
+
 #include <ZelGui/ZelHSLHistogram.h>
 #include <ZelGui/ZelHSLThermoBar.h>
 
@@ -70,22 +72,6 @@ void setSpan(ZelThermoBarSpan *bar, int min, int max)
         bar->setSpanMin(min);
         bar->setSpanMax(max);
     }
-}
-
-QLabel *readoutLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setWordWrap(true);
-    return label;
-}
-
-QLabel *hintLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setForegroundRole(QPalette::PlaceholderText);
-    return label;
 }
 
 QString componentName(ZelHSLHistogram::Component component)

@@ -1,5 +1,7 @@
 #include "ColourPickersPage.h"
 
+#include "GalleryLabels.h"
+
 #include <ZelGui/GuiUtils.h>
 #include <ZelGui/ZelBindableQAction.h>
 #include <ZelGui/ZelColorComboBox.h>
@@ -50,22 +52,6 @@ QIcon pickersIcon()
         painter.drawPixmap(cell, GuiUtils::getIconForColor(colors[i], cell.size()).pixmap(cell.size()));
     }
     return QIcon(pixmap);
-}
-
-QLabel *readoutLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setWordWrap(true);
-    return label;
-}
-
-QLabel *hintLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setForegroundRole(QPalette::PlaceholderText);
-    return label;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "SliderDemos.h"
 
+#include "GalleryLabels.h"
+
 #include <ZelGui/ZelLineEdit.h>
 #include <ZelGui/ZelListWidget.h>
 #include <ZelGui/ZelMoveableWidget.h>
@@ -39,22 +41,6 @@
 namespace {
 
 constexpr int maxLogLines = 300;
-
-QLabel *readoutLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setWordWrap(true);
-    return label;
-}
-
-QLabel *hintLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setForegroundRole(QPalette::PlaceholderText);
-    return label;
-}
 
 // A numbered log of emissions, newest last.
 class SignalLog : public QListWidget

@@ -1,5 +1,6 @@
 #include "SlidersPage.h"
 
+#include "GalleryLabels.h"
 #include "SliderDemos.h"
 
 #include <ZelGui/ZelColoredSpanSlider.h>
@@ -38,14 +39,6 @@ QString handleName(ZelSpanSlider::SpanHandle handle)
         break;
     }
     return QStringLiteral("none");
-}
-
-QLabel *readoutLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setWordWrap(true);
-    return label;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "TablesPage.h"
 
+#include "GalleryLabels.h"
+
 #include <ZelGui/ZelGuiSettings.h>
 #include <ZelGui/ZelHeaderProfileEditor.h>
 #include <ZelGui/ZelHorizontalHeaderView.h>
@@ -48,14 +50,6 @@ QPushButton *button(const QString &text, QWidget *parent)
     auto *result = new QPushButton(text, parent);
     result->setAutoDefault(false);
     return result;
-}
-
-QLabel *readoutLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setWordWrap(true);
-    return label;
 }
 
 // A picture worth a thumbnail: a gradient in the sample's own hue, a few
