@@ -195,6 +195,89 @@ void galleryResources(QPainter &painter, const QSizeF &)
     painter.drawPath(inside);
 }
 
+// Language flags of the host, shown by language choosers. Flags are drawn
+// 30 x 20 on a 32 x 32 canvas with a thin edge, so light stripes stay
+// visible on white.
+const QRectF flag32(1.0, 6.0, 30.0, 20.0);
+
+void flagEdge(QPainter &painter)
+{
+    painter.setPen(QPen(QColor(0, 0, 0, 90), 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(flag32.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+// Equal stripes, top to bottom (horizontal) or left to right.
+void stripedFlag(QPainter &painter, const QList<QColor> &colours, Qt::Orientation orientation)
+{
+    painter.setPen(Qt::NoPen);
+    const int n = int(colours.size());
+    for (int i = 0; i < n; ++i) {
+        painter.setBrush(colours.at(i));
+        if (orientation == Qt::Horizontal)
+            painter.drawRect(QRectF(flag32.left(), flag32.top() + flag32.height() * i / n, flag32.width(),
+                                    flag32.height() / n));
+        else
+            painter.drawRect(QRectF(flag32.left() + flag32.width() * i / n, flag32.top(), flag32.width() / n,
+                                    flag32.height()));
+    }
+    flagEdge(painter);
+}
+
+void langRussian(QPainter &painter, const QSizeF &)
+{
+    stripedFlag(painter, {Qt::white, QColor(0x00, 0x39, 0xa6), QColor(0xd5, 0x2b, 0x1e)}, Qt::Horizontal);
+}
+
+void langGerman(QPainter &painter, const QSizeF &)
+{
+    stripedFlag(painter, {Qt::black, QColor(0xdd, 0x00, 0x00), QColor(0xff, 0xce, 0x00)}, Qt::Horizontal);
+}
+
+void langFrench(QPainter &painter, const QSizeF &)
+{
+    stripedFlag(painter, {QColor(0x00, 0x23, 0x95), Qt::white, QColor(0xed, 0x29, 0x39)}, Qt::Vertical);
+}
+
+// A simplified union flag: blue field, white and red saltire, white and
+// red cross.
+void langEnglish(QPainter &painter, const QSizeF &)
+{
+    const QColor blue(0x01, 0x21, 0x69), red(0xc8, 0x10, 0x2e);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(blue);
+    painter.drawRect(flag32);
+    painter.save();
+    painter.setClipRect(flag32);
+    const QLineF down(flag32.topLeft(), flag32.bottomRight()), up(flag32.bottomLeft(), flag32.topRight());
+    painter.setPen(QPen(Qt::white, 4.0));
+    painter.drawLine(down);
+    painter.drawLine(up);
+    painter.setPen(QPen(red, 1.5));
+    painter.drawLine(down);
+    painter.drawLine(up);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(flag32.center().x() - 3.5, flag32.top(), 7.0, flag32.height()));
+    painter.drawRect(QRectF(flag32.left(), flag32.center().y() - 3.5, flag32.width(), 7.0));
+    painter.setBrush(red);
+    painter.drawRect(QRectF(flag32.center().x() - 2.0, flag32.top(), 4.0, flag32.height()));
+    painter.drawRect(QRectF(flag32.left(), flag32.center().y() - 2.0, flag32.width(), 4.0));
+    painter.restore();
+    flagEdge(painter);
+}
+
+// No flag for the language: a blank grey flag.
+void langNull(QPainter &painter, const QSizeF &)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xcf, 0xd8, 0xdc));
+    painter.drawRect(flag32);
+    painter.setPen(QPen(IconPalette::inkLight(), 2.0, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QLineF(flag32.center() - QPointF(5.0, 0.0), flag32.center() + QPointF(5.0, 0.0)));
+    flagEdge(painter);
+}
+
 } // namespace
 
 QList<IconRecipe> hostIcons()
@@ -209,5 +292,11 @@ QList<IconRecipe> hostIcons()
         {QStringLiteral("main_wnd_icon.png"), QSize(64, 64), mainWindowIcon},
         {QStringLiteral("gallery_settings.png"), QSize(32, 32), gallerySettings},
         {QStringLiteral("gallery_resources.png"), QSize(32, 32), galleryResources},
+        // Under res/icons/lang/ in the resources (see gallery.qrc).
+        {QStringLiteral("lang_russian.png"), QSize(32, 32), langRussian},
+        {QStringLiteral("lang_english.png"), QSize(32, 32), langEnglish},
+        {QStringLiteral("lang_german.png"), QSize(32, 32), langGerman},
+        {QStringLiteral("lang_french.png"), QSize(32, 32), langFrench},
+        {QStringLiteral("lang_null.png"), QSize(32, 32), langNull},
     };
 }

@@ -1,463 +1,481 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
-<context>
-    <name>FSUtils</name>
-    <message>
-        <location filename="../../../../platform/ZelCore/src/FSUtils.cpp" line="+30"/>
-        <source>PNG image</source>
-        <translation>Изображение PNG</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>JPEG image</source>
-        <translation>Изображение JPEG</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>BMP image</source>
-        <translation>Изображение BMP</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>TIFF image</source>
-        <translation>Изображение TIFF</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DICOM image</source>
-        <translation>Изображение DICOM</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>WebP image</source>
-        <translation>Изображение WebP</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>GIF image</source>
-        <translation>Изображение GIF</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Windows icon</source>
-        <translation>Значок Windows</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Windows cursor</source>
-        <translation>Курсор Windows</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Portable bitmap</source>
-        <translation>Монохромное изображение PBM</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Portable graymap</source>
-        <translation>Полутоновое изображение PGM</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Portable pixmap</source>
-        <translation>Цветное изображение PPM</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>X11 bitmap</source>
-        <translation>Монохромное изображение X11</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>X11 pixmap</source>
-        <translation>Цветное изображение X11</translation>
-    </message>
-    <message>
-        <location line="+77"/>
-        <source>%1 image</source>
-        <translation>Изображение %1</translation>
-    </message>
-</context>
-<context>
-    <name>Issue</name>
-    <message>
-        <location filename="../../../../platform/ZelLog/src/Issue.cpp" line="+18"/>
-        <source>Internal error</source>
-        <translation>Внутренняя ошибка</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Application message</source>
-        <translation>Сообщение приложения</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The operation was cancelled</source>
-        <translation>Операция отменена</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The image file cannot be loaded</source>
-        <translation>Не удаётся загрузить файл изображения</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The image file does not exist</source>
-        <translation>Файл изображения не существует</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The image format is not supported</source>
-        <translation>Формат изображения не поддерживается</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The image file cannot be saved</source>
-        <translation>Не удаётся сохранить файл изображения</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The settings value has the wrong type</source>
-        <translation>Значение настройки имеет неверный тип</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The settings value is out of range</source>
-        <translation>Значение настройки вне допустимого диапазона</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The settings file cannot be written</source>
-        <translation>Не удаётся записать файл настроек</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The camera is not responding</source>
-        <translation>Камера не отвечает</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>No camera was found</source>
-        <translation>Камера не найдена</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The camera is in use by another program</source>
-        <translation>Камера занята другой программой</translation>
-    </message>
-</context>
-<context>
-    <name>QProgressBar</name>
-    <message>
-        <location filename="../../ZelLongExposureWidget.cpp" line="+27"/>
-        <source>%1 sec</source>
-        <translation>%1 с</translation>
-    </message>
-</context>
-<context>
-    <name>ZelCore</name>
-    <message>
-        <location filename="../../GuiUtils.cpp" line="+9"/>
-        <source>Black</source>
-        <translation>Чёрный</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>White</source>
-        <translation>Белый</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Red</source>
-        <translation>Красный</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Dark red</source>
-        <translation>Тёмно-красный</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Green</source>
-        <translation>Зелёный</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Dark green</source>
-        <translation>Тёмно-зелёный</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Blue</source>
-        <translation>Синий</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Dark blue</source>
-        <translation>Тёмно-синий</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Cyan</source>
-        <translation>Голубой</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Dark cyan</source>
-        <translation>Тёмно-голубой</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Magenta</source>
-        <translation>Пурпурный</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Dark magenta</source>
-        <translation>Тёмно-пурпурный</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Yellow</source>
-        <translation>Жёлтый</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Dark yellow</source>
-        <translation>Тёмно-жёлтый</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Gray</source>
-        <translation>Серый</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Dark gray</source>
-        <translation>Тёмно-серый</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Light gray</source>
-        <translation>Светло-серый</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Transparent</source>
-        <translation>Прозрачный</translation>
-    </message>
-</context>
-<context>
-    <name>ZelFileDialog</name>
-    <message>
-        <location filename="../../../../platform/ZelCore/src/ZelFileDialog.cpp" line="+46"/>
-        <source>All supported formats</source>
-        <translation>Все поддерживаемые форматы</translation>
-    </message>
-</context>
-<context>
-    <name>ZelLog</name>
-    <message>
-        <location filename="../../../../platform/ZelLog/src/ZelLog.cpp" line="+105"/>
-        <source>Error</source>
-        <translation>Ошибка</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Warning</source>
-        <translation>Предупреждение</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Information</source>
-        <translation>Информация</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Log</source>
-        <translation>Журнал</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiling</source>
-        <translation>Профилирование</translation>
-    </message>
-</context>
-<context>
-    <name>ZelMessenger</name>
-    <message>
-        <location filename="../../ZelMessenger.cpp" line="+104"/>
-        <source>About</source>
-        <translation>О программе</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Input int</source>
-        <translation>Ввод целого числа</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Input text</source>
-        <translation>Ввод текста</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+5"/>
-        <source>Confirm</source>
-        <translation>Подтверждение</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Continue</source>
-        <translation>Продолжить</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <location line="+7"/>
-        <source>Yes</source>
-        <translation>Да</translation>
-    </message>
-    <message>
-        <location line="-7"/>
-        <location line="+7"/>
-        <source>No</source>
-        <translation>Нет</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-</context>
-<context>
-    <name>ZelProgressDialog</name>
-    <message>
-        <location filename="../../ZelProgressDialog.ui" line="+32"/>
-        <source>Progress</source>
-        <translation>Выполнение</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Status</source>
-        <translation>Состояние</translation>
-    </message>
-</context>
-<context>
-    <name>ZelRangeCheckableWidgetClass</name>
-    <message>
-        <location filename="../../ZelRangeIntCheckableWidget.ui" line="+14"/>
-        <source>Form</source>
-        <translation>Форма</translation>
-    </message>
-</context>
-<context>
-    <name>ZelRangeDoubleCheckableWidget</name>
-    <message>
-        <location filename="../../ZelRangeDoubleCheckableWidget.ui" line="+14"/>
-        <source>Form</source>
-        <translation>Форма</translation>
-    </message>
-</context>
-<context>
-    <name>ZelRangeWidgetWithLabelClass</name>
-    <message>
-        <location filename="../../ZelRangeWidgetWithLabel.ui" line="+20"/>
-        <source>RangeWidget</source>
-        <translation>Диапазон</translation>
-    </message>
-</context>
-<context>
-    <name>ZelSpanRangeWidget</name>
-    <message>
-        <location filename="../../ZelSpanRangeWidget.cpp" line="+313"/>
-        <source>Value: %1 </source>
-        <translation>Значение: %1 </translation>
-    </message>
-</context>
-<context>
-    <name>ZelTrayMessage</name>
-    <message>
-        <location filename="../../ZelTrayMessage.cpp" line="+153"/>
-        <source>Error</source>
-        <translation>Ошибка</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Warning</source>
-        <translation>Предупреждение</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Information</source>
-        <translation>Информация</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Logging</source>
-        <translation>Журнал</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Profiling</source>
-        <translation>Профилирование</translation>
-    </message>
-    <message>
-        <location filename="../../ZelTrayMessage.ui" line="+248"/>
-        <source>Don&apos;t show again</source>
-        <translation>Больше не показывать</translation>
-    </message>
-    <message>
-        <location line="+16"/>
-        <source>Details</source>
-        <translation>Подробности</translation>
-    </message>
-    <message>
-        <location line="-54"/>
-        <source>Message text</source>
-        <translation>Текст сообщения</translation>
-    </message>
-    <message>
-        <location line="-187"/>
-        <source>Dialog</source>
-        <translation>Диалог</translation>
-    </message>
-</context>
-<context>
-    <name>ZelZoomToolbar</name>
-    <message>
-        <location filename="../../ZelZoomToolbar.cpp" line="+134"/>
-        <source>&amp;Zoom In</source>
-        <translation>&amp;Увеличить</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>&amp;Zoom Out</source>
-        <translation>&amp;Уменьшить</translation>
-    </message>
-</context>
-<context>
-    <name>ZelZoomToolbarClass</name>
-    <message>
-        <location filename="../../ZelZoomToolbar.ui" line="+32"/>
-        <source>NavigatorWidgetToolbar</source>
-        <translation>Панель масштаба</translation>
-    </message>
-    <message>
-        <location line="+27"/>
-        <location line="+57"/>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <location line="+23"/>
-        <source>PushButton</source>
-        <translation>Кнопка</translation>
-    </message>
-</context>
+    <context>
+        <name>FSUtils</name>
+        <message>
+            <location filename="../../../../platform/ZelCore/src/FSUtils.cpp" line="+30" />
+            <source>PNG image</source>
+            <translation>Изображение PNG</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>JPEG image</source>
+            <translation>Изображение JPEG</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>BMP image</source>
+            <translation>Изображение BMP</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>TIFF image</source>
+            <translation>Изображение TIFF</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>DICOM image</source>
+            <translation>Изображение DICOM</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>WebP image</source>
+            <translation>Изображение WebP</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>GIF image</source>
+            <translation>Изображение GIF</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Windows icon</source>
+            <translation>Значок Windows</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Windows cursor</source>
+            <translation>Курсор Windows</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Portable bitmap</source>
+            <translation>Монохромное изображение PBM</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Portable graymap</source>
+            <translation>Полутоновое изображение PGM</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Portable pixmap</source>
+            <translation>Цветное изображение PPM</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>X11 bitmap</source>
+            <translation>Монохромное изображение X11</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>X11 pixmap</source>
+            <translation>Цветное изображение X11</translation>
+        </message>
+        <message>
+            <location line="+77" />
+            <source>%1 image</source>
+            <translation>Изображение %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>Issue</name>
+        <message>
+            <location filename="../../../../platform/ZelLog/src/Issue.cpp" line="+18" />
+            <source>Internal error</source>
+            <translation>Внутренняя ошибка</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Application message</source>
+            <translation>Сообщение приложения</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The operation was cancelled</source>
+            <translation>Операция отменена</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The image file cannot be loaded</source>
+            <translation>Не удаётся загрузить файл изображения</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The image file does not exist</source>
+            <translation>Файл изображения не существует</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The image format is not supported</source>
+            <translation>Формат изображения не поддерживается</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The image file cannot be saved</source>
+            <translation>Не удаётся сохранить файл изображения</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The settings value has the wrong type</source>
+            <translation>Значение настройки имеет неверный тип</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The settings value is out of range</source>
+            <translation>Значение настройки вне допустимого диапазона</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The settings file cannot be written</source>
+            <translation>Не удаётся записать файл настроек</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The camera is not responding</source>
+            <translation>Камера не отвечает</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No camera was found</source>
+            <translation>Камера не найдена</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The camera is in use by another program</source>
+            <translation>Камера занята другой программой</translation>
+        </message>
+    </context>
+    <context>
+        <name>QProgressBar</name>
+        <message>
+            <location filename="../../ZelLongExposureWidget.cpp" line="+27" />
+            <source>%1 sec</source>
+            <translation>%1 с</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelBoolComboBox</name>
+        <message>
+            <source>On</source>
+            <translation>Вкл</translation>
+        </message>
+        <message>
+            <source>Off</source>
+            <translation>Выкл</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelCore</name>
+        <message>
+            <location filename="../../GuiUtils.cpp" line="+9" />
+            <source>Black</source>
+            <translation>Чёрный</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>White</source>
+            <translation>Белый</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Red</source>
+            <translation>Красный</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Dark red</source>
+            <translation>Тёмно-красный</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Green</source>
+            <translation>Зелёный</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Dark green</source>
+            <translation>Тёмно-зелёный</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Blue</source>
+            <translation>Синий</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Dark blue</source>
+            <translation>Тёмно-синий</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cyan</source>
+            <translation>Голубой</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Dark cyan</source>
+            <translation>Тёмно-голубой</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Magenta</source>
+            <translation>Пурпурный</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Dark magenta</source>
+            <translation>Тёмно-пурпурный</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Yellow</source>
+            <translation>Жёлтый</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Dark yellow</source>
+            <translation>Тёмно-жёлтый</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Gray</source>
+            <translation>Серый</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Dark gray</source>
+            <translation>Тёмно-серый</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Light gray</source>
+            <translation>Светло-серый</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Transparent</source>
+            <translation>Прозрачный</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelFFCModel</name>
+        <message>
+            <source>Sample</source>
+            <translation>Образец</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelFileDialog</name>
+        <message>
+            <location filename="../../../../platform/ZelCore/src/ZelFileDialog.cpp" line="+46" />
+            <source>All supported formats</source>
+            <translation>Все поддерживаемые форматы</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelLog</name>
+        <message>
+            <location filename="../../../../platform/ZelLog/src/ZelLog.cpp" line="+105" />
+            <source>Error</source>
+            <translation>Ошибка</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Warning</source>
+            <translation>Предупреждение</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Information</source>
+            <translation>Информация</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Log</source>
+            <translation>Журнал</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Profiling</source>
+            <translation>Профилирование</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelMessenger</name>
+        <message>
+            <location filename="../../ZelMessenger.cpp" line="+104" />
+            <source>About</source>
+            <translation>О программе</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Input int</source>
+            <translation>Ввод целого числа</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Input text</source>
+            <translation>Ввод текста</translation>
+        </message>
+        <message>
+            <location line="+10" />
+            <location line="+5" />
+            <source>Confirm</source>
+            <translation>Подтверждение</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Continue</source>
+            <translation>Продолжить</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <location line="+7" />
+            <source>Yes</source>
+            <translation>Да</translation>
+        </message>
+        <message>
+            <location line="-7" />
+            <location line="+7" />
+            <source>No</source>
+            <translation>Нет</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Save</source>
+            <translation>Сохранить</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelProgressDialog</name>
+        <message>
+            <location filename="../../ZelProgressDialog.ui" line="+32" />
+            <source>Progress</source>
+            <translation>Выполнение</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>Status</source>
+            <translation>Состояние</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelRangeCheckableWidgetClass</name>
+        <message>
+            <location filename="../../ZelRangeIntCheckableWidget.ui" line="+14" />
+            <source>Form</source>
+            <translation>Форма</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelRangeDoubleCheckableWidget</name>
+        <message>
+            <location filename="../../ZelRangeDoubleCheckableWidget.ui" line="+14" />
+            <source>Form</source>
+            <translation>Форма</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelRangeWidgetWithLabelClass</name>
+        <message>
+            <location filename="../../ZelRangeWidgetWithLabel.ui" line="+20" />
+            <source>RangeWidget</source>
+            <translation>Диапазон</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelSpanRangeWidget</name>
+        <message>
+            <location filename="../../ZelSpanRangeWidget.cpp" line="+313" />
+            <source>Value: %1 </source>
+            <translation>Значение: %1 </translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelTrayMessage</name>
+        <message>
+            <location filename="../../ZelTrayMessage.cpp" line="+153" />
+            <source>Error</source>
+            <translation>Ошибка</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Warning</source>
+            <translation>Предупреждение</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Information</source>
+            <translation>Информация</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Logging</source>
+            <translation>Журнал</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Profiling</source>
+            <translation>Профилирование</translation>
+        </message>
+        <message>
+            <location filename="../../ZelTrayMessage.ui" line="+248" />
+            <source>Don't show again</source>
+            <translation>Больше не показывать</translation>
+        </message>
+        <message>
+            <location line="+16" />
+            <source>Details</source>
+            <translation>Подробности</translation>
+        </message>
+        <message>
+            <location line="-54" />
+            <source>Message text</source>
+            <translation>Текст сообщения</translation>
+        </message>
+        <message>
+            <location line="-187" />
+            <source>Dialog</source>
+            <translation>Диалог</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelZoomToolbar</name>
+        <message>
+            <location filename="../../ZelZoomToolbar.cpp" line="+134" />
+            <source>&amp;Zoom In</source>
+            <translation>&amp;Увеличить</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>&amp;Zoom Out</source>
+            <translation>&amp;Уменьшить</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelZoomToolbarClass</name>
+        <message>
+            <location filename="../../ZelZoomToolbar.ui" line="+32" />
+            <source>NavigatorWidgetToolbar</source>
+            <translation>Панель масштаба</translation>
+        </message>
+        <message>
+            <location line="+27" />
+            <location line="+57" />
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <location line="+23" />
+            <source>PushButton</source>
+            <translation>Кнопка</translation>
+        </message>
+    </context>
 </TS>
