@@ -10,6 +10,10 @@
 #include "ZoomPage.h"
 // Messages
 #include "MessagesPage.h"
+// Forms and dialogs
+#include "FormsPage.h"
+// Views and plots
+#include "ViewsPage.h"
 
 namespace {
 
@@ -34,6 +38,10 @@ const PageFactory pageFactories[] = {
     &create<ZoomPage>,
     // Messages
     &create<MessagesPage>,
+    // Forms and dialogs
+    &create<FormsPage>,
+    // Views and plots
+    &create<ViewsPage>,
 };
 
 } // namespace
