@@ -428,7 +428,8 @@ QWidget *FormsPage::createDialogsTab()
     layout->addSpacing(12);
     layout->addWidget(about);
     layout->addWidget(hint(QStringLiteral("Name, version and revision, the organisation's link, and a tab of "
-                                          "libraries. Set the language to Russian for one more link."),
+                                          "libraries. With Russian chosen on the Resources page it speaks Russian and "
+                                          "shows one more link."),
                            tab));
     layout->addStretch(1);
     return tab;

@@ -117,7 +117,10 @@ QString ViewsPage::description() const
 QWidget *ViewsPage::createViewBox()
 {
     auto *box = new QGroupBox(QStringLiteral("ZelGraphicsViewWithRect and ZelGraphicsStatusWidget"), this);
-    m_scene = new QGraphicsScene(box);
+    m_view = new TimedImageView(box);
+    // The scene goes with the view: one outliving it would reset the view's
+    // scroll bars, and so call this page's slots, while the page is destroyed.
+    m_scene = new QGraphicsScene(m_view);
     const QImage &sky = GalleryPictures::nightSky();
     m_scene->addPixmap(QPixmap::fromImage(sky));
     m_scene->setSceneRect(QRectF(QPointF(0, 0), sky.size()));
@@ -126,7 +129,6 @@ QWidget *ViewsPage::createViewBox()
     m_scene->addItem(region);
     m_satellite = m_scene->addEllipse(QRectF(-12, -12, 24, 24), QPen(Qt::NoPen), QColor(0xe7, 0x4c, 0x3c));
 
-    m_view = new TimedImageView(box);
     m_view->setScene(m_scene);
     m_view->setMinimumSize(320, 280); // room for the status panel
     m_view->scale(0.5, 0.5);
