@@ -12,6 +12,7 @@
 #include <functional>
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -183,6 +184,42 @@ private Q_SLOTS:
         QTRY_COMPARE(fifth->pos(), expectedTarget(ZelTrayMessage::BottomRight, 0));
         QCOMPARE(fifth->pos(), first->pos());
         QVERIFY(third);
+    }
+
+    void slotGivenBackHoweverTheNewestEnds_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::newRow("closed") << QStringLiteral("close");
+        QTest::newRow("deleted") << QStringLiteral("delete");
+        QTest::newRow("modal parent deleted") << QStringLiteral("parent");
+    }
+
+    void slotGivenBackHoweverTheNewestEnds()
+    {
+        QFETCH(QString, end);
+        QPointer<QDialog> dialog = new QDialog;
+        dialog->setModal(true);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        pop(ZelLog::Information, QStringLiteral("older"));
+        // As the messenger does it: the pop-up belongs to the active modal widget.
+        QPointer<ZelTrayMessage> newest = track(ZelTrayMessage::popUp(
+            QApplication::activeModalWidget(), makeMessage(ZelLog::Error, Issue::None, QStringLiteral("newest")), {}));
+        QCOMPARE(newest->parentWidget(), dialog.data());
+        QTRY_COMPARE(newest->pos(), expectedTarget(ZelTrayMessage::BottomRight, 1));
+        if (end == QLatin1String("close"))
+            newest->close();
+        else if (end == QLatin1String("delete"))
+            delete newest;
+        else
+            delete dialog;
+        QTRY_VERIFY(newest.isNull());
+        ZelTrayMessage *next = pop(ZelLog::Error, QStringLiteral("next"));
+        QTRY_COMPARE(next->pos(), expectedTarget(ZelTrayMessage::BottomRight, 0));
+        delete dialog;
+        // Its deletion after the close gave nothing back twice: the stack goes on.
+        ZelTrayMessage *after = pop(ZelLog::Error, QStringLiteral("after"));
+        QTRY_COMPARE(after->pos(), expectedTarget(ZelTrayMessage::BottomRight, 1));
     }
 
     void unstackedPopUpsShareOneSpot()

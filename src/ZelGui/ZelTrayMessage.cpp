@@ -145,6 +145,9 @@ ZelTrayMessage::ZelTrayMessage(QWidget *parent)
 ZelTrayMessage::~ZelTrayMessage()
 {
     removeEventFilter(this);
+    // Deleted without a close (with its parent, or by the host): the slot
+    // is given back all the same.
+    releaseStackSlot();
 }
 
 void ZelTrayMessage::construct(const ZelMessage &message)
@@ -390,10 +393,19 @@ void ZelTrayMessage::showEvent(QShowEvent *event)
     QFrame::showEvent(event);
 }
 
+void ZelTrayMessage::releaseStackSlot()
+{
+    // Only the newest slot restarts the stack; either way the pop-up holds
+    // none afterwards, so its deletion after a close releases nothing twice.
+    int slot = m_stackPosition;
+    if (slot >= 0)
+        m_lastPositionInStack.compare_exchange_strong(slot, -1);
+    m_stackPosition = -1;
+}
+
 void ZelTrayMessage::closeEvent(QCloseEvent *event)
 {
-    int slot = m_stackPosition;
-    m_lastPositionInStack.compare_exchange_strong(slot, -1);
+    releaseStackSlot();
     event->accept();
     QFrame::closeEvent(event);
 }
