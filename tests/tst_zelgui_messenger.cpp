@@ -146,6 +146,16 @@ private Q_SLOTS:
         QCOMPARE(trayTexts(), (QStringList{"one", "two"}));
     }
 
+    void messageStillQueuedGoesWithTheMessenger()
+    {
+        auto *messenger = new ZelMessenger;
+        messenger->error(QStringLiteral("too late"));
+        delete messenger;
+        QCoreApplication::processEvents();
+        QVERIFY(trays().isEmpty());
+        QCOMPARE(ZelLog::records().size(), 1); // logged all the same
+    }
+
     void plainTextsAreLoggedAndShown_data()
     {
         QTest::addColumn<QString>("slot");

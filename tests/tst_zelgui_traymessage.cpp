@@ -330,6 +330,47 @@ private Q_SLOTS:
         QCOMPARE(tray->findChild<QTimeLine *>()->state(), QTimeLine::NotRunning);
     }
 
+    void dragByTheTitle()
+    {
+        auto *tray = pop(ZelLog::Information, QStringLiteral("Drag me"));
+        QVERIFY(QTest::qWaitForWindowExposed(tray));
+        const QPoint start = finalPosition(tray);
+        auto *title = child<QLabel>(tray, "labelTitle");
+        const QPoint grip = title->rect().center();
+        QTest::mousePress(title, Qt::LeftButton, {}, grip);
+        // The first move takes hold; from the second on the pop-up follows the mouse.
+        QTest::mouseMove(title, grip + QPoint(30, -20));
+        QCOMPARE(tray->pos(), start);
+        QTest::mouseMove(title, grip + QPoint(50, -60));
+        QCOMPARE(tray->pos(), start + QPoint(20, -40));
+        QTest::mouseRelease(title, Qt::LeftButton, {}, grip + QPoint(50, -60));
+        // A press starts over: the first move does not jump.
+        QTest::mousePress(title, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(title, grip + QPoint(-70, 0));
+        QCOMPARE(tray->pos(), start + QPoint(20, -40));
+        QTest::mouseRelease(title, Qt::LeftButton, {}, grip + QPoint(-70, 0));
+        // It keeps its slot: the next pop-up stacks above its first place.
+        ZelTrayMessage *next = pop(ZelLog::Information, QStringLiteral("next"));
+        QTRY_COMPARE(next->pos(), expectedTarget(ZelTrayMessage::BottomRight, 1));
+    }
+
+    void heldPopUpCountsAgainWhenShownAgain()
+    {
+        settingMessageLifeTime(7);
+        auto *tray = pop(ZelLog::Warning, QStringLiteral("Again"));
+        QVERIFY(QTest::qWaitForWindowExposed(tray));
+        auto *title = child<QLabel>(tray, "labelTitle");
+        QTest::mouseClick(title, Qt::LeftButton);
+        QCOMPARE(title->text(), tray->windowTitle());
+        // Shown again, it counts down anew from the lifetime it was built with.
+        settingMessageLifeTime(2);
+        tray->hide();
+        tray->show();
+        QCOMPARE(title->text(), tray->windowTitle() + QStringLiteral(" (7)"));
+        QCOMPARE(tray->findChild<QTimeLine *>()->state(), QTimeLine::Running);
+        QCOMPARE(tray->findChild<QTimeLine *>()->currentTime(), 0);
+    }
+
     void bodyAndDetailsUnfoldingDownwards()
     {
         const ZelMessage message = makeMessage(ZelLog::Error, Issue::ImageFormatNotSupported, QStringLiteral("a.xyz"));

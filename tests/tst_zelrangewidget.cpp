@@ -6,6 +6,7 @@
 #include <ZelGui/ZelRangeWidget.h>
 #include <ZelGui/ZelRangeWidgetWithLabel.h>
 
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -214,6 +215,41 @@ private Q_SLOTS:
             go(&w);
         }
         QCOMPARE(log.join(u' '), expectedLog);
+    }
+
+    void logarithmicSliderScales_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QList<int>>("positions"); // of 1000 and 100: the logarithm times 10^6, truncated
+        QTest::newRow("log10") << int(ZelDoubleRangeWidget::Log10) << QList<int>{3000000, 2000000};
+        QTest::newRow("natural") << int(ZelDoubleRangeWidget::NaturalLog) << QList<int>{6907755, 4605170};
+    }
+
+    void logarithmicSliderScales()
+    {
+        QFETCH(int, scale);
+        QFETCH(QList<int>, positions);
+        struct Scaled : ZelDoubleRangeWidget
+        {
+            explicit Scaled(SliderScale s) { setSliderScale(s); }
+        } w{ZelDoubleRangeWidget::SliderScale(scale)};
+        QCOMPARE(w.sliderScale(), scale);
+        w.setRange(1.0, 1000.0);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *slider = w.findChild<QSlider *>();
+        QCOMPARE(QList<int>({slider->minimum(), slider->maximum(), slider->singleStep()}),
+                 QList<int>({0, positions[0], 0})); // a step of 1 is no position at all
+        QStringList log;
+        logEditor(&w, &log);
+        typeInto(w.findChild<QDoubleSpinBox *>(), QStringLiteral("100"));
+        QCOMPARE(slider->value(), positions[1]);
+        QTest::keyClick(slider, Qt::Key_End); // the value of the last position is the maximum again
+        QTest::keyClick(slider, Qt::Key_Home);
+        QCOMPARE(log, (QStringList{"valueChanged(100)", "valueChanged(1000)", "valueChanged(1)"}));
+        // 0 has no logarithm: its position is 0.
+        w.setValue(0.0);
+        QCOMPARE(slider->value(), 0);
     }
 
     void badInputLeavesWidgetsWorking()

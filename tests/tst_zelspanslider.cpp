@@ -183,6 +183,60 @@ private Q_SLOTS:
         }
     }
 
+    void dragTooFarOffSnapsBack()
+    {
+        ShortLeashStyle leash; // a drag may leave the widget by 10 pixels
+        Shown sh(Qt::Horizontal, 20, 40);
+        ZelSpanSlider *s = sh.slider.get();
+        s->setStyle(&leash);
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        QTest::mousePress(s, Qt::LeftButton, {}, sh.on(Upper));
+        const int x = sh.at(Upper, 60).x(), bottom = s->height() - 1;
+        QList<int> upper;
+        for (const QPoint &to : {QPoint(x, 5), QPoint(x, -10), QPoint(x, -11), QPoint(x, bottom + 10),
+                                 QPoint(x, bottom + 11), QPoint(s->width() + 11, 5)}) {
+            QTest::mouseMove(s, to);
+            upper << s->upperValue();
+        }
+        // Beyond the leash the handle is back at its value of the press.
+        QCOMPARE(upper, (QList<int>{60, 60, 40, 60, 40, 40}));
+        QTest::mouseRelease(s, Qt::LeftButton, {}, QPoint(x, -11));
+        QCOMPARE(sh.state(), (QList<int>{20, 40, 20, 40}));
+    }
+
+    void pressesTheSliderLeavesToItsParent()
+    {
+        struct Parent : QWidget
+        {
+            int presses = 0;
+            void mousePressEvent(QMouseEvent *) override { ++presses; }
+        } parent;
+        auto *s = new ZelSpanSlider(Qt::Horizontal, &parent);
+        s->setRange(0, 99);
+        s->setSpan(20, 40);
+        s->resize(400, 30);
+        parent.resize(s->size());
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        SignalLog log;
+        watchSpanSlider(log, s);
+        // Any single button takes a handle; a second button while it is held is not the slider's.
+        QTest::mousePress(s, Qt::RightButton, {}, s->lowerHandleRect().center());
+        QTest::mousePress(s, Qt::LeftButton, {}, s->upperHandleRect().center());
+        QCOMPARE(log.take(), (QStringList{"down", "pressed(lower)"}));
+        QCOMPARE(parent.presses, 1);
+        QTest::mouseRelease(s, Qt::LeftButton, {}, s->upperHandleRect().center());
+        QTest::mouseRelease(s, Qt::RightButton, {}, s->lowerHandleRect().center());
+        log.take();
+        // Nor is a press on an empty range.
+        s->setRange(30, 30);
+        log.take();
+        QTest::mousePress(s, Qt::LeftButton, {}, s->upperHandleRect().center());
+        QCOMPARE(log.take(), QStringList());
+        QVERIFY(!s->isAnyHandlePressedNow());
+        QCOMPARE(parent.presses, 2);
+    }
+
     void trackingOff()
     {
         Shown sh(Qt::Horizontal, 10, 20);
