@@ -349,20 +349,6 @@ private Q_SLOTS:
         QVERIFY(ZelMessenger::getOpenFileName(QStringLiteral("Open"), {}, "test/open").isEmpty());
         QVERIFY(ZelMessenger::getExistingDirectory(QStringLiteral("Folder"), "test/dir").isEmpty());
     }
-
-    void benchmarkRejectedMessage()
-    {
-        ZelMessenger messenger;
-        ZelMessageFilter filter;
-        filter.block(QString(), ZelLog::Information);
-        messenger.setFilter(filter);
-        const ZelMessage message = makeMessage(ZelLog::Information, Issue::None, "x", "Bench");
-        QSignalSpy spy(&messenger, &ZelMessenger::needShowMessage);
-        QBENCHMARK {
-            messenger.processMessage(message);
-        }
-        QCOMPARE(spy.count(), 0);
-    }
 };
 
 QTEST_MAIN(tst_ZelMessenger)

@@ -423,15 +423,6 @@ private Q_SLOTS:
         QCOMPARE(child<QCheckBox>(tray, "checkBoxAgain")->text(), QStringLiteral("Больше не показывать"));
         QCOMPARE(child<QPushButton>(tray, "pushButtonDetails")->text(), QStringLiteral("Подробности"));
     }
-
-    void benchmarkPopUpAndClose()
-    {
-        const ZelMessage message = makeMessage(ZelLog::Warning, Issue::CameraBusy, QStringLiteral("Benchmark"));
-        QBENCHMARK {
-            ZelTrayMessage::popUp(nullptr, message, QString())->close();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-    }
 };
 
 int main(int argc, char *argv[])

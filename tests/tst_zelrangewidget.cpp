@@ -265,34 +265,6 @@ private Q_SLOTS:
         sweepBadInput(&label, ints);
         sweepBadInput(&real, QList<double>{qQNaN(), qInf(), -qInf(), std::numeric_limits<double>::max(), -0.0, 1e-300});
     }
-
-    void benchmarkSettingValues_data()
-    {
-        QTest::addColumn<bool>("bare");
-        QTest::newRow("ZelRangeWidget") << false;
-        QTest::newRow("QSlider+QSpinBox") << true;
-    }
-
-    void benchmarkSettingValues()
-    {
-        QFETCH(bool, bare);
-        constexpr int count = 10000;
-        ZelRangeWidget w;
-        w.setRange(ZelMinMaxRange<int>(0, count, 1));
-        QSlider slider(Qt::Horizontal); // the bare pair the widget drives, kept in step by hand
-        QSpinBox spin;
-        slider.setRange(0, count);
-        spin.setRange(0, count);
-        QObject::connect(&slider, &QSlider::valueChanged, &spin, [&spin](int v) { QSignalBlocker b(spin); spin.setValue(v); });
-        QObject::connect(&spin, &QSpinBox::valueChanged, &slider, [&slider](int v) { QSignalBlocker b(slider); slider.setValue(v); });
-
-        QBENCHMARK {
-            for (int i = 1; i <= count; ++i)
-                bare ? spin.setValue(i) : w.setValue(i);
-            bare ? spin.setValue(0) : w.setValue(0);
-        }
-        QCOMPARE(bare ? slider.value() : w.value(), 0);
-    }
 };
 
 QTEST_MAIN(tst_ZelRangeWidget)

@@ -265,26 +265,6 @@ private Q_SLOTS:
         QCOMPARE(slider->singleStep(), slider->maximum() - slider->minimum());
     }
 
-    void benchmarkSetZoom_data() // 1000 alternating calls each; compare the two rows
-    {
-        QTest::addColumn<bool>("toolbar");
-        QTest::newRow("ZelZoomToolbar::setZoom") << true;
-        QTest::newRow("QSlider::setValue") << false;
-    }
-
-    void benchmarkSetZoom()
-    {
-        QFETCH(bool, toolbar);
-        ZelZoomToolbar bar;
-        QSlider slider;
-        slider.setRange(-23026, 34657);
-        QBENCHMARK {
-            for (int i = 0; i < 1000; ++i)
-                toolbar ? bar.setZoom((i & 1) ? 2.0 : 0.5) : slider.setValue((i & 1) ? 6931 : -6931);
-        }
-        QCOMPARE(toolbar ? bar.zoom() : slider.value(), toolbar ? 2.0 : 6931.0);
-    }
-
 private:
     QWidget *m_window = nullptr;
 };
