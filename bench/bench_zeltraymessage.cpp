@@ -6,6 +6,7 @@
 
 #include "ui_ZelTrayMessage.h"
 
+#include <ZelLog/Issue.h>
 #include <ZelLog/ZelLog.h>
 #include <ZelLog/ZelMessage.h>
 
@@ -45,18 +46,21 @@ void bench_ZelTrayMessage::popUpAndClose()
     const ZelMessage message(ZelLog::Warning, QStringLiteral("Bench"), QStringLiteral("void bench()"),
                              QStringLiteral("bench.cpp"), 1, Issue::CameraBusy, QStringLiteral("Camera busy"));
     const QPoint corner = ZelTrayMessage::desktopGeometry().bottomRight() - QPoint(250, 130);
+    // The primitive shows the same texts.
+    const QString title = QStringLiteral("Warning: ") + Issue::readableID(message.issueID());
+    const QString body = Issue::description(message.issueID()) + QLatin1Char('\n') + message.text();
+    const QString details = message.toTextParagraph();
     QBENCHMARK {
         if (ours) {
             ZelTrayMessage::popUp(nullptr, message, QString())->close();
         } else {
-            auto *frame = new QFrame;
+            auto *frame = new QFrame(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
             Ui_ZelTrayMessage form;
             form.setupUi(frame);
             frame->setAttribute(Qt::WA_DeleteOnClose);
-            frame->setWindowFlags(frame->windowFlags() | Qt::ToolTip | Qt::FramelessWindowHint
-                                  | Qt::WindowStaysOnTopHint);
-            form.labelTitle->setText(message.text());
-            form.labelText->setText(message.text());
+            form.labelTitle->setText(title);
+            form.labelText->setText(body);
+            form.textEditDetails->setHtml(details);
             form.textEditDetails->hide();
             frame->setGeometry(QRect(corner, QSize(250, 130)));
             frame->show();

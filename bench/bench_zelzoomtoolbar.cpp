@@ -19,6 +19,11 @@ private Q_SLOTS:
     void initTestCase();
     void setZoom_data();
     void setZoom();
+    void setZoomUnrounded_data() { setZoom_data(); }
+    void setZoomUnrounded();
+
+private:
+    void run(bool ours, bool rounded);
 };
 
 void bench_ZelZoomToolbar::initTestCase()
@@ -33,19 +38,20 @@ void bench_ZelZoomToolbar::setZoom_data()
     QTest::newRow("primitive") << false;
 }
 
-// 1000 calls per iteration, each with a zoom other than the one before:
-// steps of about 6 % over the toolbar's whole range from 0.1 to 32, rounded
-// ones and unrounded ones alike. The primitive sets the slider positions of
-// the same zooms, computed beforehand.
-void bench_ZelZoomToolbar::setZoom()
+// 1000 calls per iteration, each with a zoom other than the one before, in
+// steps of about 6 % over the toolbar's whole range from 0.1 to 32. The
+// primitive sets the slider positions of the same zooms, computed
+// beforehand.
+void bench_ZelZoomToolbar::run(bool ours, bool rounded)
 {
-    QFETCH(bool, ours);
     constexpr int count = 1000;
     QList<double> zooms;
     QList<int> positions;
     ZelZoomSlider mapping;
     for (int i = 0; i < count; ++i) {
-        const double zoom = 0.1 * std::pow(320.0, (i * 37 % 101) / 100.0);
+        double zoom = 0.1 * std::pow(320.0, (i * 37 % 101) / 100.0);
+        if (rounded)
+            zoom = std::round(zoom * 100.0) / 100.0;
         zooms << zoom;
         positions << mapping.mapZoomToSlider(zoom);
     }
@@ -58,6 +64,22 @@ void bench_ZelZoomToolbar::setZoom()
             ours ? toolbar.setZoom(zooms.at(i)) : slider.setValue(positions.at(i));
     }
     QVERIFY(ours ? toolbar.zoom() > 0.0 : slider.value() == positions.last());
+}
+
+// Zooms with two decimals, as the zoom controls announce them and as the
+// presets are: the slider takes each in one move.
+void bench_ZelZoomToolbar::setZoom()
+{
+    QFETCH(bool, ours);
+    run(ours, true);
+}
+
+// Zooms with more decimals (a zoom to fit, say): the slider's handle snaps
+// to the rounded zoom it announces, which moves it a second time.
+void bench_ZelZoomToolbar::setZoomUnrounded()
+{
+    QFETCH(bool, ours);
+    run(ours, false);
 }
 
 QTEST_MAIN(bench_ZelZoomToolbar)

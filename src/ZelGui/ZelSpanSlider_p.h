@@ -3,6 +3,8 @@
 #include <ZelGui/ZelSpanSlider.h>
 
 #include <QObject>
+#include <QBrush>
+#include <QPen>
 #include <QStyle>
 
 class QPainter;
@@ -40,6 +42,14 @@ public:
     QStyle::SubControl upperPressedControl = QStyle::SC_None;
     ZelSpanSlider::HandleMovementMode movementMode = ZelSpanSlider::FreeMovement;
     ZelSpanSlider *const slider;
+
+    // The span's brush and pen, built once for a groove, highlight colour
+    // and orientation.
+    mutable QBrush spanBrush;
+    mutable QPen spanPen;
+    mutable QRect spanGroove;
+    mutable QRgb spanColor = 0;
+    mutable bool spanHorizontal = true;
 
 public Q_SLOTS:
     void updateRange(int min, int max);

@@ -111,6 +111,9 @@ ZelTrayMessage::ZelTrayMessage(QWidget *parent)
     : QFrame(parent)
     , ui(new Ui_ZelTrayMessage)
 {
+    // The window flags come first: changing them later reparents the widget
+    // and polishes every child of the form's style sheets again.
+    setWindowFlags(windowFlags() | Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     ui->setupUi(this);
     setMinimumSize(defaultSize);
     installEventFilter(this);
@@ -122,7 +125,6 @@ ZelTrayMessage::ZelTrayMessage(QWidget *parent)
 
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_DeleteOnClose, true);
-    setWindowFlags(windowFlags() | Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
 
     // Negative lifetimes count as 0 (no countdown), and the milliseconds must
     // fit QTimeLine's int.
