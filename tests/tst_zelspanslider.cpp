@@ -268,16 +268,21 @@ private Q_SLOTS:
         pal.setColor(QPalette::Highlight, QColor(220, 0, 0));
         s->setPalette(pal);
         QVERIFY(QTest::qWaitForWindowExposed(s));
-        // Whether the span's red shows half-way between two values.
-        auto redBetween = [s, &sh](int a, int b) {
+        // Whether the span's highlight shows half-way between two values.
+        auto highlightBetween = [s, &sh](int a, int b, bool red = true) {
             const QImage image = s->grab().toImage();
             const QPointF p = QPointF(sh.at(Lower, a) + sh.at(Lower, b)) / 2 * image.devicePixelRatio();
             const QRgb c = image.pixel(p.toPoint());
-            return qRed(c) > qGreen(c) + 80 && qRed(c) > qBlue(c) + 80;
+            const int main = red ? qRed(c) : qBlue(c), other = red ? qBlue(c) : qRed(c);
+            return main > qGreen(c) + 80 && main > other + 80;
         };
         s->setSpan(30, 70);
-        QVERIFY(redBetween(30, 70));
-        QVERIFY(!redBetween(90, 90));
+        QVERIFY(highlightBetween(30, 70));
+        QVERIFY(!highlightBetween(90, 90));
+        // A new highlight colour shows at the next paint.
+        pal.setColor(QPalette::Highlight, QColor(0, 0, 220));
+        s->setPalette(pal);
+        QVERIFY(highlightBetween(30, 70, false));
     }
 
     void badInputStaysBounded()
