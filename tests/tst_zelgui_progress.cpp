@@ -153,6 +153,7 @@ private Q_SLOTS:
         form.setIndeterminate(true);
         auto *bar = form.findChild<QProgressBar *>();
         QVERIFY(bar && bar->minimum() == 0 && bar->maximum() == 0);
+        QCOMPARE(formRows(&form), QStringList{"[QProgressBar]"}); // a row even before any field
         form.setIndeterminate(false);
         form.setProgress(70);
         QVERIFY(bar->maximum() == 100 && bar->value() == 70);

@@ -298,11 +298,14 @@ private Q_SLOTS:
         QTest::mouseClick(child<QToolButton>(tray, "pushButtonClose"), Qt::LeftButton);
         QTRY_VERIFY(tray.isNull());
 
-        // Out-of-range lifetimes: a negative one counts as 0, a huge one is capped.
-        settingMessageLifeTime(-5);
-        QVERIFY(!pop(ZelLog::Warning, {})->findChild<QTimeLine *>());
+        // A huge lifetime is capped where its milliseconds would overflow; a negative one is no
+        // duration for the time line, which keeps its default second.
         settingMessageLifeTime(INT_MAX);
         QCOMPARE(pop(ZelLog::Warning, {})->findChild<QTimeLine *>()->duration(), INT_MAX / 1000 * 1000);
+        settingMessageLifeTime(INT_MIN);
+        QTest::ignoreMessage(QtWarningMsg, "QTimeLine::setDuration: cannot set duration <= 0");
+        QTimeLine *negative = pop(ZelLog::Warning, {})->findChild<QTimeLine *>();
+        QCOMPARE(QList<int>({negative->duration(), negative->startFrame()}), QList<int>({1000, -(INT_MAX / 1000)}));
     }
 
     void pressHoldsThePopUp_data()

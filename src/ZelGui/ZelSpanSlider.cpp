@@ -9,11 +9,18 @@
 #include <QStyleOptionSlider>
 #include <QStylePainter>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 ZelSpanSliderPrivate::ZelSpanSliderPrivate(ZelSpanSlider *owner)
     : slider(owner)
 {
+}
+
+int ZelSpanSliderPrivate::toInt(qint64 value)
+{
+    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 int ZelSpanSliderPrivate::bound(qint64 value) const
@@ -69,7 +76,7 @@ void ZelSpanSliderPrivate::applyNewPosition(ZelSpanSlider::SpanHandle handle, in
     if (handle == ZelSpanSlider::LowerHandle) {
         switch (movementMode) {
         case ZelSpanSlider::NoOverlapping:
-            slider->setLowerPosition(bound(qMin<qint64>(qint64(slider->upperValue()) - 1, value)));
+            slider->setLowerPosition(toInt(qMin<qint64>(qint64(slider->upperValue()) - 1, value)));
             break;
         case ZelSpanSlider::NoCrossing:
             slider->setLowerPosition(qMin(slider->upperValue(), value));
@@ -86,7 +93,7 @@ void ZelSpanSliderPrivate::applyNewPosition(ZelSpanSlider::SpanHandle handle, in
     } else if (handle == ZelSpanSlider::UpperHandle) {
         switch (movementMode) {
         case ZelSpanSlider::NoOverlapping:
-            slider->setUpperPosition(bound(qMax<qint64>(qint64(slider->lowerValue()) + 1, value)));
+            slider->setUpperPosition(toInt(qMax<qint64>(qint64(slider->lowerValue()) + 1, value)));
             break;
         case ZelSpanSlider::NoCrossing:
             slider->setUpperPosition(qMax(slider->lowerValue(), value));
@@ -137,38 +144,26 @@ void ZelSpanSliderPrivate::triggerAction(QAbstractSlider::SliderAction action, b
     }
 
     if (move && !upper) {
-        switch (movementMode) {
-        case ZelSpanSlider::NoCrossing:
-            slider->setLowerPosition(int(qMin<qint64>(value, upperValue)));
-            break;
-        case ZelSpanSlider::NoOverlapping:
-            slider->setLowerPosition(bound(qMin<qint64>(value, qint64(upperValue) - 1)));
-            break;
-        case ZelSpanSlider::FreeMovement:
-            if (value > upperPosition) {
-                swapControls();
-                slider->setUpperPosition(int(value));
-            } else {
-                slider->setLowerPosition(int(value));
-            }
-            break;
+        if (movementMode == ZelSpanSlider::NoCrossing)
+            value = qMin<qint64>(value, upperValue);
+        else if (movementMode == ZelSpanSlider::NoOverlapping)
+            value = qMin<qint64>(value, qint64(upperValue) - 1);
+        if (movementMode == ZelSpanSlider::FreeMovement && value > upperPosition) {
+            swapControls();
+            slider->setUpperPosition(toInt(value));
+        } else {
+            slider->setLowerPosition(toInt(value));
         }
     } else if (move) {
-        switch (movementMode) {
-        case ZelSpanSlider::NoCrossing:
-            slider->setUpperPosition(int(qMax<qint64>(value, lowerValue)));
-            break;
-        case ZelSpanSlider::NoOverlapping:
-            slider->setUpperPosition(bound(qMax<qint64>(value, qint64(lowerValue) + 1)));
-            break;
-        case ZelSpanSlider::FreeMovement:
-            if (value < lowerPosition) {
-                swapControls();
-                slider->setLowerPosition(int(value));
-            } else {
-                slider->setUpperPosition(int(value));
-            }
-            break;
+        if (movementMode == ZelSpanSlider::NoCrossing)
+            value = qMax<qint64>(value, lowerValue);
+        else if (movementMode == ZelSpanSlider::NoOverlapping)
+            value = qMax<qint64>(value, qint64(lowerValue) + 1);
+        if (movementMode == ZelSpanSlider::FreeMovement && value < lowerPosition) {
+            swapControls();
+            slider->setLowerPosition(toInt(value));
+        } else {
+            slider->setUpperPosition(toInt(value));
         }
     }
 
@@ -257,9 +252,6 @@ void ZelSpanSliderPrivate::updateRange(int min, int max)
     Q_UNUSED(min)
     Q_UNUSED(max)
     slider->setSpan(lowerValue, upperValue);
-    // Positions running ahead of the values (tracking off) stay in range too.
-    lowerPosition = bound(lowerPosition);
-    upperPosition = bound(upperPosition);
 }
 
 void ZelSpanSliderPrivate::movePressedHandle()
@@ -390,7 +382,6 @@ void ZelSpanSlider::setSpan(int lower, int upper)
 
 void ZelSpanSlider::setLowerPosition(int lower)
 {
-    lower = d->bound(lower);
     if (lower == d->lowerPosition)
         return;
     d->lowerPosition = lower;
@@ -404,7 +395,6 @@ void ZelSpanSlider::setLowerPosition(int lower)
 
 void ZelSpanSlider::setUpperPosition(int upper)
 {
-    upper = d->bound(upper);
     if (upper == d->upperPosition)
         return;
     d->upperPosition = upper;
@@ -472,14 +462,11 @@ void ZelSpanSlider::mouseMoveEvent(QMouseEvent *event)
 
 void ZelSpanSlider::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool held = isAnyHandlePressedNow();
     QSlider::mouseReleaseEvent(event);
     setSliderDown(false);
     d->lowerPressedControl = QStyle::SC_None;
     d->upperPressedControl = QStyle::SC_None;
     update();
-    if (held)
-        event->accept();
 }
 
 void ZelSpanSlider::keyPressEvent(QKeyEvent *event)
@@ -564,10 +551,6 @@ void ZelSpanSlider::paintEvent(QPaintEvent *event)
 
     auto prepareHandle = [](QStyleOptionSlider &handleOpt, QStyle::SubControl pressed) {
         handleOpt.subControls = QStyle::SC_SliderHandle;
-        // The base slider's hover and press state belong to its own single
-        // value, not to either handle.
-        handleOpt.activeSubControls = QStyle::SC_None;
-        handleOpt.state &= ~QStyle::State_Sunken;
         if (pressed == QStyle::SC_SliderHandle) {
             handleOpt.activeSubControls = QStyle::SC_SliderHandle;
             handleOpt.state |= QStyle::State_Sunken;

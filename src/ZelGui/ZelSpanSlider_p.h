@@ -18,6 +18,8 @@ public:
     // Bounds into [minimum, maximum]; takes a wide value so that steps and
     // offsets computed near the ends of int do not overflow.
     int bound(qint64 value) const;
+    // Saturates to int: a step or offset beyond the ends of int stops there.
+    static int toInt(qint64 value);
 
     void handleMousePress(const QPoint &pos, QStyle::SubControl &control, int value,
                           ZelSpanSlider::SpanHandle handle);

@@ -126,9 +126,9 @@ ZelTrayMessage::ZelTrayMessage(QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_DeleteOnClose, true);
 
-    // Negative lifetimes count as 0 (no countdown), and the milliseconds must
-    // fit QTimeLine's int.
-    const int lifeTime = qBound(0, secsToLive(), std::numeric_limits<int>::max() / 1000);
+    // The milliseconds must fit QTimeLine's int.
+    constexpr int longest = std::numeric_limits<int>::max() / 1000;
+    const int lifeTime = qBound(-longest, secsToLive(), longest);
     if (lifeTime != 0) {
         m_timeLine = new QTimeLine(lifeTime * 1000, this);
         m_timeLine->setFrameRange(lifeTime, 0);
