@@ -2,10 +2,16 @@
 // accessors widgets read them through, and the names of its value types.
 
 #include <ZelGui/GuiUtils.h>
+#include <ZelGui/IGraphicsView.h>
+#include <ZelGui/ILPOrientedWidget.h>
+#include <ZelGui/IWidgetWithHVOrientation.h>
+#include <ZelGui/IZelElementTableView.h>
 #include <ZelGui/IProgressReporter.h>
 #include <ZelGui/ZelBindableQAction.h>
 #include <ZelGui/ZelGuiResources.h>
 #include <ZelGui/ZelGuiSettings.h>
+#include <ZelGui/ZelHSLHistogram.h>
+#include <ZelGui/ZelImageFile.h>
 #include <ZelGui/ZelLineEdit.h>
 #include <ZelGui/ZelTipLabel.h>
 
@@ -16,6 +22,8 @@
 #include <ZelCore/settings.h>
 #include <ZelLog/ZelLog.h>
 
+#include <QIcon>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +45,22 @@ static_assert(is_same_v<ActiveProfile, QMap<QByteArray, QString>>);
 static_assert(is_same_v<decltype(GuiUtils::trTransparentColor), const QString>);
 static_assert(std::is_base_of_v<ZelQAction, ZelBindableQAction> && std::is_base_of_v<QLabel, ZelTipLabel>);
 static_assert(std::is_base_of_v<QLineEdit, ZelLineEdit> && std::is_abstract_v<IProgressReporter>);
+static_assert(is_same_v<decltype(&GuiUtils::makeVisible), void (*)(QWidget *)>);
+static_assert(is_same_v<decltype(&GuiUtils::zoomFitToWindow), double (*)(const QSize &, const QSizeF &)>);
+static_assert(is_same_v<decltype(&GuiUtils::zoomFitToWindowAccuracy), double (*)(const QSize &, const QSizeF &)>);
+static_assert(is_same_v<decltype(&GuiUtils::getColorMenuByColors),
+                        QMenu *(*)(const QString &, const QMap<Qt::GlobalColor, QString> &)>);
+static_assert(is_same_v<decltype(&GuiUtils::getIconForColor), QIcon (*)(QColor, QSize)>);
+static_assert(is_same_v<decltype(&GuiUtils::getColorMenu), QMenu *(*)(const QString &)>);
+static_assert(is_same_v<decltype(&GuiUtils::getColorMenuWithoutTransparent), QMenu *(*)(const QString &)>);
+static_assert(is_same_v<decltype(&GuiUtils::getStandartColorMap), const QMap<Qt::GlobalColor, QString> &(*)()>);
+static_assert(is_same_v<decltype(&GuiUtils::getStandartColorMapWithoutTransparent),
+                        const QMap<Qt::GlobalColor, QString> &(*)()>);
+static_assert(is_same_v<decltype(&GuiUtils::prettyColors), QHash<QString, QColor> (*)()>);
+static_assert(is_same_v<decltype(&GuiUtils::renderTextStatus), void (*)(QPainter *, const QRect &, const QString &)>);
+static_assert(std::is_class_v<HSLHistogram> && std::is_class_v<ZelImageFile>);
+static_assert(std::is_class_v<ILPOrientedWidget> && std::is_base_of_v<QGraphicsView, IGraphicsView>);
+static_assert(std::is_class_v<IWidgetWithHVOrientation> && std::is_class_v<IZelElementTableView>);
 } // namespace hostnames
 
 using ProfileMap = QMap<QByteArray, QList<QString>>;
