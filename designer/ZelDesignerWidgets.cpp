@@ -28,7 +28,6 @@
 #include <ZelGui/ZelImageFormatComboBox.h>
 #include <ZelGui/ZelLanguageComboBox.h>
 #include <ZelGui/ZelLineColorPicker.h>
-#include <ZelGui/ZelLineEdit.h>
 #include <ZelGui/ZelListWidget.h>
 #include <ZelGui/ZelLogSlider.h>
 #include <ZelGui/ZelLongExposureWidget.h>
@@ -135,8 +134,7 @@ const QList<ZelDesignerEntry> &zelDesignerEntries()
         // Span sliders and the span range widget
         {"ZelSpanSlider", "ZelSpanSlider.h", "spanslider.png",
          "Span slider",
-         "A slider with two handles that pick a span of its range: lowerValue and upperValue. "
-         "Dragging the groove between them moves the whole span.",
+         "A slider with two handles that select a span [lowerValue, upperValue] inside its range.",
          {200, 24}, spanProperties(), "QSlider", false, make<ZelSpanSlider>},
         {"ZelSpanSliderWithIntermediateValue", "ZelSpanSliderWithIntermediateValue.h", "spanslider_intermediate.png",
          "Span slider with an intermediate value",
@@ -146,19 +144,19 @@ const QList<ZelDesignerEntry> &zelDesignerEntries()
          make<ZelSpanSliderWithIntermediateValue>},
         {"ZelVideoSlider", "ZelVideoSlider.h", "videoslider.png",
          "Video slider",
-         "A span slider with an intermediate handle for playing a range of frames: the span is the "
-         "part to play, the middle handle the frame shown.",
-         {200, 32}, spanProperties() + intProperty("intermediateValue", 50), "QSlider", false,
+         "A span slider for a video clip: the span marks the part to play, the intermediate handle "
+         "the current frame, with their times written above and below the handles.",
+         {240, 64}, spanProperties() + intProperty("intermediateValue", 50), "QSlider", false,
          make<ZelVideoSlider>},
         {"ZelColoredSpanSlider", "ZelColoredSpanSlider.h", "spanslider_coloured.png",
          "Coloured span slider",
-         "A span slider whose groove is painted with colours, for picking a span of hues or "
-         "intensities.",
+         "A horizontal span slider under a class name of its own, so that style sheets and styling "
+         "code can colour it apart from the other span sliders.",
          {200, 24}, spanProperties(), "QSlider", false, make<ZelColoredSpanSlider>},
         {"ZelSpanRangeWidget", "ZelSpanRangeWidget.h", "spanrangewidget.png",
          "Span range editor",
-         "A span slider with spin boxes for its lower and upper values, kept in step with the "
-         "handles, and optional settings for the handles' movement and ticks.",
+         "A span slider with a spin box for each end of the span below it, kept in step both ways. "
+         "The spin boxes show after a double click on the slider or setSettingsVisible(true).",
          {320, 60}, QString(), "QWidget", false, make<ZelSpanRangeWidget>},
 
         // Range editors, mapped sliders and spin boxes
@@ -174,33 +172,36 @@ const QList<ZelDesignerEntry> &zelDesignerEntries()
          {240, 40}, QString(), "QWidget", false, make<ZelDoubleRangeWidget>},
         {"ZelRangeWidgetWithLabel", "ZelRangeWidgetWithLabel.h", "rangewidget_label.png",
          "Integer range editor with a caption",
-         "An integer range editor with a caption label in front of its slider and spin box.",
+         "An integer range editor with a caption: the caption and a spin box on the first row, the "
+         "slider below.",
          {300, 66}, QString(), "QWidget", false, make<ZelRangeWidgetWithLabel>},
         {"ZelRangeIntCheckableWidget", "ZelRangeIntCheckableWidget.h", "rangewidget_checkable.png",
          "Checkable integer range editor",
-         "An integer range editor behind a check box: the value applies only while the box is "
-         "checked (an automatic setting switched off, for example).",
+         "An integer range editor with a check box in front, for a setting that has a value and can "
+         "be switched on or off.",
          {300, 60}, QString(), "QWidget", false, make<ZelRangeIntCheckableWidget>},
         {"ZelRangeDoubleCheckableWidget", "ZelRangeDoubleCheckableWidget.h", "doublerangewidget_checkable.png",
          "Checkable real range editor",
-         "A real range editor behind a check box: the value applies only while the box is checked.",
+         "A real range editor with a check box in front, for a setting that has a value and can be "
+         "switched on or off.",
          {300, 60}, QString(), "QWidget", false, make<ZelRangeDoubleCheckableWidget>},
         {"ZelDoubleSlider", "ZelDoubleSlider.h", "doubleslider.png",
          "Real-valued slider",
          "A slider over a range of real numbers, stepping by a single step of its own.",
          {200, 24}, horizontal(), "QSlider", false, make<ZelDoubleSlider>},
         {"ZelSliderLog", "ZelSliderLog.h", "sliderlog.png",
-         "Slider with powers of ten",
-         "A real-valued slider whose positions are exponents: each step multiplies the value by ten.",
+         "Real-valued slider on a logarithmic scale",
+         "A real-valued slider whose values are exponents of a base; its owner sees the base to that "
+         "power.",
          {200, 24}, horizontal(), "QSlider", false, make<ZelSliderLog>},
         {"ZelLogSlider", "ZelLogSlider.h", "logslider.png",
-         "Logarithmic slider",
-         "A slider over a range of real values on a logarithmic scale, for exposures and gains that "
-         "span several orders of magnitude.",
+         "Slider of decades",
+         "A slider whose positions are whole decades of a real range: position p stands for 10 to "
+         "the power p.",
          {200, 24}, horizontal(), "QSlider", false, make<ZelLogSlider>},
         {"ZelAngleSpinBox", "ZelAngleSpinBox.h", "anglespinbox.png",
          "Angle spin box",
-         "A spin box for angles in degrees.",
+         "A spin box for angles in decimal degrees, from 0\u00B0 to 360\u00B0, wrapping around.",
          {100, 24}, QString(), "QDoubleSpinBox", false, make<ZelAngleSpinBox>},
         {"ZelSpinBox", "ZelSpinBox.h", "spinbox.png",
          "Spin box",
@@ -210,11 +211,12 @@ const QList<ZelDesignerEntry> &zelDesignerEntries()
         // Zoom controls
         {"ZelZoomComboBox", "ZelZoomComboBox.h", "zoomcombobox.png",
          "Zoom menu button",
-         "A button that shows the current zoom and offers the zoom presets in its menu.",
+         "A push button that shows the current zoom; a click pops up a menu of the preset zooms.",
          {50, 28}, QString(), "QPushButton", false, make<ZelZoomComboBox>},
         {"ZelZoomGOSTComboBox", "ZelZoomGOSTComboBox.h", "zoomgostcombobox.png",
          "Scale list",
-         "A combo box of the standard drawing scales (1:2, 1:1, 2:1 ...) for choosing a zoom.",
+         "A combo box of the standard drawing scales, from 100:1 to 1:1000, each standing for a "
+         "zoom.",
          {100, 24}, QString(), "QComboBox", false, make<ZelZoomGOSTComboBox>},
         {"ZelZoomSpinBox", "ZelZoomSpinBox.h", "zoomspinbox.png",
          "Zoom spin box",
@@ -226,51 +228,49 @@ const QList<ZelDesignerEntry> &zelDesignerEntries()
          {200, 24}, horizontal(), "QSlider", false, make<ZelZoomSlider>},
         {"ZelZoomToolbar", "ZelZoomToolbar.h", "zoomtoolbar.png",
          "Zoom tool bar",
-         "The zoom menu button, zoom-out and zoom-in buttons and the zoom slider in one row, kept "
-         "in step with each other.",
+         "A row of zoom controls: the zoom menu button, zoom-out and zoom-in buttons and the zoom "
+         "slider, all showing the same zoom.",
          {360, 56}, QString(), "QWidget", false, make<ZelZoomToolbar>},
 
         // Buttons, progress and status
         {"ZelBindablePushButton", "ZelBindablePushButton.h", "bindablepushbutton.png",
          "Bindable push button",
-         "A push button that takes the text, icon, state and trigger of a bindable action.",
+         "A push button that host code binds to a bindable action; its own class name lets style "
+         "sheets tell it apart.",
          {100, 28}, stringProperty("text", "PushButton"), "QPushButton", false, make<ZelBindablePushButton>},
         {"ZelBindableToolButton", "ZelBindableToolButton.h", "bindabletoolbutton.png",
          "Bindable tool button",
-         "A tool button that takes the text, icon, state and trigger of a bindable action.",
+         "A tool button that host code binds to a bindable action; its own class name lets style "
+         "sheets tell it apart.",
          {28, 28}, stringProperty("text", "..."), "QToolButton", false, make<ZelBindableToolButton>},
         {"ZelStatusForm", "ZelStatusForm.h", "statusform.png",
          "Status form",
-         "A progress bar with a status line and rows of named values; reports progress for a long "
-         "operation.",
+         "Named status fields, one row per name, with a status line and a progress bar that appear "
+         "when first used.",
          {300, 80}, QString(), "QWidget", false, make<ZelStatusForm>},
         {"ZelLongExposureWidget", "ZelLongExposureWidget.h", "longexposurewidget.png",
          "Long exposure",
-         "A group box with a check box that switches long exposures on, a range editor for the "
-         "exposure time and a bar counting the time down.",
+         "A checkable group with an exposure-time editor (seconds) and a progress bar that counts a "
+         "running exposure.",
          {320, 110}, QString(), "QGroupBox", false, make<ZelLongExposureWidget>},
         {"ZelLongExposureProgressBar", "ZelLongExposureWidget.h", "longexposureprogressbar.png",
          "Long exposure progress bar",
-         "A progress bar that shows the time left of a long exposure.",
+         "A progress bar for a long exposure: milliseconds in, elapsed and total seconds shown.",
          {200, 24}, QString(), "QProgressBar", false, make<ZelLongExposureProgressBar>},
 
         // Dock widgets
         {"ZelDockWidget", "ZelDockWidget.h", "dockwidget.png",
          "Dock widget",
-         "A dock widget that tabifies itself with the dock widgets already in its area. Put its "
-         "contents inside it.",
+         "A dock widget that tabs itself onto a panel already docked in its area of the main "
+         "window. Put its contents inside it.",
          {200, 160}, stringProperty("windowTitle", "Dock"), "QDockWidget", true, make<ZelDockWidget>},
         {"ZelDockWidgetLPOriented", "ZelDockWidgetLPOriented.h", "dockwidget_oriented.png",
          "Re-orienting dock widget",
-         "A dock widget that turns contents able to switch between portrait and landscape to suit "
-         "the dock area it sits in.",
+         "A dock widget that tells contents implementing ILPOrientedWidget to take the portrait or "
+         "landscape shape of the area it is docked in.",
          {200, 160}, stringProperty("windowTitle", "Dock"), "QDockWidget", true, make<ZelDockWidgetLPOriented>},
 
         // Floating frames and small controls
-        {"ZelLineEdit", "ZelLineEdit.h", "lineedit.png",
-         "Line edit",
-         "The line edit of the library's forms.",
-         {160, 24}, QString(), "QLineEdit", false, make<ZelLineEdit>},
         {"ZelListWidget", "ZelListWidget.h", "listwidget.png",
          "List widget",
          "The list widget of the library's forms.",
@@ -286,48 +286,49 @@ const QList<ZelDesignerEntry> &zelDesignerEntries()
          {120, 24}, stringProperty("text", "TextLabel"), "QLabel", false, make<ZelTCLabel>},
         {"ZelMoveableWidget", "ZelMoveableWidget.h", "moveablewidget.png",
          "Movable widget",
-         "A widget the user drags with the mouse inside a permitted rectangle of its parent, "
-         "horizontally, vertically or both.",
+         "A widget the user drags inside an allowed rectangle of its parent; it asks its owner to "
+         "move it through needMove().",
          {80, 60}, QString(), "QWidget", false, make<ZelMoveableWidget>},
         {"ZelWidgetWithToolbar", "ZelWidgetWithToolbar.h", "widgetwithtoolbar.png",
          "Widget with a tool bar",
-         "A tool bar on top of a widget that the code gives it; the tool bar's icons follow the "
-         "icon size setting.",
+         "A tool bar on top of a widget that code gives it (setupWidget()); the tool bar's icons "
+         "follow the icon size setting.",
          {240, 160}, QString(), "QWidget", false, make<ZelWidgetWithToolbar>},
 
         // Colour pickers
         {"ZelColorComboBox", "ZelColorComboBox.h", "colorcombobox.png",
          "Colour combo box",
-         "A combo box of named colour swatches, with a last entry that opens a colour dialog.",
+         "A combo box of named colour swatches; with the colour dialog enabled, a last \"More...\" "
+         "entry adds a colour of the user's choice.",
          {140, 24}, QString(), "QComboBox", false, make<ZelColorComboBox>},
         {"ZelColorSelectWidget", "ZelColorSelectWidget.h", "colorselectwidget.png",
          "RGB colour selector",
-         "Three range editors for the red, green and blue parts of a colour, with a swatch of the "
-         "result.",
+         "Three range editors for the red, green and blue parts of a colour.",
          {300, 130}, QString(), "QWidget", false, make<ZelColorSelectWidget>},
         {"ZelColorRectItem", "ZelColorRectItem.h", "colorrectitem.png",
          "Colour swatch",
-         "A rectangle filled with a colour; clicking it or pressing Space opens a colour dialog.",
+         "A flat swatch of one colour: a press reports the colour; unless read-only, a double click "
+         "or F2 opens a colour dialog.",
          {40, 24}, QStringLiteral("<property name=\"color\"><color><red>255</red><green>255</green>"
                                   "<blue>255</blue></color></property>"),
          "QFrame", false, make<ZelColorRectItem>},
         {"ZelLineColorPicker", "ZelLineColorPicker.h", "linecolorpicker.png",
          "Line colour picker",
-         "A row of colour swatches to pick the colour of a line from.",
+         "A row of fifteen colour swatches; a click on one picks the colour of a line.",
          {260, 28}, QString(), "QFrame", false, make<ZelLineColorPicker>},
 
         // Value combo boxes and property trees
         {"ZelComboBox", "ZelComboBox.h", "combobox.png",
          "Combo box",
-         "A combo box whose pop-up is as wide as its longest entry.",
+         "The plain combo box of the library's forms and the base of its typed combo boxes.",
          {140, 24}, QString(), "QComboBox", false, make<ZelComboBox>},
         {"ZelImageFormatComboBox", "ZelImageFormatComboBox.h", "imageformatcombobox.png",
          "Image format combo box",
          "A combo box of the image file formats the application can write.",
          {140, 24}, QString(), "QComboBox", false, make<ZelImageFormatComboBox>},
         {"ZelBoolComboBox", "ZelBoolComboBox.h", "boolcombobox.png",
-         "Yes/no combo box",
-         "A combo box that edits a Boolean value as two entries.",
+         "On/off combo box",
+         "A combo box that chooses a Boolean: On (true) or Off (false).",
          {100, 24}, QString(), "QComboBox", false, make<ZelBoolComboBox>},
         {"ZelEnumComboBox", "ZelEnumComboBox.h", "enumcombobox.png",
          "Enumeration combo box",
@@ -335,12 +336,12 @@ const QList<ZelDesignerEntry> &zelDesignerEntries()
          {140, 24}, QString(), "QComboBox", false, make<ZelEnumComboBox>},
         {"ZelLanguageComboBox", "ZelLanguageComboBox.h", "languagecombobox.png",
          "Language combo box",
-         "A combo box of the application's languages, each with its flag.",
+         "A combo box of languages, each with the host application's flag icon.",
          {140, 24}, QString(), "QComboBox", false, make<ZelLanguageComboBox>},
         {"ZelFontFamilyCombobox", "ZelFontFamilyCombobox.h", "fontfamilycombobox.png",
          "Font family combo box",
-         "A combo box of the font families of the application's font database, each shown in its "
-         "own font.",
+         "A combo box of the font families the host application offers; the application object "
+         "must implement IApplicationWithFontDataBase.",
          {160, 24}, QString(), "QComboBox", false, make<ZelFontFamilyCombobox>},
         {"ZelTreePropertyWidget", "ZelTreePropertyWidget.h", "treepropertywidget.png",
          "Property tree",
@@ -354,27 +355,28 @@ const QList<ZelDesignerEntry> &zelDesignerEntries()
         // The image file list
         {"ZelImageFileListView", "ZelImageFileListView.h", "imagefilelistview.png",
          "Image file list",
-         "A list of image files with thumbnails; give it an image file model.",
+         "The list of an image file model: one large picture per entry with a line of text under "
+         "it.",
          {260, 200}, QString(), "QListView", false, make<ZelImageFileListView>},
 
         // Colour displays
         {"ZelThermoBar", "ZelHSLThermoBar.h", "thermobar.png",
          "Colour bar",
-         "A bar filled with a colour scale of hue, saturation or lightness.",
-         {40, 200}, QString(), "QWidget", false, make<ZelThermoBar>},
+         "A thin horizontal bar that shows the colour ramp of one colour component.",
+         {200, 30}, QString(), "QWidget", false, make<ZelThermoBar>},
         {"ZelThermoBarSpan", "ZelHSLThermoBar.h", "thermobar_span.png",
          "Colour bar with a span",
-         "A colour bar with two handles that pick a span of its scale.",
-         {60, 200}, QString(), "QWidget", false, make<ZelThermoBarSpan>},
+         "A colour bar with two handles that mark a span of an integer range.",
+         {200, 40}, QString(), "QWidget", false, make<ZelThermoBarSpan>},
         {"ZelHSLThermoBarRotate", "ZelHSLThermoBar.h", "thermobar_rotate.png",
          "Rotating hue bar",
-         "A hue bar that the user drags to rotate the hues along it.",
-         {40, 200}, QString(), "QWidget", false, make<ZelHSLThermoBarRotate>},
+         "A colour bar whose ramp turns cyclically when dragged sideways.",
+         {200, 30}, QString(), "QWidget", false, make<ZelHSLThermoBarRotate>},
         {"ZelHSLHistogram", "ZelHSLHistogram.h", "hslhistogram.png",
          "HSL histogram",
-         "A plot of the histogram of one component of an image's colours (hue, saturation or "
-         "lightness) over the colours of that component.",
-         {320, 200}, QString(), "QFrame", false, make<ZelHSLHistogram>},
+         "A plot of the hue, saturation or lightness histogram of an image as a filled curve, hue "
+         "on a rainbow.",
+         {320, 200}, QStringLiteral("<property name=\"component\"><enum>ZelHSLHistogram::Hue</enum></property>"), "QFrame", false, make<ZelHSLHistogram>},
     };
     // clang-format on
 
@@ -411,6 +413,9 @@ const QList<ZelDesignerLeftOut> &zelDesignerLeftOut()
          QStringLiteral("a handle that a colour bar with a span makes for itself")},
         {QStringLiteral("ZelTreePropertyWidgetContainer"),
          QStringLiteral("a row's cell that a property tree makes for itself")},
+        {QStringLiteral("ZelLineEdit"),
+         QStringLiteral("no meta-object of its own, so Designer takes it for a QLineEdit; promote a "
+                        "Line Edit to ZelLineEdit (global include ZelGui/ZelLineEdit.h) instead")},
         {QStringLiteral("ZelToolFrame"),
          QStringLiteral("an overlay that pins itself to a corner of its parent, against any layout")},
     };

@@ -314,14 +314,14 @@ void doubleSlider(QPainter &p, const QSizeF &)
     ticks(p, {3.5, 9.75, 16.0, 22.25, 28.5}, 25.5);
 }
 
-void sliderLog(QPainter &p, const QSizeF &)
+void decadeSlider(QPainter &p, const QSizeF &)
 {
     glyph(p, QRectF(0.0, 0.0, 32.0, 13.0), QStringLiteral("10\u207F"), 10.0);
     slider(p, 3.5, 28.5, 19.0, 16.0);
     ticks(p, {3.5, 9.75, 16.0, 22.25, 28.5}, 25.5);
 }
 
-void logSlider(QPainter &p, const QSizeF &)
+void sliderLog(QPainter &p, const QSizeF &)
 {
     slider(p, 3.5, 28.5, 12.0, 13.0);
     // Ticks crowd towards the top of each decade.
@@ -435,15 +435,6 @@ void dockWidgetOriented(QPainter &p, const QSizeF &)
     p.drawRect(QRectF(4.5, 11.5, 7.0, 14.0));
     p.drawRect(QRectF(17.5, 15.5, 10.0, 6.0));
     roundArrow(p, QPointF(16.0, 18.5), 5.0, 160.0, -120.0, IconPalette::amberDark());
-}
-
-void lineEdit(QPainter &p, const QSizeF &)
-{
-    const QRectF r(1.5, 9.5, 29.0, 13.0);
-    field(p, r);
-    textLine(p, QRectF(4.0, 14.5, 12.0, 3.0));
-    p.setPen(QPen(IconPalette::ink(), 1.0));
-    p.drawLine(QPointF(18.5, 12.0), QPointF(18.5, 20.0));
 }
 
 void listWidget(QPainter &p, const QSizeF &)
@@ -661,7 +652,14 @@ void imageFileListView(QPainter &p, const QSizeF &)
     }
 }
 
-// A vertical colour bar with its scale ticks on the left.
+// A colour bar with its scale ticks on one side, drawn upright and turned
+// to lie across the icon as the widgets do.
+void lieDown(QPainter &p)
+{
+    p.translate(32.0, 0.0);
+    p.rotate(90.0);
+}
+
 void thermo(QPainter &p, const QBrush &fill, const QRectF &bar)
 {
     p.setPen(QPen(IconPalette::ink(), 1.0));
@@ -676,6 +674,7 @@ void thermo(QPainter &p, const QBrush &fill, const QRectF &bar)
 
 void thermoBar(QPainter &p, const QSizeF &)
 {
+    lieDown(p);
     QLinearGradient lightness(QPointF(0, 2.5), QPointF(0, 29.5));
     lightness.setColorAt(0.0, IconPalette::paper());
     lightness.setColorAt(0.5, IconPalette::blue());
@@ -685,6 +684,7 @@ void thermoBar(QPainter &p, const QSizeF &)
 
 void thermoBarSpan(QPainter &p, const QSizeF &)
 {
+    lieDown(p);
     thermo(p, hueGradient(QPointF(0, 2.5), QPointF(0, 29.5)), QRectF(9.5, 2.5, 9.0, 27.0));
     // The two span handles beside the bar, pointing at it.
     const QColor ink = IconPalette::blueDark();
@@ -694,6 +694,7 @@ void thermoBarSpan(QPainter &p, const QSizeF &)
 
 void thermoBarRotate(QPainter &p, const QSizeF &)
 {
+    lieDown(p);
     thermo(p, hueGradient(QPointF(0, 2.5), QPointF(0, 29.5)), QRectF(7.5, 2.5, 9.0, 27.0));
     roundArrow(p, QPointF(24.0, 16.0), 5.0, 100.0, -220.0, IconPalette::ink());
 }
@@ -729,7 +730,7 @@ QList<IconRecipe> designerIcons()
         {QStringLiteral("doublerangewidget_checkable.png"), size, doubleRangeWidgetCheckable},
         {QStringLiteral("doubleslider.png"), size, doubleSlider},
         {QStringLiteral("sliderlog.png"), size, sliderLog},
-        {QStringLiteral("logslider.png"), size, logSlider},
+        {QStringLiteral("logslider.png"), size, decadeSlider},
         {QStringLiteral("anglespinbox.png"), size, angleSpinBox},
         {QStringLiteral("spinbox.png"), size, spinBoxIcon},
         {QStringLiteral("zoomcombobox.png"), size, zoomComboBox},
@@ -744,7 +745,6 @@ QList<IconRecipe> designerIcons()
         {QStringLiteral("longexposureprogressbar.png"), size, longExposureProgressBar},
         {QStringLiteral("dockwidget.png"), size, dockWidget},
         {QStringLiteral("dockwidget_oriented.png"), size, dockWidgetOriented},
-        {QStringLiteral("lineedit.png"), size, lineEdit},
         {QStringLiteral("listwidget.png"), size, listWidget},
         {QStringLiteral("radiobutton.png"), size, radioButton},
         {QStringLiteral("tclabel.png"), size, tcLabel},
