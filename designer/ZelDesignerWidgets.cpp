@@ -11,19 +11,25 @@
 #include <ZelGui/ZelBindablePushButton.h>
 #include <ZelGui/ZelBindableToolButton.h>
 #include <ZelGui/ZelBoolComboBox.h>
+#include <ZelGui/ZelChooseDirectoryWidget.h>
+#include <ZelGui/ZelChooseFileWidget.h>
 #include <ZelGui/ZelColorComboBox.h>
 #include <ZelGui/ZelColorRectItem.h>
 #include <ZelGui/ZelColorSelectWidget.h>
 #include <ZelGui/ZelColoredSpanSlider.h>
 #include <ZelGui/ZelComboBox.h>
+#include <ZelGui/ZelConfigureRectWidget.h>
+#include <ZelGui/ZelConfigureSaveWidget.h>
 #include <ZelGui/ZelDockWidget.h>
 #include <ZelGui/ZelDockWidgetLPOriented.h>
 #include <ZelGui/ZelDoubleRangeWidget.h>
 #include <ZelGui/ZelDoubleSlider.h>
 #include <ZelGui/ZelEnumComboBox.h>
 #include <ZelGui/ZelFontFamilyCombobox.h>
+#include <ZelGui/ZelGraphicsViewWithRect.h>
 #include <ZelGui/ZelHSLHistogram.h>
 #include <ZelGui/ZelHSLThermoBar.h>
+#include <ZelGui/ZelIconedButtonWithLabel.h>
 #include <ZelGui/ZelImageFileListView.h>
 #include <ZelGui/ZelImageFormatComboBox.h>
 #include <ZelGui/ZelLanguageComboBox.h>
@@ -31,13 +37,16 @@
 #include <ZelGui/ZelListWidget.h>
 #include <ZelGui/ZelLogSlider.h>
 #include <ZelGui/ZelLongExposureWidget.h>
+#include <ZelGui/ZelMathGL.h>
 #include <ZelGui/ZelMoveableWidget.h>
+#include <ZelGui/ZelPerfCounterWidget.h>
 #include <ZelGui/ZelPropertyWidget.h>
 #include <ZelGui/ZelRadioButton.h>
 #include <ZelGui/ZelRangeDoubleCheckableWidget.h>
 #include <ZelGui/ZelRangeIntCheckableWidget.h>
 #include <ZelGui/ZelRangeWidget.h>
 #include <ZelGui/ZelRangeWidgetWithLabel.h>
+#include <ZelGui/ZelScanAreaWidget.h>
 #include <ZelGui/ZelSliderLog.h>
 #include <ZelGui/ZelSpanRangeWidget.h>
 #include <ZelGui/ZelSpanSlider.h>
@@ -60,6 +69,13 @@ template<class W>
 QWidget *make(QWidget *parent)
 {
     return new W(parent);
+}
+
+// The form starts without a directory; Designer has none to give it.
+template<>
+QWidget *make<ZelConfigureSaveWidget>(QWidget *parent)
+{
+    return new ZelConfigureSaveWidget(parent, QString());
 }
 
 template<>
@@ -376,7 +392,57 @@ const QList<ZelDesignerEntry> &zelDesignerEntries()
          "HSL histogram",
          "A plot of the hue, saturation or lightness histogram of an image as a filled curve, hue "
          "on a rainbow.",
-         {320, 200}, QStringLiteral("<property name=\"component\"><enum>ZelHSLHistogram::Hue</enum></property>"), "QFrame", false, make<ZelHSLHistogram>},
+         {320, 200}, QStringLiteral("<property name=\"component\"><enum>ZelHSLHistogram::Hue</enum></property>"),
+         "QFrame", false, make<ZelHSLHistogram>},
+
+        // Forms
+        {"ZelConfigureSaveWidget", "ZelConfigureSaveWidget.h", "configuresavewidget.png",
+         "Save settings form",
+         "The save settings of captured images: image format, quality, target directory and "
+         "file-name prefix.",
+         {360, 150}, QString(), "QWidget", false, make<ZelConfigureSaveWidget>},
+        {"ZelChooseDirectoryWidget", "ZelChooseDirectoryWidget.h", "choosedirectorywidget.png",
+         "Directory chooser",
+         "A directory field with a browse button; the directory changes through the button's "
+         "directory dialog or setCurrentDir().",
+         {260, 28}, QString(), "QWidget", false, make<ZelChooseDirectoryWidget>},
+        {"ZelChooseFileWidget", "ZelChooseFileWidget.h", "choosefilewidget.png",
+         "File chooser",
+         "A file field with a browse button; the file changes through the button's open dialog or "
+         "setFilePath().",
+         {260, 28}, QString(), "QWidget", false, make<ZelChooseFileWidget>},
+        {"ZelConfigureRectWidget", "ZelConfigureRectWidget.h", "configurerectwidget.png",
+         "Rectangle editor",
+         "Edits a rectangle inside an allowed area by X, Y, width and height; the owner gets it when "
+         "the user presses Apply.",
+         {320, 220}, QString(), "QWidget", false, make<ZelConfigureRectWidget>},
+        {"ZelScanAreaWidget", "ZelScanAreaWidget.h", "scanareawidget.png",
+         "Scan area editor",
+         "Edits a scan area by its corners X1/Y1 and X2/Y2; the owner gets it when the user presses "
+         "Apply.",
+         {320, 220}, QString(), "QWidget", false, make<ZelScanAreaWidget>},
+        {"ZelIconedButtonWithLabel", "ZelIconedButtonWithLabel.h", "iconedbuttonwithlabel.png",
+         "Button with a caption under its icon",
+         "A tool button with its text under the icon, as a widget of its own for forms and tool "
+         "panels.",
+         {80, 70}, QString(), "QWidget", false, make<ZelIconedButtonWithLabel>},
+
+        // Views, counters and plots
+        {"ZelGraphicsViewWithRect", "ZelGraphicsViewWithRect.h", "graphicsviewwithrect.png",
+         "Image view",
+         "A graphics view that knows the part of itself free for content: its contents rectangle "
+         "without the scroll bars that show.",
+         {320, 240}, QString(), "QGraphicsView", false, make<ZelGraphicsViewWithRect>},
+        {"ZelPerfCounterWidget", "ZelPerfCounterWidget.h", "perfcounterwidget.png",
+         "Performance counters",
+         "A monitor of the core library's performance counters: one tab per metric, each plotting "
+         "the metric's recorded values, refreshed every second.",
+         {400, 260}, QString(), "QTabWidget", false, make<ZelPerfCounterWidget>},
+        {"ZelMathGL", "ZelMathGL.h", "mathgl.png",
+         "Point plot",
+         "A plot of a list of 4-D points: the fourth component of each point over its index, as one "
+         "curve.",
+         {480, 480}, QString(), "QWidget", false, make<ZelMathGL>},
     };
     // clang-format on
 
@@ -416,6 +482,17 @@ const QList<ZelDesignerLeftOut> &zelDesignerLeftOut()
         {QStringLiteral("ZelLineEdit"),
          QStringLiteral("no meta-object of its own, so Designer takes it for a QLineEdit; promote a "
                         "Line Edit to ZelLineEdit (global include ZelGui/ZelLineEdit.h) instead")},
+        {QStringLiteral("ZelDialog"),
+         QStringLiteral("a dialog frame that subclasses fill; it deletes itself when closed")},
+        {QStringLiteral("ZelDialogWidget"),
+         QStringLiteral("a dialog of its own around a content widget given by code")},
+        {QStringLiteral("ZelAboutWidget"),
+         QStringLiteral("a modal window of its own that deletes itself when closed")},
+        {QStringLiteral("IGraphicsView"),
+         QStringLiteral("a base of the host's image views without a meta-object of its own; place "
+                        "ZelGraphicsViewWithRect")},
+        {QStringLiteral("ZelGraphicsStatusWidget"),
+         QStringLiteral("an overlay that centres itself on its parent, against any layout")},
         {QStringLiteral("ZelToolFrame"),
          QStringLiteral("an overlay that pins itself to a corner of its parent, against any layout")},
     };

@@ -240,7 +240,11 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&host));
 
         // Designer also makes widgets without a parent (previews, the
-        // widget box's drag image).
+        // widget box's drag image). The directory chooser shows itself on
+        // construction, here as a window, which the offscreen platform
+        // remarks on.
+        if (name == QLatin1String("ZelChooseDirectoryWidget"))
+            QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
         std::unique_ptr<QWidget> orphan(widget->createWidget(nullptr));
         QVERIFY(orphan);
         QCOMPARE(std::type_index(typeid(*orphan)), c->type);

@@ -18,8 +18,12 @@
 #include "TablesPage.h"
 // Element tables, property trees and value combo boxes
 #include "ValuesPage.h"
+// Forms and dialogs
+#include "FormsPage.h"
 // Docks
 #include "DocksPage.h"
+// Views and plots
+#include "ViewsPage.h"
 
 namespace {
 
@@ -52,8 +56,12 @@ const PageFactory pageFactories[] = {
     &create<TablesPage>,
     // Element tables, property trees and value combo boxes
     &create<ValuesPage>,
+    // Forms and dialogs
+    &create<FormsPage>,
     // Docks
     &create<DocksPage>,
+    // Views and plots
+    &create<ViewsPage>,
 };
 
 } // namespace

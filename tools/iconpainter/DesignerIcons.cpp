@@ -712,6 +712,148 @@ void hslHistogram(QPainter &p, const QSizeF &)
     }
 }
 
+
+void chooseDirectory(QPainter &p, const QSizeF &)
+{
+    const QRectF r(1.5, 17.5, 29.0, 12.0);
+    field(p, r);
+    textLine(p, QRectF(4.0, 22.0, 13.0, 3.0));
+    button(p, QRectF(20.5, 18.5, 9.0, 10.0));
+    IconShapes::folder(p, QRectF(5.5, 1.5, 19.0, 14.0));
+}
+
+void chooseFile(QPainter &p, const QSizeF &)
+{
+    const QRectF r(1.5, 17.5, 29.0, 12.0);
+    field(p, r);
+    textLine(p, QRectF(4.0, 22.0, 13.0, 3.0));
+    button(p, QRectF(20.5, 18.5, 9.0, 10.0));
+    // A sheet with a folded corner.
+    QPainterPath sheet;
+    sheet.moveTo(10.5, 1.5);
+    sheet.lineTo(18.5, 1.5);
+    sheet.lineTo(22.5, 5.5);
+    sheet.lineTo(22.5, 15.5);
+    sheet.lineTo(10.5, 15.5);
+    sheet.closeSubpath();
+    p.setPen(QPen(IconPalette::ink(), 1.0));
+    p.setBrush(IconPalette::paper());
+    p.drawPath(sheet);
+    p.drawPolyline(QPolygonF({QPointF(18.5, 1.5), QPointF(18.5, 5.5), QPointF(22.5, 5.5)}));
+}
+
+// The rectangle being edited inside its area, with a corner handle.
+void editedRect(QPainter &p, const QRectF &area, const QRectF &rect, Qt::PenStyle style)
+{
+    p.setPen(QPen(IconPalette::inkLight(), 1.0));
+    p.setBrush(IconPalette::glass());
+    p.drawRect(area);
+    p.setPen(QPen(IconPalette::blueDark(), 1.5, style));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect);
+}
+
+void configureRect(QPainter &p, const QSizeF &)
+{
+    editedRect(p, QRectF(1.5, 1.5, 29.0, 15.0), QRectF(6.5, 4.5, 13.0, 8.0), Qt::SolidLine);
+    slider(p, 3.5, 28.5, 21.5, 12.0);
+    slider(p, 3.5, 28.5, 27.5, 20.0);
+}
+
+void scanArea(QPainter &p, const QSizeF &)
+{
+    editedRect(p, QRectF(1.5, 1.5, 29.0, 15.0), QRectF(6.5, 4.5, 17.0, 9.0), Qt::DashLine);
+    p.setPen(Qt::NoPen);
+    p.setBrush(IconPalette::amberDark());
+    p.drawEllipse(QPointF(6.5, 4.5), 2.0, 2.0);
+    p.drawEllipse(QPointF(23.5, 13.5), 2.0, 2.0);
+    slider(p, 3.5, 28.5, 21.5, 9.0);
+    slider(p, 3.5, 28.5, 27.5, 23.0);
+}
+
+void configureSave(QPainter &p, const QSizeF &)
+{
+    // A floppy disk over the form's fields.
+    p.setPen(QPen(IconPalette::blueDark(), 1.0));
+    p.setBrush(IconPalette::blue());
+    p.drawRoundedRect(QRectF(9.5, 0.5, 13.0, 13.0), 1.5, 1.5);
+    p.setBrush(IconPalette::paper());
+    p.drawRect(QRectF(12.5, 0.5, 7.0, 4.0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(IconPalette::glass());
+    p.drawRect(QRectF(11.5, 8.0, 9.0, 5.0));
+    for (int i = 0; i < 2; ++i) {
+        const qreal y = 17.5 + i * 7.0;
+        textLine(p, QRectF(2.0, y + 1.5, 7.0, 3.0));
+        field(p, QRectF(11.5, y, 19.0, 6.0));
+    }
+}
+
+void graphicsViewWithRect(QPainter &p, const QSizeF &)
+{
+    field(p, QRectF(1.5, 1.5, 29.0, 29.0));
+    // The picture, and the scroll bars whose room the view leaves out.
+    const QRectF picture(3.5, 3.5, 21.0, 21.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(IconPalette::glass());
+    p.drawRect(picture);
+    p.setBrush(IconPalette::green());
+    p.drawPolygon(QPolygonF({picture.bottomLeft(), QPointF(10.0, 12.0), QPointF(16.0, 19.0), QPointF(19.0, 15.0),
+                             picture.bottomRight()}));
+    p.setBrush(IconPalette::amber());
+    p.drawEllipse(QPointF(19.0, 8.5), 2.5, 2.5);
+    p.setBrush(IconPalette::inkLight());
+    p.drawRoundedRect(QRectF(26.0, 4.0, 3.0, 12.0), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(4.0, 26.0, 12.0, 3.0), 1.5, 1.5);
+    p.setPen(QPen(IconPalette::blueDark(), 1.0, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(picture);
+}
+
+void iconedButtonWithLabel(QPainter &p, const QSizeF &)
+{
+    button(p, QRectF(4.5, 1.5, 23.0, 29.0));
+    IconShapes::badge(p, QRectF(9.0, 4.0, 14.0, 14.0), IconPalette::blue(), IconPalette::blueDark());
+    textLine(p, QRectF(8.0, 22.0, 16.0, 3.0));
+}
+
+// Axes with a curve through the given points.
+void curvePlot(QPainter &p, const QRectF &r, const QList<QPointF> &points, const QColor &color)
+{
+    p.setPen(QPen(IconPalette::ink(), 1.0));
+    p.drawLine(QPointF(r.left() + 0.5, r.top()), QPointF(r.left() + 0.5, r.bottom() - 0.5));
+    p.drawLine(QPointF(r.left() + 0.5, r.bottom() - 0.5), QPointF(r.right(), r.bottom() - 0.5));
+    QPainterPath curve;
+    curve.moveTo(points.first());
+    for (qsizetype i = 1; i < points.size(); ++i)
+        curve.lineTo(points.at(i));
+    p.setPen(roundPen(color, 1.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(curve);
+}
+
+void pointPlot(QPainter &p, const QSizeF &)
+{
+    curvePlot(p, QRectF(2.0, 2.0, 28.0, 28.0),
+              {QPointF(4, 24), QPointF(8, 16), QPointF(12, 19), QPointF(16, 9), QPointF(20, 13), QPointF(24, 6),
+               QPointF(29, 10)},
+              IconPalette::blue());
+}
+
+void perfCounter(QPainter &p, const QSizeF &)
+{
+    // Two tabs over a plot of a counter.
+    p.setPen(QPen(IconPalette::inkLight(), 1.0));
+    p.setBrush(IconPalette::paper());
+    p.drawRect(QRectF(1.5, 7.5, 29.0, 23.0));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 10.0, 7.0), 1.5, 1.5);
+    p.setBrush(IconPalette::glass());
+    p.drawRoundedRect(QRectF(12.5, 2.5, 9.0, 6.0), 1.5, 1.5);
+    curvePlot(p, QRectF(4.0, 10.0, 25.0, 18.0),
+              {QPointF(6, 22), QPointF(10, 20), QPointF(13, 23), QPointF(17, 14), QPointF(21, 17), QPointF(27, 12)},
+              IconPalette::green());
+}
+
 } // namespace
 
 QList<IconRecipe> designerIcons()
@@ -767,5 +909,14 @@ QList<IconRecipe> designerIcons()
         {QStringLiteral("thermobar_span.png"), size, thermoBarSpan},
         {QStringLiteral("thermobar_rotate.png"), size, thermoBarRotate},
         {QStringLiteral("hslhistogram.png"), size, hslHistogram},
+        {QStringLiteral("choosedirectorywidget.png"), size, chooseDirectory},
+        {QStringLiteral("choosefilewidget.png"), size, chooseFile},
+        {QStringLiteral("configurerectwidget.png"), size, configureRect},
+        {QStringLiteral("scanareawidget.png"), size, scanArea},
+        {QStringLiteral("configuresavewidget.png"), size, configureSave},
+        {QStringLiteral("graphicsviewwithrect.png"), size, graphicsViewWithRect},
+        {QStringLiteral("iconedbuttonwithlabel.png"), size, iconedButtonWithLabel},
+        {QStringLiteral("mathgl.png"), size, pointPlot},
+        {QStringLiteral("perfcounterwidget.png"), size, perfCounter},
     };
 }
