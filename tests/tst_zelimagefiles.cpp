@@ -491,6 +491,39 @@ private Q_SLOTS:
                                       QSize(640, 480).scaled(100, 50, Qt::KeepAspectRatioByExpanding)}));
         QCOMPARE(finished.at(0).at(0).value<ZelImage>().toQImage().pixelColor(10, 10), QColor(Qt::yellow));
     }
+
+    void resizerRefusesSizesNoImageCanHave_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("largest size, keep ratio") << QSize(INT_MAX, INT_MAX) << int(Qt::KeepAspectRatio);
+        QTest::newRow("wide, ignore ratio") << QSize(INT_MAX, 2) << int(Qt::IgnoreAspectRatio);
+        QTest::newRow("thin, expand") << QSize(1, 100000) << int(Qt::KeepAspectRatioByExpanding);
+        // Expanding to the largest size overflows QSize::scaled(); an unknown mode expands too.
+        QTest::newRow("largest size, expand") << QSize(INT_MAX, INT_MAX) << int(Qt::KeepAspectRatioByExpanding);
+        QTest::newRow("largest size, unknown mode") << QSize(INT_MAX, INT_MAX) << 6;
+    }
+
+    void resizerRefusesSizesNoImageCanHave()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, mode);
+        ZelPreviewResizer resizer;
+        QSignalSpy finished(&resizer, &ZelPreviewResizer::finished);
+        QSignalSpy error(&resizer, &ZelPreviewResizer::error);
+        QImage image(37, 5, QImage::Format_RGB32);
+        image.fill(Qt::yellow);
+        resizer.setInput(ZelImage(image));
+        resizer.setAspectRatio(Qt::AspectRatioMode(mode));
+        resizer.setSize(size);
+        resizer.start();
+        QCOMPARE(error.size(), 1);
+        QCOMPARE(finished.size(), 0);
+        // The same resizer still serves a reasonable size.
+        resizer.setSize(QSize(64, 48));
+        resizer.start();
+        QCOMPARE(finished.size(), 1);
+    }
 };
 
 QTEST_MAIN(tst_ZelImageFiles)

@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 class ZelPreviewResizerPrivate
 {
 public:
@@ -50,7 +52,18 @@ void ZelPreviewResizer::start()
         input.load(d->fileName);
     else
         input = d->image.toQImage();
-    if (input.isNull() || d->size.isEmpty()) {
+    // A result past a gigapixel is no preview, and Qt's smooth scaler throws
+    // instead of failing when it cannot allocate one.
+    // Measured in doubles: QSize::scaled() overflows int when it expands to a huge size.
+    constexpr double maxPixels = double(qint64(1) << 28);
+    double pixels = 0;
+    if (!input.isNull() && !d->size.isEmpty()) {
+        const double sx = double(d->size.width()) / input.width(), sy = double(d->size.height()) / input.height();
+        const double f = d->aspectRatio == Qt::KeepAspectRatio ? std::min(sx, sy) : std::max(sx, sy);
+        pixels = d->aspectRatio == Qt::IgnoreAspectRatio ? double(d->size.width()) * d->size.height()
+                                                         : input.width() * f * input.height() * f;
+    }
+    if (input.isNull() || d->size.isEmpty() || pixels > maxPixels) {
         Q_EMIT error();
         return;
     }
