@@ -15,6 +15,7 @@
 #include <ZelLog/ZelLog.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QRegularExpression>
@@ -293,6 +294,50 @@ private Q_SLOTS:
         QCOMPARE(ZelLog::records(), QList<ZelMessage>{message});
         QCOMPARE(rows, QStringList());
         QCOMPARE(model.rowCount(), 1);
+    }
+
+    void damagedFilesOfEveryFormat_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("mayLoad"); // damaged past the header: a decoder may still show a part
+        const QDir corpus(corpusDir(QStringLiteral("images")));
+        const QFileInfoList files = corpus.entryInfoList(QDir::Files, QDir::Name);
+        QVERIFY2(files.size() >= 50, qPrintable(corpus.path()));
+        for (const QFileInfo &file : files) {
+            const bool mayLoad = file.baseName() == QLatin1String("truncated-half")
+                                 || file.baseName() == QLatin1String("scrambled-middle");
+            QTest::newRow(qPrintable(file.fileName())) << file.filePath() << mayLoad;
+        }
+    }
+    void damagedFilesOfEveryFormat()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, mayLoad);
+        ZelImageFileItemModel model;
+        QVERIFY(model.addImageFile(m_png).isOk());
+        ZelImageFileListView view;
+        view.setModel(&model);
+        view.resize(300, 300);
+        ZelLog::clearRecords();
+
+        ZelStatus status;
+        {
+            const QuietDecoderWarnings quiet; // the decoders say what is wrong with the file
+            status = model.addImageFile(path);
+            view.grab();
+        }
+        if (!mayLoad)
+            QVERIFY(!status.isOk());
+        // Nothing lost: the entry before stays, and a refused file adds nothing.
+        QCOMPARE(model.rowCount(), status.isOk() ? 2 : 1);
+        QCOMPARE(model.data(model.index(0)).toString(), QStringLiteral("shot.png"));
+        if (status.isOk()) {
+            QVERIFY(!model.data(model.index(1), Qt::DecorationRole).value<QIcon>().isNull());
+            QVERIFY(model.containsFile(path));
+        } else {
+            QCOMPARE(ZelLog::records().size(), 1);
+            QVERIFY(!model.containsFile(path));
+        }
     }
 
     void truncatedJpegShowsWhatDecoded()
