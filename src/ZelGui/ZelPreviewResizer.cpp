@@ -9,7 +9,7 @@
 class ZelPreviewResizerPrivate
 {
 public:
-    Qt::AspectRatioMode aspectRatio = Qt::KeepAspectRatio;
+    Qt::AspectRatioMode aspectRatio = Qt::KeepAspectRatio; // always one of the three modes
     QSize size;
     ZelImage image;
     QString fileName;
@@ -25,7 +25,11 @@ ZelPreviewResizer::~ZelPreviewResizer() = default;
 
 void ZelPreviewResizer::setAspectRatio(Qt::AspectRatioMode aspectRatio)
 {
-    d->aspectRatio = aspectRatio;
+    // Checked as a number: a value from the meta-object system may be no mode at all.
+    const int mode = int(aspectRatio);
+    d->aspectRatio = mode == Qt::IgnoreAspectRatio || mode == Qt::KeepAspectRatioByExpanding
+        ? Qt::AspectRatioMode(mode)
+        : Qt::KeepAspectRatio;
 }
 
 void ZelPreviewResizer::setSize(QSize size)
