@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMetaEnum>
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QPainter>
@@ -355,6 +356,39 @@ QSet<QByteArray> &defaultOnlyTypes()
 
 QVariant hostile(QMetaType type, Random &r);
 
+// A value of an enumeration: one of its enumerators, or any other value the
+// enumeration can hold (all bits up to its highest enumerator, as C++ allows
+// for an enumeration without a fixed type): switch statements without a
+// default meet those. Values beyond that range are undefined in the caller
+// already, so they are not made.
+qint64 hostileEnumerator(QMetaType type, Random &r)
+{
+    const QMetaObject *scope = type.metaObject();
+    QByteArray name = type.name();
+    name = name.mid(name.lastIndexOf(':') + 1);
+    const int index = scope ? scope->indexOfEnumerator(name.constData()) : -1;
+    if (index < 0)
+        return 0;
+    const QMetaEnum enumeration = scope->enumerator(index);
+    if (enumeration.keyCount() == 0)
+        return 0;
+    qint64 lowest = 0, highest = 0, all = 0;
+    for (int k = 0; k < enumeration.keyCount(); ++k) {
+        lowest = std::min<qint64>(lowest, enumeration.value(k));
+        highest = std::max<qint64>(highest, enumeration.value(k));
+        all |= quint32(enumeration.value(k));
+    }
+    if (enumeration.isFlag())
+        return r.chance(50) ? all : (all & r.gen.generate());
+    if (r.chance(60))
+        return enumeration.value(r.below(enumeration.keyCount()));
+    qint64 top = 1;
+    while (top <= highest && top < (qint64(1) << 31))
+        top <<= 1;
+    const qint64 bottom = lowest < 0 ? -top : 0;
+    return bottom + qint64(r.gen.bounded(quint64(top - bottom)));
+}
+
 QVariant hostileOf(int typeId, Random &r)
 {
     return hostile(QMetaType(typeId), r);
@@ -485,8 +519,7 @@ QVariant hostile(QMetaType type, Random &r)
 
     QVariant value(type);
     if (type.flags() & QMetaType::IsEnumeration) {
-        // Out-of-range enumerators too.
-        const qint64 raw = r.chance(50) ? r.between(-1, 8) : hostileInt(r);
+        const qint64 raw = hostileEnumerator(type, r);
         std::memcpy(value.data(), &raw, std::min<std::size_t>(sizeof(raw), std::size_t(type.sizeOf())));
         return value;
     }
