@@ -84,7 +84,7 @@ int envInt(const char *name, int fallback)
 // and the watchdog can print them without allocating.
 
 constexpr int traceDepth = 48;
-constexpr int traceWidth = 200;
+constexpr int traceWidth = 240;
 
 struct Trace
 {
@@ -771,7 +771,7 @@ const QSet<QByteArray> &qtValueProperties()
         "minimum",  "maximum",  "value",   "singleStep", "pageStep",    "sliderPosition", "orientation",
         "invertedAppearance",   "invertedControls",      "tracking",    "currentIndex",   "currentText",
         "text",     "decimals", "prefix",  "suffix",     "checked",     "checkable",      "editable",
-        "readOnly", "wrapping", "title",   "modal",      "floating",    "maxCount",       "format",
+        "readOnly", "wrapping", "title",   "floating",    "maxCount",       "format",
         "alignment", "textVisible", "sortingEnabled", "wordWrap", "iconSize"};
     return names;
 }
@@ -799,7 +799,8 @@ EntryPoints entryPoints(const QMetaObject *mo)
         const QByteArray levelName = level ? QByteArray(level->className()) : QByteArray();
         // Of the Qt and Qwt base classes only the value properties that our
         // widgets react to: the rest are the primitives' own to guard (a tick
-        // every unit over the whole int range, a NaN scale bound, ...).
+        // every unit over the whole int range, a NaN scale bound, a dialog's
+        // modality changed while it is shown, ...).
         if (!property.isWritable() || (!isLibraryLevel(level) && !qtValueProperties().contains(property.name())))
             continue;
         points.properties << property;
@@ -1266,10 +1267,14 @@ private Q_SLOTS:
         previousHandler = qInstallMessageHandler(countingHandler);
         for (int s = 0; s < m_seeds; ++s) {
             const quint32 seed = m_firstSeed + quint32(s);
-            setTraceHeader(QStringLiteral("class %1, seed %2; again with: ZELGUI_SWEEP_SEED=%2 ZELGUI_SWEEP_SEEDS=1 "
-                                          "tst_zelgui_sweep everyEntryPointSurvivesHostileValues:%1")
+            // Earlier classes can leave state behind, so the whole run is the sure replay.
+            setTraceHeader(QStringLiteral("class %1, seed %2; again with: ZELGUI_SWEEP_SEED=%3 ZELGUI_SWEEP_SEEDS=%4 "
+                                          "tst_zelgui_sweep (this class alone: add "
+                                          "everyEntryPointSurvivesHostileValues:%1)")
                                .arg(QString::fromLatin1(entry.name))
                                .arg(seed)
+                               .arg(m_firstSeed)
+                               .arg(m_seeds)
                                .toUtf8());
             Sweeper sweeper(entry, mixSeed(seed, entry.name), *m_watchdog);
             sweeper.run(steps);
