@@ -11,6 +11,10 @@
 #include "ValuesDemos.h"
 #include "ValuesPage.h"
 #include "TablesPage.h"
+#include "FormsPage.h"
+#include "RangeEditorsPage.h"
+#include "SlidersPage.h"
+#include "ViewsPage.h"
 #include "ZoomPage.h"
 #include "zelrange_testhelpers.h"
 #include "zelzoom_testhelpers.h"
@@ -26,6 +30,12 @@
 #include <ZelGui/ZelImageFileItemModel.h>
 #include <ZelGui/ZelImageFileListView.h>
 #include <ZelGui/ZelHSLThermoBar.h>
+#include <ZelGui/ZelConfigureRectWidget.h>
+#include <ZelGui/ZelConfigureSaveWidget.h>
+#include <ZelGui/ZelDoubleRangeWidget.h>
+#include <ZelGui/ZelGraphicsStatusWidget.h>
+#include <ZelGui/ZelIconedButtonWithLabel.h>
+#include <ZelGui/ZelPerfCounterWidget.h>
 #include <ZelGui/ZelRangeIntCheckableWidget.h>
 #include <ZelGui/ZelRangeWidget.h>
 #include <ZelGui/ZelSpanSlider.h>
@@ -35,10 +45,12 @@
 #include <ZelGui/ZelZoomToolbar.h>
 
 #include <ZelCore/ZelAbstractAppConfig.h>
+#include <ZelCore/ZelPerfCounterStore.h>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QDir>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QListWidget>
@@ -52,6 +64,14 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QLineEdit>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -380,6 +400,143 @@ private Q_SLOTS:
         page.findChild<QSpinBox *>(QStringLiteral("selectionMax"))->setValue(99);
         QCOMPARE(page.histogram()->data().lightnessMax, 99);
         QCOMPARE(page.selectionBar()->spanMax(), 99);
+    }
+
+    // The capture writes the format, quality, directory and prefix the form
+    // shows, never over an existing file, and shows what it wrote.
+    void formsCaptureWritesWhatTheFormSays()
+    {
+        QTemporaryDir temporary;
+        const QDir dir(temporary.filePath(QStringLiteral("кадры ночью")));
+        QVERIFY(dir.mkpath(QStringLiteral(".")));
+        FormsPage page;
+        page.resize(1000, 700);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        ZelConfigureSaveWidget *form = page.saveForm();
+        form->setPath(dir.path());
+        auto *format = form->findChild<QComboBox *>(QStringLiteral("format"));
+        format->setCurrentIndex(format->findData(QByteArray("jpg")));
+        auto *quality = form->findChild<QSpinBox *>(QStringLiteral("quality"));
+        quality->setFocus();
+        QTest::keyClick(quality, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(quality, QStringLiteral("80"));
+        auto *prefix = form->findChild<QLineEdit *>(QStringLiteral("prefix"));
+        prefix->setFocus();
+        QTest::keyClick(prefix, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(prefix, QStringLiteral("M42 #1 "));
+        const QString busy = dir.filePath(QStringLiteral("M42 #1 0001.jpg"));
+        QFile taken(busy); // someone else's file: kept as it is
+        QVERIFY(taken.open(QIODevice::WriteOnly) && taken.write("not ours") == 8);
+        taken.close();
+
+        auto *button = page.captureButton()->findChild<QToolButton *>();
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+        const QString written = dir.filePath(QStringLiteral("M42 #1 0002.jpg"));
+        QImageReader reader(written);
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        QCOMPARE(reader.size(), QSize(640, 400));
+        QCOMPARE(QFileInfo(busy).size(), qint64(8));
+        QVERIFY2(page.captureResult()->text().startsWith(QStringLiteral("Wrote %1 (jpg, 640 x 400").arg(written))
+                     && page.captureResult()->text().endsWith(QLatin1String("quality 80)")),
+                 qPrintable(page.captureResult()->text()));
+        QVERIFY(!page.capturePreview()->pixmap().isNull());
+
+        format->setCurrentIndex(format->findData(QByteArray("bmp")));
+        QCOMPARE(page.capture(), dir.filePath(QStringLiteral("M42 #1 0003.bmp")));
+        QVERIFY(!page.captureResult()->text().contains(QLatin1String("quality")));
+    }
+
+    void formsCaptureRefusesBadPlaces_data()
+    {
+        QTest::addColumn<QString>("path"); // under the temporary directory unless absolute
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("no directory") << QString() << "Object_" << "No directory is chosen.";
+        QTest::newRow("missing directory") << "missing" << "Object_" << "is not an existing directory.";
+        QTest::newRow("a file") << "file.txt" << "Object_" << "is not an existing directory.";
+        QTest::newRow("not writable") << "/proc" << "Object_" << "Cannot write /proc/Object_0001.png";
+        QTest::newRow("prefix leaves") << "" << "../Object_" << "would leave the directory.";
+    }
+
+    void formsCaptureRefusesBadPlaces()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, prefix);
+        QFETCH(QString, why);
+        QTemporaryDir parent;
+        QDir root(parent.path());
+        QVERIFY(root.mkdir(QStringLiteral("dir")));
+        QFile file(root.filePath(QStringLiteral("dir/file.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        FormsPage page;
+        const bool absolute = path.startsWith(u'/');
+        page.saveForm()->setPath(absolute || QTest::currentDataTag() == QLatin1String("no directory")
+                                     ? path
+                                     : QDir(root.filePath(QStringLiteral("dir"))).filePath(path));
+        auto *prefixEdit = page.saveForm()->findChild<QLineEdit *>(QStringLiteral("prefix"));
+        prefixEdit->setText(prefix);
+        auto *format = page.saveForm()->findChild<QComboBox *>(QStringLiteral("format"));
+        format->setCurrentIndex(format->findData(QByteArray("png")));
+
+        QCOMPARE(page.capture(), QString());
+        QVERIFY2(page.captureResult()->text().startsWith(QLatin1String("Not written.")) && page.captureResult()->text().contains(why),
+                 qPrintable(page.captureResult()->text()));
+        QCOMPARE(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("dir")});
+        QCOMPARE(QDir(root.filePath(QStringLiteral("dir"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("file.txt")});
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/proc/Object_0001.png")));
+    }
+
+    // The picture follows the editors as they are edited and as applied.
+    void formsRectanglesDrawAsEdited()
+    {
+        FormsPage page;
+        page.resize(1000, 700);
+        page.show();
+        page.tabs()->setCurrentIndex(1);
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        ZelConfigureRectWidget *rect = page.rectEditor();
+        auto *width = rect->findChild<ZelRangeWidget *>(QStringLiteral("width"))->findChild<QSpinBox *>();
+        width->setFocus();
+        ZelRangeTest::typeInto(width, QStringLiteral("800"));
+        QCOMPARE(page.preview()->edited(RectanglePreview::Rectangle), QRect(320, 176, 800, 360));
+        QCOMPARE(page.preview()->applied(RectanglePreview::Rectangle), QRect());
+        auto *apply = rect->findChild<QPushButton *>(QStringLiteral("btnApply"));
+        QTest::mouseClick(apply, Qt::LeftButton, Qt::NoModifier, apply->rect().center());
+        QCOMPARE(page.preview()->applied(RectanglePreview::Rectangle), QRect(320, 176, 800, 360));
+        QVERIFY(page.log()->toPlainText().endsWith(QLatin1String("rectangle: valueApplyed((320, 176)-(1119, 535), 800 x 360)")));
+    }
+
+    // The view records its repaints; the counters get a tab for them.
+    void viewsRecordTheirOwnCounters()
+    {
+        ViewsPage page;
+        page.resize(1000, 700);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QTRY_VERIFY(!zelPerfCounterStore()->values(TimedImageView::repaintMetric).isEmpty());
+        QTRY_VERIFY(!zelPerfCounterStore()->values(ViewsPage::lagMetric).isEmpty());
+        QStringList tabs;
+        for (int i = 0; i < page.counters()->count(); ++i)
+            tabs << page.counters()->tabText(i);
+        QVERIFY2(tabs.contains(QStringLiteral("M: view repaint, ms")) && tabs.contains(QStringLiteral("M: event loop lag, ms")),
+                 qPrintable(tabs.join(u',')));
+
+        // The status panel sits in the middle of the view and shows the typed text.
+        ZelGraphicsStatusWidget *panel = page.statusPanel();
+        const QWidget *viewport = page.view()->viewport();
+        QVERIFY(panel->isVisible());
+        QTRY_COMPARE(panel->pos(), QPoint((viewport->width() - 1) / 2 - 349, (viewport->height() - 1) / 2 - 124));
+        page.statusText()->selectAll();
+        QTest::keyClicks(page.statusText(), QStringLiteral("Cooling down"));
+        QCOMPARE(panel->status().message().text(), QStringLiteral("Cooling down"));
+        page.statusShown()->click();
+        QVERIFY(!panel->isVisible());
+        const QRect free = page.view()->contentRect();
+        QCOMPARE(page.contentRectReadout()->text(),
+                 QStringLiteral("(%1, %2) %3 × %4").arg(free.x()).arg(free.y()).arg(free.width()).arg(free.height()));
     }
 };
 

@@ -13,6 +13,7 @@
 #include <ZelCore/ZelAbstractAppConfig.h>
 #include <ZelCore/ZelCore.h>
 #include <ZelCore/ZelPerfCounterStore.h>
+#include <ZelCore/ZelVersion.h>
 #include <ZelCore/ZoomDefs.h>
 
 #include <QApplication>
@@ -270,6 +271,17 @@ private Q_SLOTS:
                  {"example.org/?a=1&b=\"2\"", QStringLiteral("<a href=\"https://example.org/?a=1&amp;b=&quot;2&quot;\">"
                                                              "example.org/?a=1&amp;b=&quot;2&quot;</a>")}})
             QCOMPARE(ZelCore::toHTMLReference(QString::fromLatin1(url)), html);
+    }
+
+    void revisionCanBeReplacedInTests()
+    {
+        const QString built = ZelVersion::revision();
+        ZelVersion::setTestRevision(QString());
+        QCOMPARE(ZelVersion::revision(), QString());
+        ZelVersion::setTestRevision(QStringLiteral("abc1234"));
+        QCOMPARE(ZelVersion::revision(), QStringLiteral("abc1234"));
+        ZelVersion::clearTestRevision();
+        QCOMPARE(ZelVersion::revision(), built);
     }
 
     void applicationOffersItsFonts()

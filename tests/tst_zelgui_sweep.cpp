@@ -16,6 +16,7 @@
 #include <ZelCore/ZelCheckableTValue.h>
 #include <ZelCore/ZelMinMaxRange.h>
 #include <ZelCore/ZelScanAreaRange.h>
+#include <ZelCore/ZelVec4D.h>
 #include <ZelDip/ZelImage.h>
 #include <ZelLog/ZelMessage.h>
 #include <ZelLog/ZelStatus.h>
@@ -24,6 +25,8 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
@@ -43,6 +46,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include <atomic>
@@ -492,6 +496,21 @@ QVariant hostile(QMetaType type, Random &r)
     }
     if (type == QMetaType::fromType<std::pair<int, int>>())
         return QVariant::fromValue(std::pair<int, int>(hostileInt(r), hostileInt(r)));
+    if (type == QMetaType::fromType<ZelScanAreaRange>()) {
+        ZelScanAreaRange area;
+        area.area = hostileRect(r);
+        area.xStep = hostileInt(r);
+        area.yStep = hostileInt(r);
+        area.hStep = hostileInt(r);
+        area.vStep = hostileInt(r);
+        return QVariant::fromValue(area);
+    }
+    if (type == QMetaType::fromType<QList<ZelVec4D>>()) {
+        QList<ZelVec4D> points;
+        for (int i = 0, n = r.pick({0, 1, 3, 20000}); i < n; ++i)
+            points << ZelVec4D{hostileDouble(r), hostileDouble(r), hostileDouble(r), hostileDouble(r)};
+        return QVariant::fromValue(points);
+    }
     if (type == QMetaType::fromType<ZelImage>())
         return QVariant::fromValue(r.chance(30) ? ZelImage() : ZelImage(hostileImage(r)));
     if (type == QMetaType::fromType<ZelMessage>()) {
@@ -571,6 +590,29 @@ protected:
     ZelStatus onReject() override { return ZelStatus::Ok; }
 };
 
+class SweepDialog : public ZelDialog
+{
+public:
+    explicit SweepDialog(QWidget *parent)
+        : ZelDialog(parent)
+    {
+        auto *box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+        auto *layout = new QVBoxLayout(this);
+        layout->addWidget(new QLineEdit(this));
+        layout->addWidget(box);
+        setupDialogButtonBox(box);
+    }
+
+protected:
+    void prepareDialog() override { ++prepared; }
+    void applyDialog() override { ++applied; }
+    bool isDialogValid() const override { return applied % 2 == 0; }
+
+private:
+    int prepared = 0;
+    int applied = 0;
+};
+
 using Factory = std::function<QObject *(QWidget *host)>;
 // A special factory may name the widget that shows the object (the view of a header, say).
 using SurfaceFactory = std::function<std::pair<QObject *, QWidget *>(QWidget *host)>;
@@ -601,17 +643,25 @@ struct Entry
 const QList<Entry> &registry()
 {
     static const QList<Entry> entries = {
+        ZEL_SWEEP(IGraphicsView),
         ZEL_SWEEP(IZelElementTableView),
+        ZEL_SWEEP(ZelAboutWidget),
         ZEL_SWEEP(ZelAngleSpinBox),
         ZEL_SWEEP(ZelBindablePushButton),
         ZEL_SWEEP(ZelBindableQAction),
         ZEL_SWEEP(ZelBindableToolButton),
         ZEL_SWEEP(ZelBoolComboBox),
+        ZEL_SWEEP(ZelChooseDirectoryWidget),
+        ZEL_SWEEP(ZelChooseFileWidget),
         ZEL_SWEEP(ZelColorComboBox),
         ZEL_SWEEP(ZelColorRectItem),
         ZEL_SWEEP(ZelColorSelectWidget),
         ZEL_SWEEP(ZelColoredSpanSlider),
         ZEL_SWEEP(ZelComboBox),
+        ZEL_SWEEP(ZelConfigureRectWidget),
+        ZEL_SWEEP(ZelConfigureSaveWidget),
+        ZEL_SWEEP(ZelDialog),
+        ZEL_SWEEP(ZelDialogWidget),
         ZEL_SWEEP(ZelDockWidget),
         ZEL_SWEEP(ZelDockWidgetLPOriented),
         ZEL_SWEEP(ZelDoubleRangeWidget),
@@ -621,6 +671,8 @@ const QList<Entry> &registry()
         ZEL_SWEEP(ZelEnumComboBox),
         ZEL_SWEEP(ZelFontFamilyCombobox),
         ZEL_SWEEP(ZelFFCModel),
+        ZEL_SWEEP(ZelGraphicsStatusWidget),
+        ZEL_SWEEP(ZelGraphicsViewWithRect),
         ZEL_SWEEP(ZelHSLHistogram),
         ZEL_SWEEP(ZelThermoBar),
         ZEL_SWEEP(ZelThermoBarSpanHandler),
@@ -628,6 +680,7 @@ const QList<Entry> &registry()
         ZEL_SWEEP(ZelHSLThermoBarRotate),
         ZEL_SWEEP(ZelHeaderProfileEditor),
         ZEL_SWEEP(ZelHorizontalHeaderView),
+        ZEL_SWEEP(ZelIconedButtonWithLabel),
         ZEL_SWEEP(ZelImageFileItemDelegate),
         ZEL_SWEEP(ZelImageFileItemModel),
         ZEL_SWEEP(ZelImageFileListView),
@@ -640,9 +693,11 @@ const QList<Entry> &registry()
         ZEL_SWEEP(ZelLogSlider),
         ZEL_SWEEP(ZelLongExposureProgressBar),
         ZEL_SWEEP(ZelLongExposureWidget),
+        ZEL_SWEEP(ZelMathGL),
         ZEL_SWEEP(ZelMessenger),
         ZEL_SWEEP(ZelMoveableWidget),
         ZEL_SWEEP(ZelNoFocusRectDelegate),
+        ZEL_SWEEP(ZelPerfCounterWidget),
         ZEL_SWEEP(ZelPreviewResizer),
         ZEL_SWEEP(ZelProgressDialog),
         ZEL_SWEEP(ZelPropertyWidget),
@@ -652,6 +707,7 @@ const QList<Entry> &registry()
         ZEL_SWEEP(ZelRangeIntCheckableWidget),
         ZEL_SWEEP(ZelRangeWidget),
         ZEL_SWEEP(ZelRangeWidgetWithLabel),
+        ZEL_SWEEP(ZelScanAreaWidget),
         ZEL_SWEEP(ZelSliderLog),
         ZEL_SWEEP(ZelSpanRangeWidget),
         ZEL_SWEEP(ZelSpanSlider),
@@ -705,6 +761,9 @@ const QHash<QByteArray, Factory> &specialFactories()
     static const QHash<QByteArray, Factory> factories = {
         {"ZelColorRectItem", [](QWidget *host) -> QObject * { return new ZelColorRectItem(QColor(Qt::red), host); }},
         {"ZelTipLabel", [](QWidget *host) -> QObject * { return new ZelTipLabel(4, host); }},
+        {"ZelDialog", [](QWidget *host) -> QObject * { return new SweepDialog(host); }},
+        {"ZelConfigureSaveWidget",
+         [](QWidget *host) -> QObject * { return new ZelConfigureSaveWidget(host, QDir::tempPath()); }},
         {"ZelInfiniteProgressDialog",
          [](QWidget *) -> QObject * { return new ZelInfiniteProgressDialog(QStringLiteral("Stop")); }},
         {"IZelElementTableView", [](QWidget *host) -> QObject * { return new SweepElementView(host); }},

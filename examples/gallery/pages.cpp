@@ -20,6 +20,10 @@
 #include "ValuesPage.h"
 // Docks
 #include "DocksPage.h"
+// Forms and dialogs
+#include "FormsPage.h"
+// Views and plots
+#include "ViewsPage.h"
 
 namespace {
 
@@ -54,6 +58,10 @@ const PageFactory pageFactories[] = {
     &create<ValuesPage>,
     // Docks
     &create<DocksPage>,
+    // Forms and dialogs
+    &create<FormsPage>,
+    // Views and plots
+    &create<ViewsPage>,
 };
 
 } // namespace

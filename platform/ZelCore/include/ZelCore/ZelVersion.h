@@ -12,4 +12,9 @@ ZELCORE_EXPORT QString revision();
 // The library version, "major.minor.patch".
 ZELCORE_EXPORT QString version();
 
+// For tests: revision() reports the given text (empty: a build without a
+// revision) until clearTestRevision(). GUI thread only.
+ZELCORE_EXPORT void setTestRevision(const QString &revision);
+ZELCORE_EXPORT void clearTestRevision();
+
 } // namespace ZelVersion

@@ -261,6 +261,36 @@ Resolution: %4</source>
         </message>
     </context>
     <context>
+        <name>ZelAboutWidget</name>
+        <message>
+            <source>About application %1</source>
+            <translation>О приложении %1</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <translation>%1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelAboutWidgetClass</name>
+        <message>
+            <source>About</source>
+            <translation>О программе</translation>
+        </message>
+        <message>
+            <source>About Program</source>
+            <translation>О программе</translation>
+        </message>
+        <message>
+            <source>&lt;name&gt; &lt;version&gt; (&lt;revision&gt;)</source>
+            <translation>&lt;название&gt; &lt;версия&gt; (&lt;ревизия&gt;)</translation>
+        </message>
+        <message>
+            <source>Copyright © the authors of the application. All rights reserved.</source>
+            <translation>© Авторы приложения. Все права защищены.</translation>
+        </message>
+    </context>
+    <context>
         <name>ZelBoolComboBox</name>
         <message>
             <source>On</source>
@@ -318,6 +348,114 @@ Resolution: %4</source>
         <message>
             <source>B:</source>
             <translation>B:</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelChooseDirectoryWidget</name>
+        <message>
+            <source>ZelChooseDirectoryWidget</source>
+            <translation>Выбор каталога</translation>
+        </message>
+        <message>
+            <source>Choose the folder there the frames will be saved</source>
+            <translation>Выберите папку, в которую будут сохраняться кадры</translation>
+        </message>
+        <message>
+            <source>Choose Directory</source>
+            <translation>Выбрать каталог</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelChooseFileWidget</name>
+        <message>
+            <source>ZelChooseDirectoryWidget</source>
+            <translation>Выбор файла</translation>
+        </message>
+        <message>
+            <source>Choose the folder there the frames will be saved</source>
+            <translation>Выберите файл</translation>
+        </message>
+        <message>
+            <source>Choose File</source>
+            <translation>Выбрать файл</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelConfigureRectWidgetClass</name>
+        <message>
+            <source>ZelScanAreaWidget</source>
+            <translation>Прямоугольник</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Применить</translation>
+        </message>
+        <message>
+            <source>X:</source>
+            <translation>X:</translation>
+        </message>
+        <message>
+            <source>Y:</source>
+            <translation>Y:</translation>
+        </message>
+        <message>
+            <source>Width:</source>
+            <translation>Ширина:</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>Высота:</translation>
+        </message>
+        <message>
+            <source>Left edge (X)</source>
+            <translation>Левый край (X)</translation>
+        </message>
+        <message>
+            <source>Top edge (Y)</source>
+            <translation>Верхний край (Y)</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>Ширина</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>Высота</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelConfigureSaveWidget</name>
+        <message>
+            <source>Format:</source>
+            <translation>Формат:</translation>
+        </message>
+        <message>
+            <source>Quality:</source>
+            <translation>Качество:</translation>
+        </message>
+        <message>
+            <source>Path:</source>
+            <translation>Путь:</translation>
+        </message>
+        <message>
+            <source>Prefix:</source>
+            <translation>Префикс:</translation>
+        </message>
+        <message>
+            <source>Object_</source>
+            <translation>Объект_</translation>
+        </message>
+        <message>
+            <source>Select directory</source>
+            <translation>Выберите каталог</translation>
         </message>
     </context>
     <context>
@@ -414,6 +552,13 @@ Resolution: %4</source>
         </message>
     </context>
     <context>
+        <name>ZelDialogWidget</name>
+        <message>
+            <source>Dialog</source>
+            <translation>Диалог</translation>
+        </message>
+    </context>
+    <context>
         <name>ZelFFCModel</name>
         <message>
             <source>Sample</source>
@@ -459,6 +604,20 @@ Resolution: %4</source>
         </message>
     </context>
     <context>
+        <name>ZelGraphicsStatusWidget</name>
+        <message>
+            <source>Unknown status</source>
+            <translation>Неизвестное состояние</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelIconedButtonWithLabel</name>
+        <message>
+            <source>Form</source>
+            <translation>Форма</translation>
+        </message>
+    </context>
+    <context>
         <name>ZelLog</name>
         <message>
             <location filename="../../../../platform/ZelLog/src/ZelLog.cpp" line="+105" />
@@ -484,6 +643,13 @@ Resolution: %4</source>
             <location line="+2" />
             <source>Profiling</source>
             <translation>Профилирование</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelMathGL</name>
+        <message>
+            <source>DATA</source>
+            <translation>ДАННЫЕ</translation>
         </message>
     </context>
     <context>
@@ -538,6 +704,21 @@ Resolution: %4</source>
         </message>
     </context>
     <context>
+        <name>ZelPerfCounterWidget</name>
+        <message>
+            <source>TabWidget</source>
+            <translation>Счётчики производительности</translation>
+        </message>
+        <message>
+            <source>Metric - %1</source>
+            <translation>Метрика - %1</translation>
+        </message>
+        <message>
+            <source>M: %1</source>
+            <translation>М: %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ZelProgressDialog</name>
         <message>
             <location filename="../../ZelProgressDialog.ui" line="+32" />
@@ -572,6 +753,49 @@ Resolution: %4</source>
             <location filename="../../ZelRangeWidgetWithLabel.ui" line="+20" />
             <source>RangeWidget</source>
             <translation>Диапазон</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelScanAreaWidgetClass</name>
+        <message>
+            <source>ZelScanAreaWidget</source>
+            <translation>Область сканирования</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Применить</translation>
+        </message>
+        <message>
+            <source>X1:</source>
+            <translation>X1:</translation>
+        </message>
+        <message>
+            <source>Y1:</source>
+            <translation>Y1:</translation>
+        </message>
+        <message>
+            <source>X2:</source>
+            <translation>X2:</translation>
+        </message>
+        <message>
+            <source>Y2:</source>
+            <translation>Y2:</translation>
+        </message>
+        <message>
+            <source>Left edge (X1)</source>
+            <translation>Левый край (X1)</translation>
+        </message>
+        <message>
+            <source>Top edge (Y1)</source>
+            <translation>Верхний край (Y1)</translation>
+        </message>
+        <message>
+            <source>Right edge (X2)</source>
+            <translation>Правый край (X2)</translation>
+        </message>
+        <message>
+            <source>Bottom edge (Y2)</source>
+            <translation>Нижний край (Y2)</translation>
         </message>
     </context>
     <context>

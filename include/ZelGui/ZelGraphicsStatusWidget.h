@@ -1,0 +1,30 @@
+#pragma once
+
+#include <ZelGui/zelgui_export.h>
+
+#include <ZelLog/ZelStatus.h>
+
+#include <QWidget>
+
+// A 700 x 250 panel that shows the text of a status (the message of a
+// failed load, "No signal", ...) over its parent, typically an image view,
+// and keeps itself centred on the parent whenever it paints. A status
+// without text shows "Unknown status".
+class ZELGUI_EXPORT ZelGraphicsStatusWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ZelGraphicsStatusWidget(QWidget *parent);
+    ~ZelGraphicsStatusWidget() override;
+
+    // Stores a copy; the panel shows it when it next paints (call update()).
+    void setStatus(const ZelStatus &status);
+    ZelStatus status() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    ZelStatus m_status;
+};
