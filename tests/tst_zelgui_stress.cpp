@@ -6,6 +6,7 @@
 #include <ZelGui/ZelGuiSettings.h>
 #include <ZelGui/ZelImageFileItemModel.h>
 #include <ZelGui/ZelMessenger.h>
+#include <ZelGui/ZelPerfCounterWidget.h>
 #include <ZelGui/ZelTCLabel.h>
 #include <ZelGui/ZelTrayMessage.h>
 
@@ -279,6 +280,35 @@ private Q_SLOTS:
             QCOMPARE(own.last(), double(perThread - 1)); // each thread's values in its order
             QCOMPARE(own.first(), double(perThread - ZelPerfCounterStore::historySize));
         }
+    }
+
+    void perfCounterWidgetFollowsMetricsFromManyThreads()
+    {
+        constexpr int threadCount = 8, perThread = 1000;
+        ZelPerfCounterWidget widget;
+        widget.setRefreshInterval(1); // redraws from the store while the values arrive
+        widget.resize(500, 300);
+        widget.show();
+        const int tabsBefore = widget.count();
+        std::vector<std::thread> threads;
+        std::atomic<int> finished{0};
+        for (int t = 0; t < threadCount; ++t) {
+            threads.emplace_back([&, t] {
+                for (int i = 0; i < perThread; ++i)
+                    zelPerfCounterStore()->addValue(QStringLiteral("stress/widget%1").arg(t), i % 97);
+                ++finished;
+            });
+        }
+        joinServing(threads, finished);
+        // One tab per new metric, announced from the worker threads and added on the GUI thread.
+        QTRY_COMPARE(widget.count(), tabsBefore + threadCount);
+        QStringList names;
+        for (int i = tabsBefore; i < widget.count(); ++i)
+            names << widget.tabText(i);
+        names.sort();
+        for (int t = 0; t < threadCount; ++t)
+            QVERIFY2(names.at(t).contains(QStringLiteral("stress/widget%1").arg(t)), qPrintable(names.join(u',')));
+        QTest::qWait(20); // a few more refreshes over the full histories
     }
 
 private:
