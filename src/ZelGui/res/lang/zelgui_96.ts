@@ -611,6 +611,13 @@ Resolution: %4</source>
         </message>
     </context>
     <context>
+        <name>ZelHorizontalHeaderView</name>
+        <message>
+            <source>_default</source>
+            <translation>_default</translation>
+        </message>
+    </context>
+    <context>
         <name>ZelIconedButtonWithLabel</name>
         <message>
             <source>Form</source>
