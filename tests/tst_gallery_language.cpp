@@ -188,15 +188,18 @@ void collectTexts(const QWidget *w, QStringList &out)
     }
 }
 
+enum class Windows { Include, Leave };
+
 // The texts of the library's visible widgets on the window's current page
-// and in the library's visible windows.
-QStringList libraryTexts(const QWidget *page)
+// and, with Windows::Include, in the library's visible windows (pop-ups
+// come and go with their own timers).
+QStringList libraryTexts(const QWidget *page, Windows windows = Windows::Include)
 {
     QStringList texts;
     QList<const QWidget *> roots{page};
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (const QWidget *window : windows) {
-        if (window->isVisible() && isLibraryClass(window->metaObject()))
+    const QWidgetList topLevels = QApplication::topLevelWidgets();
+    for (const QWidget *window : topLevels) {
+        if (windows == Windows::Include && window->isVisible() && isLibraryClass(window->metaObject()))
             roots.append(window);
     }
     for (const QWidget *root : std::as_const(roots)) {
@@ -213,9 +216,9 @@ QStringList libraryTexts(const QWidget *page)
 }
 
 // The texts of a page with each tab of its own tab widgets shown in turn.
-QStringList pageTexts(QWidget *page)
+QStringList pageTexts(QWidget *page, Windows windows = Windows::Include)
 {
-    QStringList texts = libraryTexts(page);
+    QStringList texts = libraryTexts(page, windows);
     const QList<QTabWidget *> tabWidgets = page->findChildren<QTabWidget *>();
     for (QTabWidget *tabs : tabWidgets) {
         if (belongsToLibrary(tabs))
@@ -224,7 +227,7 @@ QStringList pageTexts(QWidget *page)
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
             QCoreApplication::processEvents();
-            const QStringList more = libraryTexts(page);
+            const QStringList more = libraryTexts(page, windows);
             for (const QString &line : more) {
                 if (!texts.contains(line))
                     texts.append(line);
@@ -332,7 +335,7 @@ private Q_SLOTS:
         for (int i = 0; i < window.pageCount(); ++i) {
             window.setCurrentPage(i);
             QCoreApplication::processEvents();
-            english.append(untranslated(pageTexts(window.page(i)), m_translated));
+            english.append(untranslated(pageTexts(window.page(i), Windows::Leave), m_translated));
             englishTexts += int(english.last().size());
         }
         // The pages do show the library's texts in English to begin with.
@@ -359,7 +362,7 @@ private Q_SLOTS:
         for (int i = 0; i < window.pageCount(); ++i) {
             window.setCurrentPage(i);
             QCoreApplication::processEvents();
-            const QStringList back = pageTexts(window.page(i));
+            const QStringList back = pageTexts(window.page(i), Windows::Leave);
             QStringList lost;
             for (const QString &line : english.at(i)) {
                 if (!back.contains(line))
