@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
+#include <QToolButton>
 #include <QTranslator>
 
 namespace {
@@ -164,10 +165,15 @@ private Q_SLOTS:
 
         russian(true);
         QStringList actions;
-        const QList<QAction *> own = toolbar.actions();
-        for (const QAction *action : own)
-            actions.append(action->text());
-        QCOMPARE(actions, QStringList({ru("ZelZoomToolbar", "&Zoom Out"), ru("ZelZoomToolbar", "&Zoom In")}));
+        const QList<QToolButton *> tools = toolbar.findChildren<QToolButton *>();
+        for (const QToolButton *tool : tools) {
+            if (tool->defaultAction())
+                actions.append(tool->defaultAction()->text());
+        }
+        actions.sort();
+        QStringList expected{ru("ZelZoomToolbar", "&Zoom Out"), ru("ZelZoomToolbar", "&Zoom In")};
+        expected.sort();
+        QCOMPARE(actions, expected);
         QVERIFY(!actions.contains(QStringLiteral("&Zoom In")));
         QCOMPARE(toolbar.zoom(), 2.0);
         // No button is left with a form placeholder; the zoom text stays.

@@ -920,7 +920,7 @@ Resolution: %4</source>
 <context>
     <name>ZelSpanRangeWidget</name>
     <message>
-        <location filename="../../ZelSpanRangeWidget.cpp" line="+313"/>
+        <location filename="../../ZelSpanRangeWidget.cpp" line="+310"/>
         <source>Value: %1 </source>
         <translation>Значение: %1 </translation>
     </message>
@@ -943,7 +943,7 @@ Resolution: %4</source>
 <context>
     <name>ZelTrayMessage</name>
     <message>
-        <location filename="../../ZelTrayMessage.cpp" line="+159"/>
+        <location filename="../../ZelTrayMessage.cpp" line="+164"/>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
@@ -991,7 +991,7 @@ Resolution: %4</source>
 <context>
     <name>ZelZoomToolbar</name>
     <message>
-        <location filename="../../ZelZoomToolbar.cpp" line="+137"/>
+        <location filename="../../ZelZoomToolbar.cpp" line="+133"/>
         <location line="+37"/>
         <source>&amp;Zoom In</source>
         <translation>&amp;Увеличить</translation>
