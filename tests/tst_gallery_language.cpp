@@ -4,6 +4,7 @@
 #include "GalleryLanguage.h"
 #include "GalleryMainWindow.h"
 #include "GalleryPage.h"
+#include "ResourcesPage.h"
 #include "zelzoom_testhelpers.h"
 
 #include <ZelCore/ZelAbstractAppConfig.h>
@@ -312,9 +313,19 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(GalleryLanguage::instance()->language(), GalleryLanguage::Russian);
         QVERIFY(russian->isChecked() && !english->isChecked());
+        // The Resources page's own switch follows the menu.
+        auto *resources = window.findChild<ResourcesPage *>();
+        QVERIFY(resources);
+        auto *pageLanguage = resources->findChild<QComboBox *>();
+        QVERIFY(pageLanguage);
+        QCOMPARE(pageLanguage->currentIndex(), 1);
+        pageLanguage->setCurrentIndex(0);
+        QCOMPARE(GalleryLanguage::instance()->language(), GalleryLanguage::English);
+        QVERIFY(english->isChecked() && !russian->isChecked());
+        russian->trigger();
         QCOMPARE(QCoreApplication::translate("ZelScanAreaWidgetClass", "Apply"), QStringLiteral("Применить"));
         english->trigger();
-        QCOMPARE(changed.count(), 2);
+        QCOMPARE(changed.count(), 4);
         QCOMPARE(GalleryLanguage::instance()->language(), GalleryLanguage::English);
         QCOMPARE(QCoreApplication::translate("ZelScanAreaWidgetClass", "Apply"), QStringLiteral("Apply"));
     }
