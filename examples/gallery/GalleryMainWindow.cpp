@@ -1,13 +1,18 @@
 #include "GalleryMainWindow.h"
 
+#include "GalleryLanguage.h"
 #include "GalleryPage.h"
 #include "pages.h"
 
 #include <ZelCore/ZelAbstractAppConfig.h>
+#include <ZelGui/ZelGuiSettings.h>
+
+#include <QActionGroup>
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -21,6 +26,11 @@ GalleryMainWindow::GalleryMainWindow(QWidget *parent)
     m_list->setSpacing(2);
     m_list->setFixedWidth(200);
     m_list->setUniformItemSizes(true);
+
+    // The library's language setting decides the language the pages start in.
+    if (GalleryLanguage *language = GalleryLanguage::instance())
+        language->setLanguage(settingLanguage() == QLocale::Russian ? GalleryLanguage::Russian : GalleryLanguage::English);
+    createLanguageMenu();
 
     m_pages = createGalleryPages();
     for (GalleryPage *page : std::as_const(m_pages)) {
@@ -42,6 +52,48 @@ GalleryMainWindow::GalleryMainWindow(QWidget *parent)
     connect(m_list, &QListWidget::currentRowChanged, m_stack, &QStackedWidget::setCurrentIndex);
     if (!m_pages.isEmpty())
         m_list->setCurrentRow(0);
+}
+
+void GalleryMainWindow::createLanguageMenu()
+{
+    GalleryLanguage *language = GalleryLanguage::instance();
+    QMenu *menu = menuBar()->addMenu(QStringLiteral("&Language"));
+    m_languages = new QActionGroup(this);
+    m_languages->setExclusive(true);
+    const struct {
+        GalleryLanguage::Language language;
+        QString text;
+    } choices[] = {
+        {GalleryLanguage::English, QStringLiteral("&English")},
+        {GalleryLanguage::Russian, QStringLiteral("&Русский (Russian)")},
+    };
+    for (const auto &choice : choices) {
+        QAction *action = menu->addAction(choice.text);
+        action->setCheckable(true);
+        action->setData(int(choice.language));
+        action->setChecked(language && language->language() == choice.language);
+        m_languages->addAction(action);
+    }
+    if (!language)
+        return;
+    // A choice of the user is kept in the library's setting, as the
+    // Resources page's does.
+    const auto showLanguage = [this](GalleryLanguage::Language current) {
+        const QList<QAction *> actions = m_languages->actions();
+        for (QAction *action : actions)
+            action->setChecked(action->data().toInt() == int(current));
+    };
+    connect(m_languages, &QActionGroup::triggered, this, [this, language, showLanguage](QAction *action) {
+        const auto chosen = GalleryLanguage::Language(action->data().toInt());
+        if (language->setLanguage(chosen)) {
+            settingLanguage(chosen == GalleryLanguage::Russian ? QLocale::Russian : QLocale::English);
+        } else {
+            showLanguage(language->language());
+            statusBar()->showMessage(QStringLiteral("Could not load %1.").arg(GalleryLanguage::libraryTranslationFile(chosen)), 5000);
+        }
+    });
+    // The Resources page switches too: the menu follows whoever switched.
+    connect(language, &GalleryLanguage::languageChanged, this, showLanguage);
 }
 
 QWidget *GalleryMainWindow::frameFor(GalleryPage *page)

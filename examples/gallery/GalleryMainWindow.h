@@ -4,11 +4,13 @@
 #include <QMainWindow>
 
 class GalleryPage;
+class QActionGroup;
 class QListWidget;
 class QStackedWidget;
 
 // The gallery's window: the list of pages on the left, the current page on
-// the right under its title and description.
+// the right under its title and description; its Language menu switches the
+// language of the library's texts while the gallery runs.
 class GalleryMainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -22,6 +24,9 @@ public:
 
 private:
     QWidget *frameFor(GalleryPage *page);
+    void createLanguageMenu();
+
+    QActionGroup *m_languages = nullptr;
 
     QListWidget *m_list = nullptr;
     QStackedWidget *m_stack = nullptr;

@@ -1,5 +1,7 @@
 #include "ResourcesPage.h"
 
+#include "GalleryLanguage.h"
+
 #include <ZelCore/IApplicationWithFontDataBase.h>
 #include <ZelGui/ZelGuiSettings.h>
 
@@ -13,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
-#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace {
@@ -21,8 +22,6 @@ namespace {
 const char *const libraryIcons[] = {
     "window_close", "element_remove", "folder_40", "intermediate_slider", "cancel", "messagebox_info", "element_add",
 };
-
-const QString russianTranslation = QStringLiteral(":/ZelGui/res/lang/zelgui_96.qm");
 
 // Colour names the library translates (context "ZelCore"), each with the
 // colour it names.
@@ -59,7 +58,6 @@ QLabel *monospace(const QString &text, QWidget *parent)
 
 ResourcesPage::ResourcesPage(QWidget *parent)
     : GalleryPage(parent)
-    , m_translator(new QTranslator(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -77,13 +75,17 @@ ResourcesPage::ResourcesPage(QWidget *parent)
         switchLanguage(index);
         settingLanguage(index == 1 ? QLocale::Russian : QLocale::English);
     });
+    // The main window's Language menu switches too: the page follows.
+    if (GalleryLanguage *language = GalleryLanguage::instance()) {
+        connect(language, &GalleryLanguage::languageChanged, this, [this](GalleryLanguage::Language current) {
+            const QSignalBlocker blocker(m_language);
+            m_language->setCurrentIndex(current == GalleryLanguage::Russian ? 1 : 0);
+            showTranslationStatus();
+        });
+    }
 }
 
-ResourcesPage::~ResourcesPage()
-{
-    if (m_translatorInstalled)
-        QCoreApplication::removeTranslator(m_translator);
-}
+ResourcesPage::~ResourcesPage() = default;
 
 QString ResourcesPage::title() const
 {
@@ -211,27 +213,31 @@ QWidget *ResourcesPage::createFontBox()
 
 void ResourcesPage::switchLanguage(int index)
 {
-    const bool russian = index == 1;
-    if (m_translatorInstalled) {
-        QCoreApplication::removeTranslator(m_translator);
-        m_translatorInstalled = false;
+    GalleryLanguage *language = GalleryLanguage::instance();
+    const auto wanted = index == 1 ? GalleryLanguage::Russian : GalleryLanguage::English;
+    if (!language || !language->setLanguage(wanted)) {
+        m_translationStatus->setText(QStringLiteral("<span style='color:#c62828'>Could not load %1.</span>")
+                                         .arg(GalleryLanguage::libraryTranslationFile(wanted)));
+        return;
     }
-    if (russian) {
-        if (m_translator->load(russianTranslation)) {
-            m_translatorInstalled = QCoreApplication::installTranslator(m_translator);
-            m_translationStatus->setText(QStringLiteral("Translator installed from %1 (%2, %3 bytes).")
-                                             .arg(russianTranslation, m_translator->language())
-                                             .arg(QFile(russianTranslation).size()));
-        } else {
-            m_translationStatus->setText(
-                QStringLiteral("<span style='color:#c62828'>Could not load %1.</span>").arg(russianTranslation));
-        }
-    } else {
-        m_translationStatus->setText(QStringLiteral("No translator installed: the source texts are English."));
-    }
-    // Installing sends LanguageChange; removing does too, but only when the
-    // translator was installed, so refresh here as well.
+    showTranslationStatus();
+    // Switching to the language already set sends no LanguageChange.
     retranslateSamples();
+}
+
+void ResourcesPage::showTranslationStatus()
+{
+    GalleryLanguage *language = GalleryLanguage::instance();
+    if (!language || language->language() == GalleryLanguage::English) {
+        m_translationStatus->setText(QStringLiteral("No translator installed: the source texts are English."));
+        return;
+    }
+    const QString file = GalleryLanguage::libraryTranslationFile(GalleryLanguage::Russian);
+    QString text = QStringLiteral("Translator installed from %1 (%2 bytes).").arg(file).arg(QFile(file).size());
+    text += language->hasQtTranslation()
+                ? QStringLiteral(" Qt's own texts from %1.").arg(GalleryLanguage::qtTranslationFile(GalleryLanguage::Russian))
+                : QStringLiteral(" Qt's own texts stay English (no %1).").arg(GalleryLanguage::qtTranslationFile(GalleryLanguage::Russian));
+    m_translationStatus->setText(text);
 }
 
 void ResourcesPage::retranslateSamples()

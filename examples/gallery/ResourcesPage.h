@@ -6,10 +6,10 @@
 
 class QComboBox;
 class QLabel;
-class QTranslator;
 
 // The library's embedded resources: its icons, and its translation loaded
-// the way a host loads it, into a QTranslator installed on the application.
+// the way a host loads it, into a QTranslator installed on the application
+// (the same switch as the main window's Language menu).
 class ResourcesPage : public GalleryPage
 {
     Q_OBJECT
@@ -29,10 +29,9 @@ private:
     QWidget *createTranslationBox();
     QWidget *createFontBox();
     void switchLanguage(int index);
+    void showTranslationStatus();
     void retranslateSamples();
 
-    QTranslator *m_translator = nullptr;
-    bool m_translatorInstalled = false;
     QComboBox *m_language = nullptr;
     QLabel *m_translationStatus = nullptr;
     QList<QLabel *> m_sampleLabels;

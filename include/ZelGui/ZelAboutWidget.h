@@ -29,7 +29,10 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void showApplication();
+
     std::unique_ptr<Ui_ZelAboutWidgetClass> const ui;
 };

@@ -29,6 +29,9 @@ public Q_SLOTS:
 private Q_SLOTS:
     void slotSetCurrentIndex(int index);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     bool m_settingValue = false;
 };

@@ -43,6 +43,9 @@ Q_SIGNALS:
 private Q_SLOTS:
     void changeDir();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<Ui_ZelChooseDirectoryWidget> const ui;
     QByteArray m_context;

@@ -44,6 +44,9 @@ Q_SIGNALS:
 protected Q_SLOTS:
     void chooseFile();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<Ui_ZelChooseFileWidget> const ui;
     QList<QByteArray> m_filters;

@@ -56,6 +56,9 @@ private Q_SLOTS:
     void Q_EMITActivatedColor(int index);
     void Q_EMITHighlightedColor(int index);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     bool isMoreEntry(int index) const;
     void insertUserColor(const QColor &color);

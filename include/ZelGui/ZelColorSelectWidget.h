@@ -58,6 +58,11 @@ public Q_SLOTS:
     // colorChanged(r, g, b).
     void Q_EMITValue();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void nameControls();
+
     std::unique_ptr<ZelColorSelectWidgetPrivate> const d;
 };

@@ -62,6 +62,9 @@ private Q_SLOTS:
     // calls it again is ignored.
     void extractValue();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<Ui_ZelConfigureRectWidgetClass> const ui;
     QRect m_value;

@@ -47,6 +47,9 @@ Q_SIGNALS:
     void invokePathSet();
     void pathChanged(QString path);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void chooseDirectory();
 

@@ -24,6 +24,9 @@ public:
     // the dialog.
     void addWidgetToDialog(QWidget *widget, const QString &title);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<Ui_ZelDialogWidget> const ui;
 };

@@ -41,6 +41,9 @@ public Q_SLOTS:
     // Removes the current item, if any.
     void removeProfile();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void loadProfiles();
     void save();

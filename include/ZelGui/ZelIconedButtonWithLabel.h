@@ -41,6 +41,9 @@ Q_SIGNALS:
     void clicked(bool checked);
     void toogled(bool checked);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<Ui_ZelIconedButtonWithLabel> const ui;
 };

@@ -6,6 +6,7 @@
 #include <ZelLog/ZelStatus.h>
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QImage>
 #include <QList>
 
@@ -71,6 +72,17 @@ private Q_SLOTS:
     ZelStatus addImageFile(QString path, QImage preview, ZelImage scaledFull, int width, int height);
 
 private:
+    // What the tool tip of an entry built from a path says, so that it is
+    // put together in the language of the moment it is shown.
+    struct ToolTipFacts
+    {
+        QString fileName;
+        qint64 fileSize = 0;
+        QString resolution;
+    };
+    static QString toolTipText(const ZelImageFile &file, const ToolTipFacts &facts);
+
     mutable std::recursive_mutex m_mutex;
     QList<ZelImageFile *> m_files;
+    QHash<const ZelImageFile *, ToolTipFacts> m_toolTipFacts;
 };

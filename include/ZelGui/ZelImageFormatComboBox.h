@@ -37,6 +37,9 @@ public:
 Q_SIGNALS:
     void currentFormatChanged(QByteArray format);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private Q_SLOTS:
     void currentIndexChange(int index);
 };

@@ -30,6 +30,9 @@ public:
     Q_INVOKABLE void setModel(QList<ZelVec4D> model);
     void setScaleBottom(int min, int max, int step);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<ZelMathGLPrivate> const d;
 };

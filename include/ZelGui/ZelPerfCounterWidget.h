@@ -31,6 +31,9 @@ public:
 public Q_SLOTS:
     void onMetricAdded(const QString &name);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<Ui_ZelPerfCounterWidget> const ui;
     int m_refreshInterval = 1000;

@@ -26,6 +26,9 @@ public:
     void setStatus(const QString &status);
     QString status() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<Ui_ZelProgressDialog> ui;
 };

@@ -50,6 +50,8 @@ public Q_SLOTS:
 protected:
     void connectControls() override;
     void disconnectControls() override;
+    void changeEvent(QEvent *event) override;
+
 
 private Q_SLOTS:
     void Q_EMITValue() override;

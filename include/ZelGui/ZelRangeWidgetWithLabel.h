@@ -49,6 +49,8 @@ protected Q_SLOTS:
 
 protected:
     int roundValueUsingSingleStep(int value) const override;
+    void changeEvent(QEvent *event) override;
+
 
 private:
     std::unique_ptr<Ui_ZelRangeWidgetWithLabelClass> const ui;

@@ -55,6 +55,9 @@ protected Q_SLOTS:
     void extractValue();
     void validate();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<Ui_ZelScanAreaWidgetClass> const ui;
     QRect m_value;

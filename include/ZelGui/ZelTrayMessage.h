@@ -91,6 +91,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 
 private Q_SLOTS:
     void updateRemainingTime(int remainingSeconds);

@@ -54,6 +54,9 @@ private Q_SLOTS:
     void zoomIn();
     void zoomOut();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     // Create the zoom actions (children of the toolbar); used once by the
     // constructor.

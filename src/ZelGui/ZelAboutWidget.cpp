@@ -2,11 +2,13 @@
 
 #include <ZelGui/ZelGuiSettings.h>
 
+#include "ZelFormTexts_p.h"
 #include "ui_ZelAboutWidget.h"
 
 #include <ZelCore/ZelCore.h>
 #include <ZelCore/ZelVersion.h>
 
+#include <QEvent>
 #include <QShowEvent>
 #include <QTableWidget>
 
@@ -23,16 +25,8 @@ ZelAboutWidget::ZelAboutWidget(QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     ui->setupUi(this);
-
-    const QString application = QCoreApplication::applicationName();
-    const QString title = tr("About application %1").arg(application);
-    setWindowTitle(title);
-    ui->tabWidget->setTabText(0, title);
-
-    const QString revision = ZelVersion::revision();
-    const QString revisionText = revision.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(revision);
-    ui->avVersion->setText(tr("%1 %2").arg(application, QCoreApplication::applicationVersion()) + revisionText);
-    ui->avURL->setText(ZelCore::toHTMLReference(ZelCore::organizationDomain()));
+    ZelFormTexts::track(this);
+    showApplication();
 
     if (settingLanguage() == QLocale::Russian) {
         auto *link = new QLabel(ui->tabAbout);
@@ -47,6 +41,19 @@ ZelAboutWidget::ZelAboutWidget(QWidget *parent)
 
 ZelAboutWidget::~ZelAboutWidget() = default;
 
+void ZelAboutWidget::showApplication()
+{
+    const QString application = QCoreApplication::applicationName();
+    const QString title = tr("About application %1").arg(application);
+    setWindowTitle(title);
+    ui->tabWidget->setTabText(0, title);
+
+    const QString revision = ZelVersion::revision();
+    const QString revisionText = revision.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(revision);
+    ui->avVersion->setText(tr("%1 %2").arg(application, QCoreApplication::applicationVersion()) + revisionText);
+    ui->avURL->setText(ZelCore::toHTMLReference(ZelCore::organizationDomain()));
+}
+
 void ZelAboutWidget::addMetaInformation(QString title, QTableWidget *table)
 {
     ui->tabWidget->addTab(table, title);
@@ -59,4 +66,13 @@ void ZelAboutWidget::showEvent(QShowEvent *event)
     if (!event->spontaneous())
         ui->tabWidget->setCurrentIndex(0);
     QWidget::showEvent(event);
+}
+
+void ZelAboutWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
+    showApplication();
 }

@@ -1,5 +1,7 @@
 #include <ZelGui/ZelBoolComboBox.h>
 
+#include <QEvent>
+
 ZelBoolComboBox::ZelBoolComboBox(QWidget *parent)
     : QComboBox(parent)
 {
@@ -39,4 +41,17 @@ void ZelBoolComboBox::setBoolValue(bool boolValue)
 void ZelBoolComboBox::slotSetCurrentIndex(int index)
 {
     setBoolValue(itemData(index, Qt::UserRole).toBool());
+}
+
+void ZelBoolComboBox::changeEvent(QEvent *event)
+{
+    QComboBox::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // Found by value: the host may have reordered or added items.
+    for (int i = 0; i < count(); ++i) {
+        const QVariant data = itemData(i, Qt::UserRole);
+        if (data.typeId() == QMetaType::Bool)
+            setItemText(i, data.toBool() ? tr("On") : tr("Off"));
+    }
 }

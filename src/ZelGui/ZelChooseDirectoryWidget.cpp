@@ -2,6 +2,7 @@
 
 #include <ZelGui/ZelMessenger.h>
 
+#include "ZelFormTexts_p.h"
 #include "ui_ZelChooseDirectoryWidget.h"
 
 #include <ZelCore/FSUtils.h>
@@ -9,6 +10,7 @@
 
 #include <QCompleter>
 #include <QDir>
+#include <QEvent>
 #include <QFileSystemModel>
 
 namespace {
@@ -23,6 +25,7 @@ ZelChooseDirectoryWidget::ZelChooseDirectoryWidget(QWidget *parent)
     , ui(new Ui_ZelChooseDirectoryWidget)
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
     init();
     show();
 }
@@ -79,4 +82,11 @@ void ZelChooseDirectoryWidget::changeDir()
     const QString chosen = ZelMessenger::getExistingDirectory(tr("Choose Directory"), m_context, QFileDialog::ShowDirsOnly);
     if (!chosen.isEmpty())
         setCurrentDir(chosen);
+}
+
+void ZelChooseDirectoryWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
 }

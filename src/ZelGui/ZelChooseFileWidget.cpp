@@ -2,10 +2,12 @@
 
 #include <ZelGui/ZelMessenger.h>
 
+#include "ZelFormTexts_p.h"
 #include "ui_ZelChooseFileWidget.h"
 
 #include <QCompleter>
 #include <QDir>
+#include <QEvent>
 #include <QFileSystemModel>
 
 ZelChooseFileWidget::ZelChooseFileWidget(QWidget *parent)
@@ -13,6 +15,7 @@ ZelChooseFileWidget::ZelChooseFileWidget(QWidget *parent)
     , ui(new Ui_ZelChooseFileWidget)
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
     auto *model = new QFileSystemModel(this);
     model->setFilter(QDir::Files);
     auto *completer = new QCompleter(model, this);
@@ -67,4 +70,11 @@ void ZelChooseFileWidget::chooseFile()
     const QString chosen = ZelMessenger::getOpenFileName(tr("Choose File"), m_filters, m_context, QString());
     if (!chosen.isEmpty())
         setFilePath(chosen);
+}
+
+void ZelChooseFileWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
 }

@@ -4,13 +4,49 @@
 
 #include <ZelGui/GuiUtils.h>
 
+#include <ZelCore/ZelCore.h>
+
 #include <QColorDialog>
+#include <QEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
 namespace {
 
 const QSize swatchSize(12, 12);
+
+// A user colour's number, kept to name it again in another language.
+constexpr int userColorNumberRole = Qt::UserRole + 1;
+// The Qt::GlobalColor of an item named from the library's colour table.
+constexpr int standardColorRole = Qt::UserRole + 2;
+
+// The English name of a colour of the library's table; nullptr for others.
+const QString *standardColorSource(Qt::GlobalColor key)
+{
+    static const std::pair<Qt::GlobalColor, const QString *> names[] = {
+        {Qt::black, &GuiUtils::trBlackColor},         {Qt::white, &GuiUtils::trWhiteColor},
+        {Qt::red, &GuiUtils::trRedColor},             {Qt::darkRed, &GuiUtils::trDarkRedColor},
+        {Qt::green, &GuiUtils::trGreenColor},         {Qt::darkGreen, &GuiUtils::trDarkGreenColor},
+        {Qt::blue, &GuiUtils::trBlueColor},           {Qt::darkBlue, &GuiUtils::trDarkBlueColor},
+        {Qt::cyan, &GuiUtils::trCyanColor},           {Qt::darkCyan, &GuiUtils::trDarkCyanColor},
+        {Qt::magenta, &GuiUtils::trMagentaColor},     {Qt::darkMagenta, &GuiUtils::trDarkMagentaColor},
+        {Qt::yellow, &GuiUtils::trYellowColor},       {Qt::darkYellow, &GuiUtils::trDarkYellowColor},
+        {Qt::gray, &GuiUtils::trGrayColor},           {Qt::darkGray, &GuiUtils::trDarkGrayColor},
+        {Qt::lightGray, &GuiUtils::trLightGrayColor}, {Qt::transparent, &GuiUtils::trTransparentColor},
+    };
+    for (const auto &[global, name] : names) {
+        if (global == key)
+            return name;
+    }
+    return nullptr;
+}
+
+// Marks the item just inserted before `next` (when the box took it).
+void markUserColor(QComboBox *box, int countBefore, int next, int number)
+{
+    if (box->count() > countBefore)
+        box->setItemData(next - 1, number, userColorNumberRole);
+}
 
 } // namespace
 
@@ -64,8 +100,17 @@ void ZelColorComboBox::insertColor(int index, const QColor &color, const QString
 
 void ZelColorComboBox::setColors(const QMap<Qt::GlobalColor, QString> &colors)
 {
-    for (auto it = colors.cbegin(); it != colors.cend(); ++it)
-        insertColor(count() - (colorDialogEnabled ? 1 : 0), GuiUtils::colorOfGlobal(it.key()), it.value());
+    for (auto it = colors.cbegin(); it != colors.cend(); ++it) {
+        const int at = count() - (colorDialogEnabled ? 1 : 0);
+        const int before = count();
+        insertColor(at, GuiUtils::colorOfGlobal(it.key()), it.value());
+        // A name from the library's table (English or translated) switches
+        // with the language; a name of the host's own stays.
+        const QString *source = standardColorSource(it.key());
+        if (count() > before && source
+            && (it.value() == *source || it.value() == ZelCore::translateString(*source)))
+            setItemData(at, int(it.key()), standardColorRole);
+    }
 }
 
 QColor ZelColorComboBox::color(int index) const
@@ -83,7 +128,9 @@ QColor ZelColorComboBox::currentColor() const
 void ZelColorComboBox::insertUserColor(const QColor &color)
 {
     ++userColorCount;
+    const int before = count();
     insertColor(count() - (colorDialogEnabled ? 1 : 0), color, tr("User color %1").arg(userColorCount));
+    markUserColor(this, before, count() - (colorDialogEnabled ? 1 : 0), userColorCount);
 }
 
 void ZelColorComboBox::setCurrentColor(const QColor &color)
@@ -113,7 +160,9 @@ void ZelColorComboBox::Q_EMITActivatedColor(int index)
             chosen = lastActivatedColor;
         } else {
             ++userColorCount;
+            const int before = count();
             insertColor(count() - 1, picked, tr("User color %1").arg(userColorCount));
+            markUserColor(this, before, count() - 1, userColorCount);
             setCurrentIndex(index);
             chosen = picked;
         }
@@ -139,4 +188,24 @@ QSize ZelColorComboBox::sizeHint() const
     const QFontMetrics metrics = fontMetrics();
     const QSize contents(metrics.horizontalAdvance(tr("User Color 99")) + 20, metrics.height() + 4);
     return style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, this);
+}
+
+void ZelColorComboBox::changeEvent(QEvent *event)
+{
+    QComboBox::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // Names of the host's own stay; the library's switch.
+    for (int i = 0; i < colorCount(); ++i) {
+        const QVariant number = itemData(i, userColorNumberRole);
+        const QVariant standard = itemData(i, standardColorRole);
+        if (number.isValid()) {
+            setItemText(i, tr("User color %1").arg(number.toInt()));
+        } else if (standard.isValid()) {
+            if (const QString *source = standardColorSource(Qt::GlobalColor(standard.toInt())))
+                setItemText(i, ZelCore::translateString(*source));
+        }
+    }
+    if (colorDialogEnabled)
+        setItemText(count() - 1, tr("More..."));
 }

@@ -1,9 +1,11 @@
 #include <ZelGui/ZelColorSelectWidget.h>
 
+#include "ZelFormTexts_p.h"
 #include "ui_ZelColorSelectWidget.h"
 
 #include <ZelGui/ZelRangeWidget.h>
 
+#include <QEvent>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -56,16 +58,23 @@ ZelColorSelectWidget::ZelColorSelectWidget(QWidget *parent, int min, int max)
     , d(std::make_unique<ZelColorSelectWidgetPrivate>(this))
 {
     d->ui->setupUi(this);
+    ZelFormTexts::track(this);
+    for (ZelRangeWidget *editor : d->editors())
+        editor->setRange(ZelMinMaxRange<int>(min, max, 1));
+    nameControls();
+    d->connectControls();
+}
+
+void ZelColorSelectWidget::nameControls()
+{
     const QString names[] = {tr("Red"), tr("Green"), tr("Blue")};
     for (int i = 0; i < 3; ++i) {
         ZelRangeWidget *editor = d->editors()[i];
-        editor->setRange(ZelMinMaxRange<int>(min, max, 1));
         // The labels are single letters; the controls get the whole name.
         editor->setAccessibleName(names[i]);
         for (QWidget *control : editor->findChildren<QWidget *>())
             control->setAccessibleName(names[i]);
     }
-    d->connectControls();
 }
 
 ZelColorSelectWidget::~ZelColorSelectWidget() = default;
@@ -152,4 +161,13 @@ void ZelColorSelectWidget::Q_EMITValue()
     const QColor color = inByte(r) && inByte(g) && inByte(b) ? QColor(r, g, b) : QColor();
     Q_EMIT colorChanged(color);
     Q_EMIT colorChanged(r, g, b);
+}
+
+void ZelColorSelectWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ZelFormTexts::retranslate(this, [this] { d->ui->retranslateUi(this); });
+    nameControls();
 }

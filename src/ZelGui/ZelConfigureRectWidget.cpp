@@ -1,7 +1,10 @@
 #include <ZelGui/ZelConfigureRectWidget.h>
 
 #include "ZelRectEditors_p.h"
+#include "ZelFormTexts_p.h"
 #include "ui_ZelConfigureRectWidget.h"
+
+#include <QEvent>
 
 using namespace ZelRectEditors;
 
@@ -23,6 +26,7 @@ ZelConfigureRectWidget::ZelConfigureRectWidget(QWidget *parent)
     , ui(new Ui_ZelConfigureRectWidgetClass)
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
     for (ZelRangeWidget *editor : {ui->x, ui->y, ui->width, ui->height})
         nameControls(editor);
 
@@ -174,4 +178,11 @@ void ZelConfigureRectWidget::extractValue()
     m_applying = true;
     Q_EMIT valueApplyed(m_value);
     m_applying = false;
+}
+
+void ZelConfigureRectWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
 }

@@ -10,6 +10,7 @@
 #include <ZelCore/ZelConnection.h>
 #include <ZelCore/ZelCore.h>
 
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,6 +39,10 @@ ZelConfigureSaveWidget::ZelConfigureSaveWidget(QWidget *parent, const QString &p
     auto *pathLabel = new QLabel(this);
     auto *browse = new ZelBindableToolButton(this);
     auto *prefixEdit = new ZelLineEdit(this);
+    formatLabel->setObjectName(QStringLiteral("formatLabel"));
+    qualityLabel->setObjectName(QStringLiteral("qualityLabel"));
+    pathCaption->setObjectName(QStringLiteral("pathCaption"));
+    prefixLabel->setObjectName(QStringLiteral("prefixLabel"));
     formatCombo->setObjectName(QStringLiteral("format"));
     qualityBox->setObjectName(QStringLiteral("quality"));
     pathLabel->setObjectName(QStringLiteral("path"));
@@ -162,4 +167,24 @@ void ZelConfigureSaveWidget::chooseDirectory()
     const QString chosen = ZelMessenger::getExistingDirectory(tr("Select directory"), d->m_context, QFileDialog::ShowDirsOnly);
     if (!chosen.isEmpty())
         setPath(chosen);
+}
+
+void ZelConfigureSaveWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // The prefix is the user's value and stays.
+    const QPair<const char *, QString> captions[] = {
+        {"formatLabel", tr("Format:")},
+        {"qualityLabel", tr("Quality:")},
+        {"pathCaption", tr("Path:")},
+        {"prefixLabel", tr("Prefix:")},
+    };
+    for (const auto &[name, text] : captions) {
+        if (auto *label = findChild<QLabel *>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+            label->setText(text);
+    }
+    if (auto *browse = findChild<QWidget *>(QStringLiteral("browse"), Qt::FindDirectChildrenOnly))
+        browse->setAccessibleName(tr("Select directory"));
 }

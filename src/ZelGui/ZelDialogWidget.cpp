@@ -1,12 +1,16 @@
 #include <ZelGui/ZelDialogWidget.h>
 
+#include "ZelFormTexts_p.h"
 #include "ui_ZelDialogWidget.h"
+
+#include <QEvent>
 
 ZelDialogWidget::ZelDialogWidget(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui_ZelDialogWidget)
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
 }
 
 ZelDialogWidget::~ZelDialogWidget() = default;
@@ -25,4 +29,11 @@ void ZelDialogWidget::addWidgetToDialog(QWidget *widget, const QString &title)
     }
     setWindowTitle(title);
     updateGeometry();
+}
+
+void ZelDialogWidget::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
 }

@@ -4,6 +4,7 @@
 
 #include <qwt_color_map.h>
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -362,6 +363,18 @@ ZelThermoBarSpanHandler::ZelThermoBarSpanHandler(Type type, QWidget *parent)
 
 ZelThermoBarSpanHandler::~ZelThermoBarSpanHandler() = default;
 
+void ZelThermoBarSpanHandler::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    setAccessibleName(m_type == Min ? tr("Lower end of the span") : tr("Upper end of the span"));
+    // The bar gives the tip once it has placed the handle.
+    auto *bar = qobject_cast<ZelThermoBarSpan *>(parentWidget());
+    if (bar && !toolTip().isEmpty())
+        setToolTip(QObject::tr("Value: %1").arg(m_type == Min ? bar->spanMin() : bar->spanMax()));
+}
+
 void ZelThermoBarSpanHandler::mousePressEvent(QMouseEvent *event)
 {
     Q_UNUSED(event);
@@ -474,6 +487,13 @@ ZelHSLThermoBarRotate::ZelHSLThermoBarRotate(QWidget *parent)
 }
 
 ZelHSLThermoBarRotate::~ZelHSLThermoBarRotate() = default;
+
+void ZelHSLThermoBarRotate::changeEvent(QEvent *event)
+{
+    ZelThermoBar::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        setAccessibleName(tr("Colour ramp rotation"));
+}
 
 double ZelHSLThermoBarRotate::translateStartRatio() const
 {

@@ -1,9 +1,12 @@
 #include <ZelGui/ZelHeaderProfileEditor.h>
 
 #include "ZelHeaderViewSettings_p.h"
+#include "ZelFormTexts_p.h"
 #include "ui_ZelHeaderProfileEditor.h"
 
 #include <ZelGui/ZelGuiSettings.h>
+
+#include <QEvent>
 
 namespace {
 
@@ -31,6 +34,7 @@ ZelHeaderProfileEditor::ZelHeaderProfileEditor(QWidget *parent)
     , ui(std::make_unique<Ui_ZelHeaderProfileEditor>())
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
     ui->listWidget->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->listWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui->listWidget->setAccessibleName(tr("Column profiles"));
@@ -94,4 +98,14 @@ void ZelHeaderProfileEditor::save()
     TableHeaderProfiles profiles = settingTableHeaderProfiles();
     profiles.insert(d->id, d->names);
     settingTableHeaderProfiles(profiles);
+}
+
+void ZelHeaderProfileEditor::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // The profiles' names are the user's and stay.
+    ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
+    ui->listWidget->setAccessibleName(tr("Column profiles"));
 }

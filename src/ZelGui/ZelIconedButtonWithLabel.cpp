@@ -1,12 +1,16 @@
 #include <ZelGui/ZelIconedButtonWithLabel.h>
 
+#include "ZelFormTexts_p.h"
 #include "ui_ZelIconedButtonWithLabel.h"
+
+#include <QEvent>
 
 ZelIconedButtonWithLabel::ZelIconedButtonWithLabel(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui_ZelIconedButtonWithLabel)
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
     // Focus given to the wrapper (a label's buddy, setFocus()) goes to the button.
     setFocusProxy(ui->toolButton);
 
@@ -70,4 +74,11 @@ void ZelIconedButtonWithLabel::setChecked(bool checked)
 void ZelIconedButtonWithLabel::setCheckable(bool checkable)
 {
     ui->toolButton->setCheckable(checkable);
+}
+
+void ZelIconedButtonWithLabel::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
 }

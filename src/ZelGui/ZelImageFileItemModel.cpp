@@ -99,8 +99,10 @@ QVariant ZelImageFileItemModel::data(const QModelIndex &index, int role) const
         icon.addPixmap(file->iconPixmap, QIcon::Selected, QIcon::Off);
         return icon;
     }
-    case Qt::ToolTipRole:
-        return file->toolTip;
+    case Qt::ToolTipRole: {
+        const auto facts = m_toolTipFacts.constFind(file);
+        return facts != m_toolTipFacts.cend() ? toolTipText(*file, *facts) : file->toolTip;
+    }
     case Qt::TextAlignmentRole:
         return int(Qt::AlignHCenter | Qt::AlignBottom);
     case Qt::SizeHintRole:
@@ -132,8 +134,10 @@ bool ZelImageFileItemModel::removeRows(int row, int count, const QModelIndex &pa
     std::sort(removed.begin(), removed.end());
     removed.erase(std::unique(removed.begin(), removed.end()), removed.end());
     for (ZelImageFile *file : std::as_const(removed)) {
-        if (!m_files.contains(file))
+        if (!m_files.contains(file)) {
+            m_toolTipFacts.remove(file);
             delete file;
+        }
     }
     endRemoveRows();
     return true;
@@ -176,12 +180,19 @@ ZelStatus ZelImageFileItemModel::addImageFile(QString path, QImage preview, ZelI
     file->scaledFull = scaledFull;
 
     const QFileInfo info(path);
-    // One pass over the markers, so that a "%1" in a file name stays as it is.
-    file->toolTip = QObject::tr("Filename: %1\nPath: %2\nFile size: %3\nResolution: %4")
-                        .arg(info.fileName(), path, fileSizeText(info.size()),
-                             QStringLiteral("%1x%2").arg(width).arg(height));
+    const ToolTipFacts facts{info.fileName(), info.size(), QStringLiteral("%1x%2").arg(width).arg(height)};
+    file->toolTip = toolTipText(*file, facts);
+    const Lock lock(m_mutex);
+    m_toolTipFacts.insert(file, facts);
     addImageFile(file);
     return ZelStatus::Ok;
+}
+
+QString ZelImageFileItemModel::toolTipText(const ZelImageFile &file, const ToolTipFacts &facts)
+{
+    // One pass over the markers, so that a "%1" in a file name stays as it is.
+    return QObject::tr("Filename: %1\nPath: %2\nFile size: %3\nResolution: %4")
+        .arg(facts.fileName, file.path, fileSizeText(facts.fileSize), facts.resolution);
 }
 
 void ZelImageFileItemModel::addImageFile(ZelImageFile *imageFile)

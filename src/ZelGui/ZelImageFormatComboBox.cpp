@@ -2,6 +2,8 @@
 
 #include <ZelCore/FSUtils.h>
 
+#include <QEvent>
+
 ZelImageFormatComboBox::ZelImageFormatComboBox(QWidget *parent)
     : ZelComboBox(parent)
 {
@@ -64,4 +66,18 @@ void ZelImageFormatComboBox::currentIndexChange(int index)
     const QByteArray format = itemData(index, Qt::UserRole).toByteArray();
     if (!format.isEmpty())
         Q_EMIT currentFormatChanged(format);
+}
+
+void ZelImageFormatComboBox::changeEvent(QEvent *event)
+{
+    ZelComboBox::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // Captions anew from the format kept under Qt::UserRole; items the host
+    // added by hand, without a format, keep their text.
+    for (int i = 0; i < count(); ++i) {
+        const QVariant data = itemData(i, Qt::UserRole);
+        if (data.typeId() == QMetaType::QByteArray && !data.toByteArray().isEmpty())
+            setItemText(i, FSUtils::formatCaption(data.toByteArray()));
+    }
 }

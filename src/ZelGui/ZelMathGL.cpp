@@ -2,6 +2,7 @@
 
 #include "ZelPlotSamples_p.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 #include <qwt_plot.h>
@@ -45,4 +46,11 @@ void ZelMathGL::setScaleBottom(int min, int max, int step)
 {
     d->plot->setAxisAutoScale(QwtPlot::xBottom, false);
     d->plot->setAxisScale(QwtPlot::xBottom, double(min), double(max), double(step));
+}
+
+void ZelMathGL::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        d->plot->setTitle(tr("DATA"));
 }

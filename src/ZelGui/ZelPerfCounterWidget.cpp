@@ -1,11 +1,13 @@
 #include <ZelGui/ZelPerfCounterWidget.h>
 
 #include "ZelPlotSamples_p.h"
+#include "ZelFormTexts_p.h"
 #include "ui_ZelPerfCounterWidget.h"
 
 #include <ZelCore/ZelPerfCounterStore.h>
 
 #include <QDebug>
+#include <QEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -17,6 +19,9 @@ namespace {
 
 // Names the refresh timers among the widget's children.
 const QString refreshTimerName = QStringLiteral("metricRefreshTimer");
+// A metric's page keeps the metric's name, to title it again in another
+// language.
+const char metricProperty[] = "zelMetric";
 
 } // namespace
 
@@ -25,6 +30,7 @@ ZelPerfCounterWidget::ZelPerfCounterWidget(QWidget *parent)
     , ui(new Ui_ZelPerfCounterWidget)
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
     const QSharedPointer<ZelPerfCounterStore> store = zelPerfCounterStore();
     connect(store.data(), &ZelPerfCounterStore::metricAdded, this, &ZelPerfCounterWidget::onMetricAdded);
     for (const QString &name : store->metrics()) {
@@ -50,6 +56,7 @@ void ZelPerfCounterWidget::setRefreshInterval(int msec)
 void ZelPerfCounterWidget::onMetricAdded(const QString &name)
 {
     auto *page = new QWidget(this);
+    page->setProperty(metricProperty, name);
     auto *layout = new QVBoxLayout;
     auto *plot = new QwtPlot(page);
     auto *curve = new QwtPlotCurve(QString());
@@ -78,4 +85,22 @@ void ZelPerfCounterWidget::onMetricAdded(const QString &name)
     layout->addWidget(plot);
     page->setLayout(layout);
     addTab(page, tr("M: %1").arg(name));
+}
+
+void ZelPerfCounterWidget::changeEvent(QEvent *event)
+{
+    QTabWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
+    for (int i = 0; i < count(); ++i) {
+        QWidget *page = widget(i);
+        const QVariant metric = page->property(metricProperty);
+        if (!metric.isValid())
+            continue;
+        const QString name = metric.toString();
+        setTabText(i, tr("M: %1").arg(name));
+        if (auto *plot = page->findChild<QwtPlot *>())
+            plot->setTitle(tr("Metric - %1").arg(name));
+    }
 }

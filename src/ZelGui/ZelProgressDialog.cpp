@@ -1,12 +1,16 @@
 #include <ZelGui/ZelProgressDialog.h>
 
+#include "ZelFormTexts_p.h"
 #include "ui_ZelProgressDialog.h"
+
+#include <QEvent>
 
 ZelProgressDialog::ZelProgressDialog(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui_ZelProgressDialog)
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
 }
 
 ZelProgressDialog::~ZelProgressDialog() = default;
@@ -49,4 +53,11 @@ void ZelProgressDialog::setStatus(const QString &status)
 QString ZelProgressDialog::status() const
 {
     return ui->status->text();
+}
+
+void ZelProgressDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
 }

@@ -1,12 +1,16 @@
 #include <ZelGui/ZelRangeDoubleCheckableWidget.h>
 
+#include "ZelFormTexts_p.h"
 #include "ui_ZelRangeDoubleCheckableWidget.h"
+
+#include <QEvent>
 
 ZelRangeDoubleCheckableWidget::ZelRangeDoubleCheckableWidget(QWidget *parent)
     : ZelRangeCheckableWidgetT(parent)
     , ui(new Ui_ZelRangeDoubleCheckableWidget)
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
     m_rangeWidget = ui->rangeDoubleWidget;
     m_checkBox = ui->checkBox;
     m_rangeWidget->setRange(ZelMinMaxRange<double>());
@@ -95,4 +99,11 @@ void ZelRangeDoubleCheckableWidget::disconnectControls()
 void ZelRangeDoubleCheckableWidget::Q_EMITValue()
 {
     Q_EMIT valueChanged(value());
+}
+
+void ZelRangeDoubleCheckableWidget::changeEvent(QEvent *event)
+{
+    ZelRangeCheckableWidgetT<double, ZelDoubleRangeWidget>::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
 }

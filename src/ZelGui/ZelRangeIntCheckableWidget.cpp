@@ -1,12 +1,16 @@
 #include <ZelGui/ZelRangeIntCheckableWidget.h>
 
+#include "ZelFormTexts_p.h"
 #include "ui_ZelRangeIntCheckableWidget.h"
+
+#include <QEvent>
 
 ZelRangeIntCheckableWidget::ZelRangeIntCheckableWidget(QWidget *parent)
     : ZelRangeCheckableWidgetT(parent)
     , ui(new Ui_ZelRangeCheckableWidgetClass)
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
     m_rangeWidget = ui->rangeWidget;
     m_checkBox = ui->checkBox;
     m_rangeWidget->setRange(ZelMinMaxRange<int>());
@@ -82,4 +86,11 @@ void ZelRangeIntCheckableWidget::disconnectControls()
 void ZelRangeIntCheckableWidget::Q_EMITValue()
 {
     Q_EMIT valueChanged(value());
+}
+
+void ZelRangeIntCheckableWidget::changeEvent(QEvent *event)
+{
+    ZelRangeCheckableWidgetT<int, ZelRangeWidget>::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
 }

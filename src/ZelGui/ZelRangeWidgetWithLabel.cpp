@@ -1,14 +1,18 @@
 #include <ZelGui/ZelRangeWidgetWithLabel.h>
 
+#include "ZelFormTexts_p.h"
 #include "ui_ZelRangeWidgetWithLabel.h"
 
 #include <ZelCore/MathUtils.h>
+
+#include <QEvent>
 
 ZelRangeWidgetWithLabel::ZelRangeWidgetWithLabel(QWidget *parent)
     : ZelRangeWidgetT(parent)
     , ui(new Ui_ZelRangeWidgetWithLabelClass)
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
     init(ui->slider, ui->spinBox);
 
     connect(ui->spinBox, &QSpinBox::valueChanged, this, &ZelRangeWidgetWithLabel::setValue);
@@ -80,4 +84,11 @@ int ZelRangeWidgetWithLabel::roundValueUsingSingleStep(int value) const
     if (m_singleStep < 3)
         return value;
     return MathUtils::roundIntegerValueToNearest(value, m_singleStep);
+}
+
+void ZelRangeWidgetWithLabel::changeEvent(QEvent *event)
+{
+    ZelRangeWidgetT<int, QSlider, QSpinBox>::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
 }

@@ -1,7 +1,10 @@
 #include <ZelGui/ZelScanAreaWidget.h>
 
 #include "ZelRectEditors_p.h"
+#include "ZelFormTexts_p.h"
 #include "ui_ZelScanAreaWidget.h"
+
+#include <QEvent>
 
 using namespace ZelRectEditors;
 
@@ -10,6 +13,7 @@ ZelScanAreaWidget::ZelScanAreaWidget(QWidget *parent)
     , ui(new Ui_ZelScanAreaWidgetClass)
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
     for (ZelRangeWidget *editor : {ui->x1, ui->y1, ui->x2, ui->y2})
         nameControls(editor);
 
@@ -141,4 +145,11 @@ void ZelScanAreaWidget::extractValue()
 void ZelScanAreaWidget::validate()
 {
     ui->btnApply->setEnabled(ui->x1->value() != ui->x2->value() && ui->y1->value() != ui->y2->value());
+}
+
+void ZelScanAreaWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
 }

@@ -1,5 +1,6 @@
 #include <ZelGui/ZelTrayMessage.h>
 
+#include "ZelFormTexts_p.h"
 #include "ui_ZelTrayMessage.h"
 
 #include <ZelGui/ZelGuiSettings.h>
@@ -9,6 +10,7 @@
 #include <ZelLog/ZelMessage.h>
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -115,6 +117,7 @@ ZelTrayMessage::ZelTrayMessage(QWidget *parent)
     // and polishes every child of the form's style sheets again.
     setWindowFlags(windowFlags() | Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     ui->setupUi(this);
+    ZelFormTexts::track(this);
     setMinimumSize(defaultSize);
     installEventFilter(this);
     ui->labelTitle->installEventFilter(this);
@@ -410,4 +413,13 @@ void ZelTrayMessage::closeEvent(QCloseEvent *event)
     releaseStackSlot();
     event->accept();
     QFrame::closeEvent(event);
+}
+
+void ZelTrayMessage::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    // The buttons switch language; the title and the text were made from the
+    // message when it popped up and stay as they are for its short life.
+    if (event->type() == QEvent::LanguageChange)
+        ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
 }

@@ -1,5 +1,6 @@
 #include <ZelGui/ZelZoomToolbar.h>
 
+#include "ZelFormTexts_p.h"
 #include "ui_ZelZoomToolbar.h"
 
 #include "ZelZoomRounding_p.h"
@@ -8,6 +9,7 @@
 #include <ZelCore/ZoomDefs.h>
 
 #include <QAction>
+#include <QEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +29,7 @@ ZelZoomToolbar::ZelZoomToolbar(QWidget *parent)
     , ui(std::make_unique<Ui_ZelZoomToolbarClass>())
 {
     ui->setupUi(this);
+    ZelFormTexts::track(this);
 
     m_actionZoomIn = actionZoomIn();
     m_actionZoomOut = actionZoomOut();
@@ -155,4 +158,15 @@ void ZelZoomToolbar::showZoom()
     ui->zoomComboBox->setZoom(m_zoom);
     m_actionZoomIn->setEnabled(canExecZoomIn());
     m_actionZoomOut->setEnabled(canExecZoomOut());
+}
+
+void ZelZoomToolbar::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ZelFormTexts::retranslate(this, [this] { ui->retranslateUi(this); });
+    // The buttons take their texts from the actions.
+    m_actionZoomIn->setText(tr("&Zoom In"));
+    m_actionZoomOut->setText(tr("&Zoom Out"));
 }
