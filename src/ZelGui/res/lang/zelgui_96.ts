@@ -281,7 +281,7 @@ Resolution: %4</source>
 <context>
     <name>QProgressBar</name>
     <message>
-        <location filename="../../ZelLongExposureWidget.cpp" line="+27"/>
+        <location filename="../../ZelLongExposureWidget.cpp" line="+29"/>
         <source>%1 sec</source>
         <translation>%1 с</translation>
     </message>
