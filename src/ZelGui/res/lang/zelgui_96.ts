@@ -291,6 +291,45 @@ Resolution: %4</source>
         </message>
     </context>
     <context>
+        <name>ZelAccessible</name>
+        <message>
+            <source>Lower handle</source>
+            <translation>Нижний маркер</translation>
+        </message>
+        <message>
+            <source>Upper handle</source>
+            <translation>Верхний маркер</translation>
+        </message>
+        <message>
+            <source>Intermediate value</source>
+            <translation>Промежуточное значение</translation>
+        </message>
+        <message>
+            <source>Span slider</source>
+            <translation>Ползунок диапазона</translation>
+        </message>
+        <message>
+            <source>Range %1 to %2, selection %3 to %4</source>
+            <translation>Диапазон от %1 до %2, выделено от %3 до %4</translation>
+        </message>
+        <message>
+            <source>Range %1 to %2</source>
+            <translation>Диапазон от %1 до %2</translation>
+        </message>
+        <message>
+            <source>%1 to %2</source>
+            <translation>от %1 до %2</translation>
+        </message>
+        <message>
+            <source>Histogram</source>
+            <translation>Гистограмма</translation>
+        </message>
+        <message>
+            <source>Colour bar</source>
+            <translation>Цветовая шкала</translation>
+        </message>
+    </context>
+    <context>
         <name>ZelBoolComboBox</name>
         <message>
             <source>On</source>
@@ -805,6 +844,14 @@ Resolution: %4</source>
             <source>Value: %1 </source>
             <translation>Значение: %1 </translation>
         </message>
+        <message>
+            <source>Lower value</source>
+            <translation>Нижнее значение</translation>
+        </message>
+        <message>
+            <source>Upper value</source>
+            <translation>Верхнее значение</translation>
+        </message>
     </context>
     <context>
         <name>ZelThermoBarSpanHandler</name>
@@ -863,6 +910,10 @@ Resolution: %4</source>
             <location line="-187" />
             <source>Dialog</source>
             <translation>Диалог</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Закрыть</translation>
         </message>
     </context>
     <context>
