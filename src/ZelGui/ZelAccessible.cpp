@@ -48,8 +48,6 @@ ZelThermoBarSpan *barOf(const ZelThermoBarSpanHandler *handler)
 
 void announceDescription(QObject *object)
 {
-    if (!QAccessible::isActive())
-        return;
     QAccessibleEvent event(object, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
 }
@@ -93,7 +91,7 @@ QAccessibleInterface *ZelAccessible::factory(const QString &className, QObject *
 
 void ZelAccessible::announceValue(QAccessibleInterface *iface, const QVariant &value)
 {
-    if (!iface || !QAccessible::isActive())
+    if (!iface)
         return;
     QAccessibleValueChangeEvent event(iface, value);
     QAccessible::updateAccessibility(&event);

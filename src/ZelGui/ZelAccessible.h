@@ -18,7 +18,8 @@ class ZelThermoBarSpanHandler;
 namespace ZelAccessible {
 QAccessibleInterface *factory(const QString &className, QObject *object);
 
-// Raises a value change of iface when an assistive tool listens.
+// Raises a value change of iface. Only interfaces that were asked for
+// announce, so nothing is raised before an assistive tool looks.
 void announceValue(QAccessibleInterface *iface, const QVariant &value);
 } // namespace ZelAccessible
 

@@ -1,10 +1,12 @@
 #include "ZelKeyboard_p.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 
 void ZelKeyboard::installHeaderMenuKeys(QHeaderView *header)
 {
@@ -79,4 +81,51 @@ void ZelHeaderMenuKeys::openMenu()
     }
     QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, pos, m_header->mapToGlobal(pos));
     QCoreApplication::sendEvent(m_header, &menuEvent);
+}
+
+ZelControlNames::ZelControlNames(QWidget *composite, QList<QPair<QWidget *, QString>> controls)
+    : QObject(composite)
+    , m_composite(composite)
+{
+    for (const auto &control : controls)
+        m_controls.append({control.first, control.second, QString()});
+    apply(QString());
+    composite->installEventFilter(this);
+}
+
+bool ZelControlNames::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_composite || event->type() != QEvent::Show)
+        return false;
+    QString name = m_composite->accessibleName();
+    if (name.isEmpty() && m_composite->parentWidget()) {
+        const auto labels = m_composite->parentWidget()->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+        for (const QLabel *label : labels) {
+            if (label->buddy() == m_composite) {
+                name = QAccessible::queryAccessibleInterface(const_cast<QLabel *>(label))->text(QAccessible::Name);
+                break;
+            }
+        }
+    }
+    name = name.trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    apply(name);
+    return false;
+}
+
+// Only names this helper gave are replaced.
+void ZelControlNames::apply(const QString &name)
+{
+    const QString wanted = name;
+    for (Control &control : m_controls) {
+        if (!control.widget)
+            continue;
+        const QString current = control.widget->accessibleName();
+        if (!current.isEmpty() && current != control.given)
+            continue;
+        control.given = wanted.isEmpty() ? control.fallback : wanted;
+        if (current != control.given)
+            control.widget->setAccessibleName(control.given);
+    }
 }

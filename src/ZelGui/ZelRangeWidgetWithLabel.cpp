@@ -1,5 +1,7 @@
 #include <ZelGui/ZelRangeWidgetWithLabel.h>
 
+#include "ZelKeyboard_p.h"
+
 #include "ui_ZelRangeWidgetWithLabel.h"
 
 #include <ZelCore/MathUtils.h>
@@ -10,6 +12,7 @@ ZelRangeWidgetWithLabel::ZelRangeWidgetWithLabel(QWidget *parent)
 {
     ui->setupUi(this);
     init(ui->slider, ui->spinBox);
+    new ZelControlNames(this, {{ui->spinBox, tr("Value")}, {ui->slider, tr("Value slider")}});
 
     connect(ui->spinBox, &QSpinBox::valueChanged, this, &ZelRangeWidgetWithLabel::setValue);
     connect(ui->slider, &QSlider::valueChanged, this, &ZelRangeWidgetWithLabel::setValue);

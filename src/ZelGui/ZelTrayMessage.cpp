@@ -426,7 +426,7 @@ void ZelTrayMessage::showEvent(QShowEvent *event)
         updateRemainingTime(m_timeLine->startFrame());
     }
     QFrame::showEvent(event);
-    if (!event->spontaneous() && QAccessible::isActive()) {
+    if (!event->spontaneous()) {
         QAccessibleEvent alert(this, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
     }

@@ -358,6 +358,10 @@ Resolution: %4</source>
             <source>...</source>
             <translation>...</translation>
         </message>
+        <message>
+            <source>Directory</source>
+            <translation>Каталог</translation>
+        </message>
     </context>
     <context>
         <name>ZelChooseFileWidget</name>
@@ -376,6 +380,10 @@ Resolution: %4</source>
         <message>
             <source>...</source>
             <translation>...</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>Файл</translation>
         </message>
     </context>
     <context>
@@ -598,6 +606,17 @@ Resolution: %4</source>
         </message>
     </context>
     <context>
+        <name>ZelDoubleRangeWidget</name>
+        <message>
+            <source>Value</source>
+            <translation>Значение</translation>
+        </message>
+        <message>
+            <source>Value slider</source>
+            <translation>Ползунок значения</translation>
+        </message>
+    </context>
+    <context>
         <name>ZelFFCModel</name>
         <message>
             <source>Sample</source>
@@ -777,6 +796,10 @@ Resolution: %4</source>
             <source>Form</source>
             <translation>Форма</translation>
         </message>
+        <message>
+            <source>Enabled</source>
+            <translation>Включено</translation>
+        </message>
     </context>
     <context>
         <name>ZelRangeDoubleCheckableWidget</name>
@@ -784,6 +807,32 @@ Resolution: %4</source>
             <location filename="../../ZelRangeDoubleCheckableWidget.ui" line="+14" />
             <source>Form</source>
             <translation>Форма</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>Включено</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelRangeWidget</name>
+        <message>
+            <source>Value</source>
+            <translation>Значение</translation>
+        </message>
+        <message>
+            <source>Value slider</source>
+            <translation>Ползунок значения</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZelRangeWidgetWithLabel</name>
+        <message>
+            <source>Value</source>
+            <translation>Значение</translation>
+        </message>
+        <message>
+            <source>Value slider</source>
+            <translation>Ползунок значения</translation>
         </message>
     </context>
     <context>
@@ -946,6 +995,10 @@ Resolution: %4</source>
             <location line="+23" />
             <source>PushButton</source>
             <translation>Кнопка</translation>
+        </message>
+        <message>
+            <source>Zoom</source>
+            <translation>Масштаб</translation>
         </message>
     </context>
 </TS>
