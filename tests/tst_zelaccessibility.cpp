@@ -330,6 +330,10 @@ private Q_SLOTS:
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&slider);
         QCOMPARE(iface->child(0)->text(QAccessible::Name), QStringLiteral("Нижний маркер"));
         QCOMPARE(iface->child(1)->text(QAccessible::Name), QStringLiteral("Верхний маркер"));
+        ZelSpanRangeWidget range;
+        QCOMPARE(range.findChild<QSpinBox *>(QStringLiteral("lowSpin"))->accessibleName(), QStringLiteral("Нижнее значение"));
+        ZelRangeWidget editor;
+        QCOMPARE(editor.findChild<QSlider *>()->accessibleName(), QStringLiteral("Ползунок значения"));
     }
 
     void thermoBarShowsRangeAndSelection()

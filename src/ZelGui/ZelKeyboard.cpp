@@ -50,11 +50,10 @@ bool ZelHeaderMenuKeys::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     // The Menu key in the view stays the view's own context menu; Shift+F10
     // has no other use there.
-    const bool inView = watched == m_view && key->key() == Qt::Key_F10 && ZelKeyboard::isMenuKey(key->key(), key->modifiers());
-    const bool onHeader = watched == m_header && ZelKeyboard::isMenuKey(key->key(), key->modifiers());
-    if (!inView && !onHeader)
-        return false;
-    if (!m_header->isVisible())
+    const bool menuKey = ZelKeyboard::isMenuKey(key->key(), key->modifiers());
+    const bool inView = watched == m_view && menuKey && key->key() == Qt::Key_F10;
+    const bool onHeader = watched == m_header && menuKey;
+    if ((!inView && !onHeader) || !m_header->isVisible())
         return false;
     openMenu();
     return true;
