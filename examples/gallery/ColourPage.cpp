@@ -94,6 +94,7 @@ ColourPage::ColourPage(QWidget *parent)
     , m_log(new QListWidget(this))
     , m_tabs(new QTabWidget(this))
 {
+    m_log->setAccessibleName(QStringLiteral("Signal log"));
     auto *tab = new QWidget(m_tabs);
     auto *columns = new QHBoxLayout(tab);
     columns->addWidget(createBarsColumn(tab), 1);

@@ -106,6 +106,7 @@ ColourPickersPage::ColourPickersPage(QWidget *parent)
     , m_tabs(new QTabWidget(this))
     , m_log(new QListWidget)
 {
+    m_log->setAccessibleName(QStringLiteral("Signal log"));
     m_tabs->addTab(createPickersTab(), QStringLiteral("Pickers"));
     m_tabs->addTab(createMenusTab(), QStringLiteral("Colour menus and tables"));
     m_tabs->addTab(createStatusTab(), QStringLiteral("Status text and zoom to fit"));
@@ -339,6 +340,9 @@ QWidget *ColourPickersPage::createStatusTab()
     m_statusText->setClearButtonEnabled(true);
     m_imageWidth = new QSpinBox(tab);
     m_imageHeight = new QSpinBox(tab);
+    m_statusText->setAccessibleName(QStringLiteral("Status text"));
+    m_imageWidth->setAccessibleName(QStringLiteral("Image width"));
+    m_imageHeight->setAccessibleName(QStringLiteral("Image height"));
     for (QSpinBox *box : {m_imageWidth, m_imageHeight}) {
         box->setRange(0, 100000);
         box->setSuffix(QStringLiteral(" px"));

@@ -61,6 +61,7 @@ DocksPage::DocksPage(QWidget *parent)
     , m_main(new QMainWindow(this))
     , m_log(new QListWidget(this))
 {
+    m_log->setAccessibleName(QStringLiteral("Signal log"));
     // A main window inside the page, as a host application has it.
     m_main->setWindowFlags(Qt::Widget);
     m_main->setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);

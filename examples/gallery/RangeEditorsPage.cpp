@@ -86,6 +86,7 @@ RangeEditorsPage::RangeEditorsPage(QWidget *parent)
     : GalleryPage(parent)
     , m_log(new QListWidget(this))
 {
+    m_log->setAccessibleName(QStringLiteral("Signal log"));
     auto *editors = new QVBoxLayout;
     editors->addWidget(createControls());
     editors->addWidget(createRangeEditors());

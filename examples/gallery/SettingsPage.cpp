@@ -19,6 +19,7 @@ SettingsPage::SettingsPage(QWidget *parent)
     , m_status(new QLabel(this))
     , m_resetButton(new QPushButton(QStringLiteral("Reset to default"), this))
 {
+    m_view->setAccessibleName(QStringLiteral("Settings"));
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);

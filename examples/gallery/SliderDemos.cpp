@@ -50,6 +50,7 @@ public:
         : QListWidget(parent)
     {
         setUniformItemSizes(true);
+        setAccessibleName(QStringLiteral("Signal log"));
     }
 
     void add(const QString &line)
@@ -382,10 +383,12 @@ QWidget *createToolbarBox(QWidget *parent)
     auto *list = new ZelListWidget(withToolbar);
     list->addItems({QStringLiteral("Dark frame"), QStringLiteral("Flat field"), QStringLiteral("Light frame")});
     list->setCurrentRow(0);
+    list->setAccessibleName(QStringLiteral("Frames"));
     withToolbar->setupWidget(list);
 
     auto *edit = new ZelLineEdit(toolBar);
     edit->setPlaceholderText(QStringLiteral("New item"));
+    edit->setAccessibleName(QStringLiteral("New item"));
     edit->setClearButtonEnabled(true);
     QAction *add = toolBar->addAction(QIcon(QStringLiteral(":/ZelGui/res/icons/element_add.png")),
                                       QStringLiteral("Add"));

@@ -48,6 +48,7 @@ SlidersPage::SlidersPage(QWidget *parent)
     , m_log(new QListWidget(this))
     , m_tabs(new QTabWidget(this))
 {
+    m_log->setAccessibleName(QStringLiteral("Signal log"));
     m_tabs->addTab(createSpanSliderTab(), QStringLiteral("Span sliders"));
     // The demos scroll rather than widen the page beyond the window.
     auto scrolled = [this](QWidget *demo) {

@@ -87,6 +87,7 @@ TablesPage::TablesPage(QWidget *parent)
     , m_log(new QListWidget(this))
     , m_loader(new QTimer(this))
 {
+    m_log->setAccessibleName(QStringLiteral("Signal log"));
     setObjectName(QStringLiteral("tablesPage"));
     m_log->setObjectName(QStringLiteral("log"));
     m_log->setUniformItemSizes(true);
@@ -127,6 +128,7 @@ QWidget *TablesPage::createTableBox()
     m_tableModel = new QStandardItemModel(tableRows, 0, this);
     m_table = new QTableView(box);
     m_table->setObjectName(QStringLiteral("tableView"));
+    m_table->setAccessibleName(QStringLiteral("Element table"));
     // The header's id comes from where it sits: /captures/tableView/tableBox/tablesPage.
     m_header = new ZelHorizontalHeaderView("captures", Qt::Horizontal, m_table);
     m_table->setHorizontalHeader(m_header);

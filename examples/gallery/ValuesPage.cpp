@@ -73,6 +73,7 @@ ValuesPage::ValuesPage(QWidget *parent)
     : GalleryPage(parent)
     , m_log(new QListWidget(this))
 {
+    m_log->setAccessibleName(QStringLiteral("Signal log"));
     m_log->setObjectName(QStringLiteral("log"));
     m_log->setWordWrap(true);
     auto *logBox = new QGroupBox(QStringLiteral("Emissions"), this);

@@ -91,6 +91,7 @@ ZoomPage::ZoomPage(QWidget *parent)
     , m_log(new QListWidget(this))
     , m_summary(new QLabel(this))
 {
+    m_log->setAccessibleName(QStringLiteral("Signal log"));
     auto *scene = new QGraphicsScene(m_view);
     scene->addPixmap(testChart());
     m_view->setScene(scene);

@@ -63,6 +63,13 @@ public:
     //         tray->close();
     static ZelTrayMessage *popUp(QWidget *parent, const ZelMessage &message, const QString &settingKey);
 
+    // Off by default: the pop-up never takes the focus. When on, pop-ups
+    // built afterwards answer application-wide keys while shown: Ctrl+Alt+X
+    // closes, Ctrl+Alt+D unfolds or folds the details, Ctrl+Alt+N toggles
+    // "Don't show again". Process-wide, GUI thread.
+    static void setKeyboardShortcutsEnabled(bool enabled);
+    static bool keyboardShortcutsEnabled();
+
     explicit ZelTrayMessage(QWidget *parent = nullptr);
     ~ZelTrayMessage() override;
 

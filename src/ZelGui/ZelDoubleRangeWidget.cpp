@@ -1,5 +1,7 @@
 #include <ZelGui/ZelDoubleRangeWidget.h>
 
+#include "ZelKeyboard_p.h"
+
 #include <QHBoxLayout>
 
 ZelDoubleRangeWidget::ZelDoubleRangeWidget(QWidget *parent)
@@ -14,6 +16,7 @@ ZelDoubleRangeWidget::ZelDoubleRangeWidget(QWidget *parent)
     layout->addWidget(m_sliderWidget);
     layout->addWidget(m_spinBoxWidget);
     init(m_sliderWidget, m_spinBoxWidget);
+    new ZelControlNames(this, {{m_spinBoxWidget, tr("Value")}, {m_sliderWidget, tr("Value slider")}});
 
     connect(m_sliderWidget, &QSlider::valueChanged, m_sliderWidget, [this](int position) {
         setValueInner(fromSliderPosition(position));

@@ -1,6 +1,7 @@
 #include <ZelGui/ZelHorizontalHeaderView.h>
 
 #include "ZelHeaderViewSettings_p.h"
+#include "ZelKeyboard_p.h"
 
 #include <ZelGui/ZelBindableQAction.h>
 #include <ZelGui/ZelGuiSettings.h>
@@ -37,6 +38,7 @@ ZelHorizontalHeaderView::ZelHorizontalHeaderView(const QByteArray &id, Qt::Orien
     : QHeaderView(orientation, parent)
 {
     setSectionsMovable(true);
+    ZelKeyboard::installHeaderMenuKeys(this);
 
     // The id tells tables apart by where they sit in the host's windows.
     QString path = QLatin1Char('/') + QString::fromLatin1(id);

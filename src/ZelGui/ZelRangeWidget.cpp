@@ -1,5 +1,7 @@
 #include <ZelGui/ZelRangeWidget.h>
 
+#include "ZelKeyboard_p.h"
+
 #include <ZelCore/MathUtils.h>
 
 #include <QHBoxLayout>
@@ -33,6 +35,7 @@ ZelRangeWidget::ZelRangeWidget(QWidget *parent)
     m_spinBoxWidget->setFixedHeight(20);
 
     init(m_sliderWidget, m_spinBoxWidget);
+    new ZelControlNames(this, {{m_spinBoxWidget, tr("Value")}, {m_sliderWidget, tr("Value slider")}});
 
     connect(m_spinBoxWidget, &QSpinBox::valueChanged, this, &ZelRangeWidget::setValue);
     connect(m_sliderWidget, &QSlider::sliderPressed, this, &ZelRangeWidget::pressed);

@@ -1,6 +1,7 @@
 #include <ZelGui/ZelRangeWidgetWithLabel.h>
 
 #include "ZelFormTexts_p.h"
+#include "ZelKeyboard_p.h"
 #include "ui_ZelRangeWidgetWithLabel.h"
 
 #include <ZelCore/MathUtils.h>
@@ -14,6 +15,7 @@ ZelRangeWidgetWithLabel::ZelRangeWidgetWithLabel(QWidget *parent)
     ui->setupUi(this);
     ZelFormTexts::track(this);
     init(ui->slider, ui->spinBox);
+    new ZelControlNames(this, {{ui->spinBox, tr("Value")}, {ui->slider, tr("Value slider")}});
 
     connect(ui->spinBox, &QSpinBox::valueChanged, this, &ZelRangeWidgetWithLabel::setValue);
     connect(ui->slider, &QSlider::valueChanged, this, &ZelRangeWidgetWithLabel::setValue);

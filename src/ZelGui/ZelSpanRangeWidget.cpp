@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QTimer>
@@ -80,6 +81,8 @@ ZelSpanRangeWidget::ZelSpanRangeWidget(Qt::Orientation orientation, QWidget *par
     : QWidget(parent)
     , d(new ZelSpanRangeWidgetPrivate(this))
 {
+    d->lowSpin->setAccessibleName(tr("Lower value"));
+    d->highSpin->setAccessibleName(tr("Upper value"));
     connect(d->lowSpin, &QSpinBox::valueChanged, this, &ZelSpanRangeWidget::onLowChanged);
     connect(d->highSpin, &QSpinBox::valueChanged, this, &ZelSpanRangeWidget::onHighChanged);
     connect(d->slider.data(), &ZelSpanSlider::spanChanged, this, &ZelSpanRangeWidget::onSpanChanged);
@@ -288,6 +291,16 @@ bool ZelSpanRangeWidget::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::MouseButtonDblClick:
         setSettingsVisible(!d->settingsVisible);
+        break;
+    case QEvent::KeyPress:
+        // F2 is the keyboard's double-click: it shows the spin boxes and
+        // takes the focus to the first, or hides them again.
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2) {
+            setSettingsVisible(!d->settingsVisible);
+            if (d->settingsVisible)
+                d->lowSpin->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
         break;
     case QEvent::MouseMove:
         updateTip(static_cast<QMouseEvent *>(event)->position().toPoint());

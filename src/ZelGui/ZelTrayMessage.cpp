@@ -9,14 +9,17 @@
 #include <ZelLog/Issue.h>
 #include <ZelLog/ZelMessage.h>
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimeLine>
 #include <QTimer>
 
+#include <atomic>
 #include <climits>
 #include <limits>
 
@@ -109,6 +112,39 @@ ZelTrayMessage *ZelTrayMessage::popUp(QWidget *parent, const ZelMessage &message
     return tray;
 }
 
+namespace {
+
+std::atomic<bool> trayShortcutsEnabled{false};
+
+// The pop-up's window never takes the focus, so its buttons answer
+// application-wide keys instead; each press acts through the button, as a
+// click would. With several pop-ups shown a press reaches one of them.
+void addShortcuts(ZelTrayMessage *tray, std::initializer_list<QAbstractButton *> buttons)
+{
+    const QKeySequence keys[] = {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X),
+                                 QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D),
+                                 QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N)};
+    int i = 0;
+    for (QAbstractButton *button : buttons) {
+        auto *shortcut = new QShortcut(keys[i++], tray);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+        QObject::connect(shortcut, &QShortcut::activatedAmbiguously, button, &QAbstractButton::click);
+    }
+}
+
+} // namespace
+
+void ZelTrayMessage::setKeyboardShortcutsEnabled(bool enabled)
+{
+    trayShortcutsEnabled.store(enabled);
+}
+
+bool ZelTrayMessage::keyboardShortcutsEnabled()
+{
+    return trayShortcutsEnabled.load();
+}
+
 ZelTrayMessage::ZelTrayMessage(QWidget *parent)
     : QFrame(parent)
     , ui(new Ui_ZelTrayMessage)
@@ -142,6 +178,8 @@ ZelTrayMessage::ZelTrayMessage(QWidget *parent)
     connect(ui->pushButtonClose, &QToolButton::clicked, this, &QWidget::close);
     connect(ui->pushButtonDetails, &QPushButton::clicked, this, &ZelTrayMessage::switchDetails);
     connect(ui->checkBoxAgain, &QCheckBox::clicked, this, &ZelTrayMessage::storeSetting);
+    if (trayShortcutsEnabled.load())
+        addShortcuts(this, {ui->pushButtonClose, ui->pushButtonDetails, ui->checkBoxAgain});
 
     ui->checkBoxAgain->setEnabled(false);
     setWindowOpacity(opacity());
@@ -396,6 +434,10 @@ void ZelTrayMessage::showEvent(QShowEvent *event)
         updateRemainingTime(m_timeLine->startFrame());
     }
     QFrame::showEvent(event);
+    if (!event->spontaneous()) {
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 void ZelTrayMessage::releaseStackSlot()
