@@ -4,10 +4,10 @@
 
 #include <QTableView>
 
-// The table view of a host's elements: a plain QTableView with three
-// slots that the host's view implements and connects to its buttons,
-// menus and shortcuts: add a new element, edit the current one, remove the
-// selected ones.
+//! The table view of a host's elements: a plain QTableView with three
+//! slots that the host's view implements and connects to its buttons,
+//! menus and shortcuts: add a new element, edit the current one, remove the
+//! selected ones.
 class ZELGUI_EXPORT IZelElementTableView : public QTableView
 {
     Q_OBJECT
@@ -15,7 +15,7 @@ public:
     explicit IZelElementTableView(QWidget *parent = nullptr);
     ~IZelElementTableView() override;
 
-    // QAbstractItemView::edit(index) stays callable beside the edit() slot.
+    //! QAbstractItemView::edit(index) stays callable beside the edit() slot.
     void edit(const QModelIndex &index) { QTableView::edit(index); }
 
 public Q_SLOTS:

@@ -9,13 +9,13 @@
 class QTableWidget;
 class Ui_ZelAboutWidgetClass;
 
-// The application's about box: its name, version and source revision, and a
-// link to the organisation's web address, on the first tab; further tabs of
-// meta information (libraries, licences, ...) as tables. A modal window that
-// deletes itself when closed; showing it by program brings the first tab
-// to the front.
-//
-// The widget owns its form and the tables handed to addMetaInformation().
+//! The application's about box: its name, version and source revision, and a
+//! link to the organisation's web address, on the first tab; further tabs of
+//! meta information (libraries, licences, ...) as tables. A modal window that
+//! deletes itself when closed; showing it by program brings the first tab
+//! to the front.
+//!
+//! The widget owns its form and the tables handed to addMetaInformation().
 class ZELGUI_EXPORT ZelAboutWidget : public QWidget
 {
     Q_OBJECT
@@ -24,7 +24,7 @@ public:
     explicit ZelAboutWidget(QWidget *parent);
     ~ZelAboutWidget() override;
 
-    // Appends a tab showing table under title; the widget takes the table.
+    //! Appends a tab showing table under title; the widget takes the table.
     void addMetaInformation(QString title, QTableWidget *table);
 
 protected:

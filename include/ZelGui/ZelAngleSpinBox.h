@@ -4,10 +4,10 @@
 
 #include <QDoubleSpinBox>
 
-// A spin box for angles in decimal degrees: it shows "45.50°" (the degree
-// sign is the suffix) and reads "45.5", "45.5°" or "45.5 °", in the widget's
-// locale or with a decimal point. A new box covers 0° to 360° and wraps
-// around.
+//! A spin box for angles in decimal degrees: it shows "45.50°" (the degree
+//! sign is the suffix) and reads "45.5", "45.5°" or "45.5 °", in the widget's
+//! locale or with a decimal point. A new box covers 0° to 360° and wraps
+//! around.
 class ZELGUI_EXPORT ZelAngleSpinBox : public QDoubleSpinBox
 {
     Q_OBJECT

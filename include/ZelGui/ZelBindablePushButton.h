@@ -4,9 +4,9 @@
 
 #include <QPushButton>
 
-// A push button that host code binds to a ZelBindableQAction. It has a
-// meta-object of its own so that style sheets and object lookups can tell
-// it from a plain QPushButton.
+//! A push button that host code binds to a ZelBindableQAction. It has a
+//! meta-object of its own so that style sheets and object lookups can tell
+//! it from a plain QPushButton.
 class ZELGUI_EXPORT ZelBindablePushButton : public QPushButton
 {
     Q_OBJECT

@@ -10,12 +10,12 @@
 
 class Ui_ZelChooseDirectoryWidget;
 
-// A directory field with a browse button. The field shows the directory and
-// is not edited by hand: the directory changes through the button's
-// directory dialog or setCurrentDir(). The dialog starts in the directory
-// remembered for context(), which browsing sets to the shown one first.
-//
-// The widget owns its form; the constructor shows it.
+//! A directory field with a browse button. The field shows the directory and
+//! is not edited by hand: the directory changes through the button's
+//! directory dialog or setCurrentDir(). The dialog starts in the directory
+//! remembered for context(), which browsing sets to the shown one first.
+//!
+//! The widget owns its form; the constructor shows it.
 class ZELGUI_EXPORT ZelChooseDirectoryWidget : public QWidget
 {
     Q_OBJECT
@@ -26,8 +26,8 @@ public:
     ~ZelChooseDirectoryWidget() override;
 
     QString currentDir() const;
-    // Shows dir cleaned (QDir::cleanPath); announces it when it differs from
-    // the shown one.
+    //! Shows dir cleaned (QDir::cleanPath); announces it when it differs from
+    //! the shown one.
     void setCurrentDir(QString dir);
 
     QByteArray context() const;
@@ -37,7 +37,7 @@ public:
 
 Q_SIGNALS:
     void currentDirChanged(QString dir);
-    // After the browse button's dialog has closed.
+    //! After the browse button's dialog has closed.
     void browseClicked(bool clicked = true);
 
 private Q_SLOTS:

@@ -11,12 +11,12 @@
 
 class Ui_ZelChooseFileWidget;
 
-// A file field with a browse button. The field shows the file and is not
-// edited by hand: the file changes through the button's open dialog, which
-// offers filters() and starts in the directory remembered for context(), or
-// through setFilePath().
-//
-// The widget owns its form.
+//! A file field with a browse button. The field shows the file and is not
+//! edited by hand: the file changes through the button's open dialog, which
+//! offers filters() and starts in the directory remembered for context(), or
+//! through setFilePath().
+//!
+//! The widget owns its form.
 class ZELGUI_EXPORT ZelChooseFileWidget : public QWidget
 {
     Q_OBJECT
@@ -27,11 +27,11 @@ public:
     ~ZelChooseFileWidget() override;
 
     QString filePath() const;
-    // Takes path cleaned (QDir::cleanPath); a new path is announced, then
-    // shown.
+    //! Takes path cleaned (QDir::cleanPath); a new path is announced, then
+    //! shown.
     void setFilePath(const QString &path);
 
-    // Format names ("png", "tif") the dialog offers.
+    //! Format names ("png", "tif") the dialog offers.
     QList<QByteArray> filters() const;
     void setFilters(const QList<QByteArray> &filters);
 

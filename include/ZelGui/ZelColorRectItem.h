@@ -5,10 +5,10 @@
 #include <QColor>
 #include <QFrame>
 
-// A flat swatch filled with one colour. A press (any button) or Space,
-// Return or Enter reports the colour as selected; when not read-only (new
-// items are read-only), a double click or F2 opens QColorDialog to change
-// it. setColor() reports a new colour as selected too.
+//! A flat swatch filled with one colour. A press (any button) or Space,
+//! Return or Enter reports the colour as selected; when not read-only (new
+//! items are read-only), a double click or F2 opens QColorDialog to change
+//! it. setColor() reports a new colour as selected too.
 class ZELGUI_EXPORT ZelColorRectItem : public QFrame
 {
     Q_OBJECT

@@ -12,14 +12,14 @@
 class QLabel;
 class ZelColorSelectWidgetPrivate;
 
-// Red, green and blue editors (slider and spin box each) beside a colour
-// box. The user's edits are announced as colorChanged, in both forms; the
-// setters change the editors silently. The colour box keeps the white the
-// form gives it until the host colours it (colorBox()).
-//
-// The editors' range is given to the constructor; a colour with a component
-// outside 0 to 255 is announced as an invalid QColor (the three integers
-// still carry the values). The widget owns its form and private object.
+//! Red, green and blue editors (slider and spin box each) beside a colour
+//! box. The user's edits are announced as colorChanged, in both forms; the
+//! setters change the editors silently. The colour box keeps the white the
+//! form gives it until the host colours it (colorBox()).
+//!
+//! The editors' range is given to the constructor; a colour with a component
+//! outside 0 to 255 is announced as an invalid QColor (the three integers
+//! still carry the values). The widget owns its form and private object.
 class ZELGUI_EXPORT ZelColorSelectWidget : public QWidget
 {
     Q_OBJECT
@@ -27,7 +27,7 @@ public:
     explicit ZelColorSelectWidget(QWidget *parent = nullptr, int min = 0, int max = 255);
     ~ZelColorSelectWidget() override;
 
-    // The editors' values, snapped to their single step.
+    //! The editors' values, snapped to their single step.
     int red() const;
     int green() const;
     int blue() const;
@@ -35,11 +35,11 @@ public:
     ZelMinMaxRange<int> greenRange() const;
     ZelMinMaxRange<int> blueRange() const;
 
-    // Whether the colour box is shown (not hidden), also before the widget
-    // itself is shown.
+    //! Whether the colour box is shown (not hidden), also before the widget
+    //! itself is shown.
     bool isColorBoxVisible() const;
     void setVisibleColorBox(bool visible);
-    // The colour box, a QLabel of the form, for the host to colour.
+    //! The colour box, a QLabel of the form, for the host to colour.
     QLabel *colorBox() const;
 
 Q_SIGNALS:
@@ -47,15 +47,15 @@ Q_SIGNALS:
     void colorChanged(int r, int g, int b);
 
 public Q_SLOTS:
-    // Set the editors without announcing anything. An invalid colour gives
-    // the components Qt gives it (0, 0, 0).
+    //! Set the editors without announcing anything. An invalid colour gives
+    //! the components Qt gives it (0, 0, 0).
     void setColor(QColor color);
     void setColor(int r, int g, int b);
     void setRed(int red);
     void setGreen(int green);
     void setBlue(int blue);
-    // Announces the current colour: colorChanged(QColor), then
-    // colorChanged(r, g, b).
+    //! Announces the current colour: colorChanged(QColor), then
+    //! colorChanged(r, g, b).
     void Q_EMITValue();
 
 private:

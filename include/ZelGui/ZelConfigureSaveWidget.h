@@ -10,13 +10,13 @@
 
 class ZelConfigureSaveWidgetPrivate;
 
-// The save settings of captured images: image format, quality (for the
-// formats that take one), target directory and file-name prefix. The
-// getters give what the form shows at every moment. The directory changes
-// through setPath() or the directory dialog (the browse button or
-// runPathSet()), which starts in the directory remembered for context().
-//
-// The form owns its private object; its controls are its Qt children.
+//! The save settings of captured images: image format, quality (for the
+//! formats that take one), target directory and file-name prefix. The
+//! getters give what the form shows at every moment. The directory changes
+//! through setPath() or the directory dialog (the browse button or
+//! runPathSet()), which starts in the directory remembered for context().
+//!
+//! The form owns its private object; its controls are its Qt children.
 class ZELGUI_EXPORT ZelConfigureSaveWidget : public QWidget
 {
     Q_OBJECT
@@ -29,15 +29,15 @@ public:
     ZelConfigureSaveWidget(QWidget *parent, const QString &path);
     ~ZelConfigureSaveWidget() override;
 
-    // 0 to 100; kept while the chosen format takes none.
+    //! 0 to 100; kept while the chosen format takes none.
     Q_INVOKABLE int quality() const;
-    // The chosen format name ("png", "jpg").
+    //! The chosen format name ("png", "jpg").
     Q_INVOKABLE QByteArray format() const;
     Q_INVOKABLE QString prefix() const;
     Q_INVOKABLE QString path() const;
-    // Announces a new path through pathChanged; the same path is ignored.
+    //! Announces a new path through pathChanged; the same path is ignored.
     Q_INVOKABLE void setPath(QString path);
-    // Opens the directory dialog, as the browse button does.
+    //! Opens the directory dialog, as the browse button does.
     Q_INVOKABLE void runPathSet();
 
     QByteArray context() const;

@@ -8,10 +8,10 @@
 
 class Ui_ZelDialogWidget;
 
-// A ready dialog frame: one content widget above OK and Cancel. OK accepts,
-// Cancel rejects; what the content means is the caller's business.
-//
-// The dialog owns its form and, once added, the content widget.
+//! A ready dialog frame: one content widget above OK and Cancel. OK accepts,
+//! Cancel rejects; what the content means is the caller's business.
+//!
+//! The dialog owns its form and, once added, the content widget.
 class ZELGUI_EXPORT ZelDialogWidget : public QDialog
 {
     Q_OBJECT
@@ -20,8 +20,8 @@ public:
     explicit ZelDialogWidget(QWidget *parent);
     ~ZelDialogWidget() override;
 
-    // Puts widget into the frame (the dialog becomes its parent) and titles
-    // the dialog.
+    //! Puts widget into the frame (the dialog becomes its parent) and titles
+    //! the dialog.
     void addWidgetToDialog(QWidget *widget, const QString &title);
 
 private:

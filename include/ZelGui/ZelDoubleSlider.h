@@ -4,13 +4,13 @@
 
 #include <QSlider>
 
-// A slider over a real range with a real step: position p stands for
-// minimum() + p * singleStep(). The integer range is 0 to
-// qRound((maximum() - minimum()) / singleStep()).
-//
-// doubleValueChanged is emitted when the position changes, with the value of
-// the new position; setValue() lands on the step grid only when it moves the
-// slider.
+//! A slider over a real range with a real step: position p stands for
+//! minimum() + p * singleStep(). The integer range is 0 to
+//! qRound((maximum() - minimum()) / singleStep()).
+//!
+//! doubleValueChanged is emitted when the position changes, with the value of
+//! the new position; setValue() lands on the step grid only when it moves the
+//! slider.
 class ZELGUI_EXPORT ZelDoubleSlider : public QSlider
 {
     Q_OBJECT
@@ -27,9 +27,9 @@ public:
     void setRange(double min, double max);
     void setMinimum(double min);
     void setMaximum(double max);
-    // A step that is not a positive number is ignored.
+    //! A step that is not a positive number is ignored.
     void setSingleStep(double step);
-    // Applies the real range and step to the integer slider.
+    //! Applies the real range and step to the integer slider.
     void updateRange();
 
 Q_SIGNALS:

@@ -4,11 +4,11 @@
 
 #include <QAbstractTableModel>
 
-// Base of the hosts' element table models. Besides Qt's own row
-// notifications it announces rowsCountChanged() after every insertion and
-// every removal of rows (one per begin/end pair), for labels such as
-// "12 elements" that only care about the count. rowCount(), columnCount()
-// and data() are left to the host's model.
+//! Base of the hosts' element table models. Besides Qt's own row
+//! notifications it announces rowsCountChanged() after every insertion and
+//! every removal of rows (one per begin/end pair), for labels such as
+//! "12 elements" that only care about the count. rowCount(), columnCount()
+//! and data() are left to the host's model.
 class ZELGUI_EXPORT ZelElementAbstractTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -20,7 +20,7 @@ Q_SIGNALS:
     void rowsCountChanged();
 
 public Q_SLOTS:
-    // dataChanged(topLeft, bottomRight) for all roles.
+    //! dataChanged(topLeft, bottomRight) for all roles.
     void emitDataChanged(QModelIndex topLeft, QModelIndex bottomRight);
 
 private Q_SLOTS:

@@ -6,10 +6,10 @@
 
 #include <QWidget>
 
-// A 700 x 250 panel that shows the text of a status (the message of a
-// failed load, "No signal", ...) over its parent, typically an image view,
-// and keeps itself centred on the parent whenever it paints. A status
-// without text shows "Unknown status".
+//! A 700 x 250 panel that shows the text of a status (the message of a
+//! failed load, "No signal", ...) over its parent, typically an image view,
+//! and keeps itself centred on the parent whenever it paints. A status
+//! without text shows "Unknown status".
 class ZELGUI_EXPORT ZelGraphicsStatusWidget : public QWidget
 {
     Q_OBJECT
@@ -18,7 +18,7 @@ public:
     explicit ZelGraphicsStatusWidget(QWidget *parent);
     ~ZelGraphicsStatusWidget() override;
 
-    // Stores a copy; the panel shows it when it next paints (call update()).
+    //! Stores a copy; the panel shows it when it next paints (call update()).
     void setStatus(const ZelStatus &status);
     ZelStatus status() const;
 

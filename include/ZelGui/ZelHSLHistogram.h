@@ -15,10 +15,10 @@
 
 class ZelHSLHistogramPrivate;
 
-// The three histograms of an image over hue, saturation and lightness, as
-// (value, count) points, with a selected range for each. The host computes
-// them; ZelHSLHistogram shows one. extra is the producer's and is carried
-// along unread.
+//! The three histograms of an image over hue, saturation and lightness, as
+//! (value, count) points, with a selected range for each. The host computes
+//! them; ZelHSLHistogram shows one. extra is the producer's and is carried
+//! along unread.
 struct HSLHistogram
 {
     QList<QPointF> hue;
@@ -44,17 +44,17 @@ struct HSLHistogram
 
 Q_DECLARE_METATYPE(HSLHistogram)
 
-// A curve filled with a horizontal rainbow running from the left to the
-// right edge of the canvas (brush() is its gradient). With a shift s the colour at x is the hue
-// x - s, so a hue histogram whose points were moved right by s keeps every
-// bar on its own colour.
+//! A curve filled with a horizontal rainbow running from the left to the
+//! right edge of the canvas (brush() is its gradient). With a shift s the colour at x is the hue
+//! x - s, so a hue histogram whose points were moved right by s keeps every
+//! bar on its own colour.
 class ZELGUI_EXPORT ZelHuePlotCurve : public QwtPlotCurve
 {
 public:
     explicit ZelHuePlotCurve(const QString &title);
     ~ZelHuePlotCurve() override;
 
-    // Rebuilds the rainbow when the shift changes.
+    //! Rebuilds the rainbow when the shift changes.
     void setShiftValue(int shift);
     int shiftValue() const;
 
@@ -68,18 +68,18 @@ private:
 
     QBrush m_brush;
     int m_shiftValue = 0;
-    // The rainbow one device pixel high, as wide as the device last filled.
+    //! The rainbow one device pixel high, as wide as the device last filled.
     mutable QImage m_strip;
 };
 
-// A plot of one of the histograms of an HSLHistogram as a filled curve:
-// hue on a rainbow, saturation and lightness in grey. The counts can be
-// shown on a logarithmic scale, the hue histogram turned by a hue shift,
-// and the canvas outside the selected range of the component is shaded.
-//
-// Nothing shows until the first setComponent(). The widget owns its three
-// curves; only the current component's curve is attached to the plot, all
-// three hold current samples.
+//! A plot of one of the histograms of an HSLHistogram as a filled curve:
+//! hue on a rainbow, saturation and lightness in grey. The counts can be
+//! shown on a logarithmic scale, the hue histogram turned by a hue shift,
+//! and the canvas outside the selected range of the component is shaded.
+//!
+//! Nothing shows until the first setComponent(). The widget owns its three
+//! curves; only the current component's curve is attached to the plot, all
+//! three hold current samples.
 class ZELGUI_EXPORT ZelHSLHistogram : public QwtPlot
 {
     Q_OBJECT
@@ -97,9 +97,9 @@ public:
     ~ZelHSLHistogram() override;
 
     Component component() const;
-    // Attaches the component's curve and sets the x scale to its values
-    // (0 to 360 for hue, 0 to 255 otherwise); an unknown component is only
-    // stored.
+    //! Attaches the component's curve and sets the x scale to its values
+    //! (0 to 360 for hue, 0 to 255 otherwise); an unknown component is only
+    //! stored.
     void setComponent(Component component);
 
     bool logMode() const;
@@ -108,15 +108,15 @@ public:
     HSLHistogram data() const;
     void setData(const HSLHistogram &histogram);
 
-    // The curve of a component (attached or not), owned by the histogram;
-    // null for an unknown component.
+    //! The curve of a component (attached or not), owned by the histogram;
+    //! null for an unknown component.
     const QwtPlotCurve *curve(Component component) const;
 
     void drawCanvas(QPainter *painter) override;
 
 public Q_SLOTS:
     void setLogMode(bool logMode);
-    // Hue h is drawn at (h + shift) modulo 360.
+    //! Hue h is drawn at (h + shift) modulo 360.
     void setHueShift(int shift);
 
 private:
@@ -125,6 +125,6 @@ private:
     std::unique_ptr<ZelHSLHistogramPrivate> const d;
 };
 
-// The points with each count y replaced by ln(y) where y >= 1, and by 0
-// otherwise.
+//! The points with each count y replaced by ln(y) where y >= 1, and by 0
+//! otherwise.
 ZELGUI_EXPORT QList<QPointF> fitToLogScaleVector(const QList<QPointF> &points);

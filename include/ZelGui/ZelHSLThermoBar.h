@@ -15,14 +15,14 @@ class QwtLinearColorMap;
 class ZelThermoBarSpanPrivate;
 class ZelHSLThermoBarRotatePrivate;
 
-// A thin horizontal QwtThermo that shows the colour ramp of one colour
-// component. The bar only installs the colour map: scale, value and pipe
-// width stay the host's, set through the QwtThermo interface (the ramp shows
-// where the thermo is filled, so a host that wants the whole ramp sets the
-// value to the scale's upper bound).
-//
-// No colour map is installed until the first setComponent(). Each update
-// hands a new map to QwtThermo::setColorMap(), which owns it.
+//! A thin horizontal QwtThermo that shows the colour ramp of one colour
+//! component. The bar only installs the colour map: scale, value and pipe
+//! width stay the host's, set through the QwtThermo interface (the ramp shows
+//! where the thermo is filled, so a host that wants the whole ramp sets the
+//! value to the scale's upper bound).
+//!
+//! No colour map is installed until the first setComponent(). Each update
+//! hands a new map to QwtThermo::setColorMap(), which owns it.
 class ZELGUI_EXPORT ZelThermoBar : public QwtThermo
 {
     Q_OBJECT
@@ -41,44 +41,44 @@ public:
     explicit ZelThermoBar(QWidget *parent = nullptr);
     ~ZelThermoBar() override;
 
-    // Always rebuilds the map, also for the current component.
+    //! Always rebuilds the map, also for the current component.
     void setComponent(Component component);
     Component component() const;
 
-    // 359 for Hue, 255 for the other components, -1 for an unknown one.
+    //! 359 for Hue, 255 for the other components, -1 for an unknown one.
     static int getMaxValueByComponent(Component component);
-    // The colour of one value of Hue, Saturation, Lightness or Red; an
-    // invalid colour for the other components.
+    //! The colour of one value of Hue, Saturation, Lightness or Red; an
+    //! invalid colour for the other components.
     static QColor getColorForBar(Component component, int value);
 
-    // Builds and installs the colour map of the current component. An
-    // unknown component is logged and keeps the installed map.
+    //! Builds and installs the colour map of the current component. An
+    //! unknown component is logged and keeps the installed map.
     virtual void updateBrush();
 
-    // A square as wide as the minimum width: the host gives the bar its
-    // height (setFixedHeight() or a layout constraint).
+    //! A square as wide as the minimum width: the host gives the bar its
+    //! height (setFixedHeight() or a layout constraint).
     QSize minimumSizeHint() const override;
 
 private:
     Component m_component = Hue;
 };
 
-// A ramp of one hue: stops at k / 255 for k = 0 to 254 running through the
-// saturations (saturationRamp) or the lightnesses of the hue, and endColor
-// at 1.0. The caller owns the returned map.
+//! A ramp of one hue: stops at k / 255 for k = 0 to 254 running through the
+//! saturations (saturationRamp) or the lightnesses of the hue, and endColor
+//! at 1.0. The caller owns the returned map.
 ZELGUI_EXPORT QwtLinearColorMap *buildRgbColorMap(int hue, QColor startColor, QColor endColor, int saturation,
                                                   bool saturationRamp);
 
-// One of the two handles of a ZelThermoBarSpan: a small widget that reports
-// where the pointer goes while it is held. The bar owns it as a Qt child.
+//! One of the two handles of a ZelThermoBarSpan: a small widget that reports
+//! where the pointer goes while it is held. The bar owns it as a Qt child.
 class ZELGUI_EXPORT ZelThermoBarSpanHandler : public QWidget
 {
     Q_OBJECT
 
 public:
     enum Type : int {
-        Min = 0, // shows the lower end of the span
-        Max = 1, // shows the upper end of the span
+        Min = 0, //!< shows the lower end of the span
+        Max = 1, //!< shows the upper end of the span
     };
 
     ZelThermoBarSpanHandler(Type type, QWidget *parent);
@@ -88,8 +88,8 @@ public:
     bool isPressed() const { return m_pressed; }
 
 Q_SIGNALS:
-    // The pointer position while the handle is held, in the handle's own
-    // coordinates.
+    //! The pointer position while the handle is held, in the handle's own
+    //! coordinates.
     void moved(QPointF position);
 
 protected:
@@ -104,15 +104,15 @@ private:
     bool m_pressed = false;
 };
 
-// A thermo bar with two handles marking a span [spanMin, spanMax] of an
-// integer range. Values map to pixels by the range's width alone: value v
-// stands at v * width / (range maximum - range minimum), so value 0 is at
-// the left edge.
-//
-// Handles are dragged with the mouse while the span is not empty; with the
-// keyboard focus on a handle, the arrow keys step it by one, Page Up/Down by
-// ten and Home/End send it to the range's ends, under the same rules as the
-// setters.
+//! A thermo bar with two handles marking a span [spanMin, spanMax] of an
+//! integer range. Values map to pixels by the range's width alone: value v
+//! stands at v * width / (range maximum - range minimum), so value 0 is at
+//! the left edge.
+//!
+//! Handles are dragged with the mouse while the span is not empty; with the
+//! keyboard focus on a handle, the arrow keys step it by one, Page Up/Down by
+//! ten and Home/End send it to the range's ends, under the same rules as the
+//! setters.
 class ZELGUI_EXPORT ZelThermoBarSpan : public ZelThermoBar
 {
     Q_OBJECT
@@ -126,19 +126,19 @@ public:
     int spanMin() const;
     int spanMax() const;
 
-    // first is the range minimum, second its maximum. A new range does not
-    // move the span into it.
+    //! first is the range minimum, second its maximum. A new range does not
+    //! move the span into it.
     std::pair<int, int> range() const;
     void setRange(std::pair<int, int> range);
 
-    // The handles, owned by the bar.
+    //! The handles, owned by the bar.
     ZelThermoBarSpanHandler *minHandler() const;
     ZelThermoBarSpanHandler *maxHandler() const;
 
 public Q_SLOTS:
-    // Taken only when not above spanMax; stored bounded into the range.
+    //! Taken only when not above spanMax; stored bounded into the range.
     void setSpanMin(int value);
-    // Taken only when above spanMin; stored bounded into the range.
+    //! Taken only when above spanMin; stored bounded into the range.
     void setSpanMax(int value);
 
 Q_SIGNALS:
@@ -155,13 +155,13 @@ private:
     std::unique_ptr<ZelThermoBarSpanPrivate> const d;
 };
 
-// A thermo bar whose ramp turns cyclically when dragged sideways: a drag
-// over the whole width turns it by (almost) one full cycle. The rotation is
-// a ratio of one cycle, kept in [0, 1) by dragging; translateStartStep() is
-// the same rotation in component units (hue degrees, or 0 to 254).
-//
-// With the keyboard focus, Left and Right turn the ramp by one unit and Home
-// turns it back to the start.
+//! A thermo bar whose ramp turns cyclically when dragged sideways: a drag
+//! over the whole width turns it by (almost) one full cycle. The rotation is
+//! a ratio of one cycle, kept in [0, 1) by dragging; translateStartStep() is
+//! the same rotation in component units (hue degrees, or 0 to 254).
+//!
+//! With the keyboard focus, Left and Right turn the ramp by one unit and Home
+//! turns it back to the start.
 class ZELGUI_EXPORT ZelHSLThermoBarRotate : public ZelThermoBar
 {
     Q_OBJECT
@@ -171,7 +171,7 @@ public:
     ~ZelHSLThermoBarRotate() override;
 
     double translateStartRatio() const;
-    // Stored as given (no wrapping); the ramp shows it modulo one cycle.
+    //! Stored as given (no wrapping); the ramp shows it modulo one cycle.
     void setTranslateStartRatio(double ratio);
     int translateStartStep() const;
 

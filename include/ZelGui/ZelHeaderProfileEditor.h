@@ -10,18 +10,18 @@
 class Ui_ZelHeaderProfileEditor;
 class ZelHeaderProfileEditorPrivate;
 
-// Edits the list of column profile names of one table header (by the
-// header's id, see ZelHorizontalHeaderView::id()) in
-// "general/table_header_profiles". Every change is written at once: adding,
-// removing and renaming (edit an item in place). Ok and Cancel only close
-// the dialog; Cancel undoes nothing.
-//
-// The editor changes only the list of names: the active profile of a header
-// and the layouts stored under a name stay as they are when the name is
-// renamed or removed. A header picks the list up when it next reads it.
-//
-// The dialog owns its form and private object; the host opens it modal or
-// modeless as it likes.
+//! Edits the list of column profile names of one table header (by the
+//! header's id, see ZelHorizontalHeaderView::id()) in
+//! "general/table_header_profiles". Every change is written at once: adding,
+//! removing and renaming (edit an item in place). Ok and Cancel only close
+//! the dialog; Cancel undoes nothing.
+//!
+//! The editor changes only the list of names: the active profile of a header
+//! and the layouts stored under a name stay as they are when the name is
+//! renamed or removed. A header picks the list up when it next reads it.
+//!
+//! The dialog owns its form and private object; the host opens it modal or
+//! modeless as it likes.
 class ZELGUI_EXPORT ZelHeaderProfileEditor : public QDialog
 {
     Q_OBJECT
@@ -29,16 +29,16 @@ public:
     explicit ZelHeaderProfileEditor(QWidget *parent = nullptr);
     ~ZelHeaderProfileEditor() override;
 
-    // Shows the profile names stored for id, replacing what the list showed.
-    // A table without names shows "Default", which is written with the
-    // first change.
+    //! Shows the profile names stored for id, replacing what the list showed.
+    //! A table without names shows "Default", which is written with the
+    //! first change.
     void setId(const QByteArray &id);
     QByteArray id() const;
 
 public Q_SLOTS:
-    // Appends "Profile #N", N being the number of names before it.
+    //! Appends "Profile #N", N being the number of names before it.
     void addProfile();
-    // Removes the current item, if any.
+    //! Removes the current item, if any.
     void removeProfile();
 
 private:

@@ -11,11 +11,11 @@
 
 class Ui_ZelIconedButtonWithLabel;
 
-// A tool button with its text under the icon, as a widget of its own for
-// forms and tool panels. The getters and setters reach the button; its
-// clicks and toggles are passed on.
-//
-// The widget owns its form.
+//! A tool button with its text under the icon, as a widget of its own for
+//! forms and tool panels. The getters and setters reach the button; its
+//! clicks and toggles are passed on.
+//!
+//! The widget owns its form.
 class ZELGUI_EXPORT ZelIconedButtonWithLabel : public QWidget
 {
     Q_OBJECT

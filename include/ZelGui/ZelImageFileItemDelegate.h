@@ -4,9 +4,9 @@
 
 #include <QStyledItemDelegate>
 
-// The item delegate of ZelImageFileListView. It paints and sizes entries as
-// QStyledItemDelegate does, from the model's picture, text, alignment and
-// size hint; it is the place for the list's own look.
+//! The item delegate of ZelImageFileListView. It paints and sizes entries as
+//! QStyledItemDelegate does, from the model's picture, text, alignment and
+//! size hint; it is the place for the list's own look.
 class ZELGUI_EXPORT ZelImageFileItemDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

@@ -4,11 +4,11 @@
 
 #include <QListView>
 
-// The list of a ZelImageFileItemModel: one large picture per entry, sized
-// so that one entry fills the visible area with a line of text under it.
-// The icon size follows every resize of the view. Word wrap is on and the
-// spacing is 7 pixels; the view creates and owns its
-// ZelImageFileItemDelegate.
+//! The list of a ZelImageFileItemModel: one large picture per entry, sized
+//! so that one entry fills the visible area with a line of text under it.
+//! The icon size follows every resize of the view. Word wrap is on and the
+//! spacing is 7 pixels; the view creates and owns its
+//! ZelImageFileItemDelegate.
 class ZELGUI_EXPORT ZelImageFileListView : public QListView
 {
     Q_OBJECT
@@ -16,9 +16,9 @@ public:
     explicit ZelImageFileListView(QWidget *parent = nullptr);
     ~ZelImageFileListView() override;
 
-    // The side of a square that fits the viewport with room for the
-    // scroll bars, the spacing and one line of text. Hides
-    // QAbstractItemView::iconSize(), which keeps the size last applied.
+    //! The side of a square that fits the viewport with room for the
+    //! scroll bars, the spacing and one line of text. Hides
+    //! QAbstractItemView::iconSize(), which keeps the size last applied.
     QSize iconSize() const;
 
 Q_SIGNALS:

@@ -5,11 +5,11 @@
 #include <QByteArray>
 #include <QList>
 
-// Chooses an image file format. Each item shows the format's caption
-// ("PNG image (*.png)") and keeps the format name ("png") under
-// Qt::UserRole; a format is listed once however often it is added.
-// currentFormatChanged() follows every change of the current item that
-// has a format, also changes made from code; emptying the box says nothing.
+//! Chooses an image file format. Each item shows the format's caption
+//! ("PNG image (*.png)") and keeps the format name ("png") under
+//! Qt::UserRole; a format is listed once however often it is added.
+//! currentFormatChanged() follows every change of the current item that
+//! has a format, also changes made from code; emptying the box says nothing.
 class ZELGUI_EXPORT ZelImageFormatComboBox : public ZelComboBox
 {
     Q_OBJECT
@@ -17,21 +17,21 @@ public:
     explicit ZelImageFormatComboBox(QWidget *parent = nullptr);
     ~ZelImageFormatComboBox() override;
 
-    // Replace the list with the formats the application can write, read or
-    // export, in the order the core library gives them.
+    //! Replace the list with the formats the application can write, read or
+    //! export, in the order the core library gives them.
     void setSupportedWriteFormats();
     void setSupportedReadFormats();
     void setSupportedExportFormats();
 
-    // Replace the list with, or append, the given formats in order.
+    //! Replace the list with, or append, the given formats in order.
     void setSupportedFormats(const QList<QByteArray> &formats);
     void addFormats(const QList<QByteArray> &formats);
-    // Appends the format unless it is listed already.
+    //! Appends the format unless it is listed already.
     void addFormat(const QByteArray &format);
 
-    // The first item holding the format (compared exactly), or -1.
+    //! The first item holding the format (compared exactly), or -1.
     int index(const QByteArray &format) const;
-    // The current item's format; empty when there is none.
+    //! The current item's format; empty when there is none.
     QByteArray currentFormat() const;
 
 Q_SIGNALS:

@@ -9,14 +9,14 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
-// A frameless, always-on-top busy indicator: a line of text over a busy
-// progress bar and, when constructed with a button text, a button (usually
-// "Cancel"). While that button is not hidden, the indicator swallows every
-// mouse click and key event of the application except the clicks on its
-// button, so the user can only wait or press it.
-//
-// A top-level window without parent: the caller owns and deletes it.
-// progress() returns the bar, owned by the indicator.
+//! A frameless, always-on-top busy indicator: a line of text over a busy
+//! progress bar and, when constructed with a button text, a button (usually
+//! "Cancel"). While that button is not hidden, the indicator swallows every
+//! mouse click and key event of the application except the clicks on its
+//! button, so the user can only wait or press it.
+//!
+//! A top-level window without parent: the caller owns and deletes it.
+//! progress() returns the bar, owned by the indicator.
 class ZELGUI_EXPORT ZelInfiniteProgressDialog : public QFrame
 {
     Q_OBJECT
@@ -26,10 +26,10 @@ public:
     explicit ZelInfiniteProgressDialog(const QString &buttonText = QString());
     ~ZelInfiniteProgressDialog() override;
 
-    // A text kept for the caller; it is not shown.
+    //! A text kept for the caller; it is not shown.
     QString text() const;
     void setText(const QString &text);
-    // The visible line above the bar.
+    //! The visible line above the bar.
     QString operationText() const;
     void setOperationText(const QString &text);
 
@@ -37,7 +37,7 @@ public:
     void setProgressBarVisible(bool visible);
     QProgressBar *progress() const;
 
-    // Empty, and ignored when setting, if there is no button.
+    //! Empty, and ignored when setting, if there is no button.
     QString buttonText() const;
     void setButtonText(const QString &text);
     bool isButtonVisible() const;

@@ -6,9 +6,9 @@
 #include <QFrame>
 #include <QList>
 
-// A row of fifteen fixed colour swatches (ZelColorRectItem, read-only) for
-// picking a line colour: a click on a swatch emits colorChanged with its
-// colour, every time. The swatches are children of the picker.
+//! A row of fifteen fixed colour swatches (ZelColorRectItem, read-only) for
+//! picking a line colour: a click on a swatch emits colorChanged with its
+//! colour, every time. The swatches are children of the picker.
 class ZELGUI_EXPORT ZelLineColorPicker : public QFrame
 {
     Q_OBJECT
@@ -16,7 +16,7 @@ public:
     explicit ZelLineColorPicker(QWidget *parent = nullptr);
     ~ZelLineColorPicker() override;
 
-    // The swatch colours, left to right.
+    //! The swatch colours, left to right.
     QList<QColor> supportedColors() const;
 
 Q_SIGNALS:

@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-// The line edit of the library's forms; a place for behaviour they share.
+//! The line edit of the library's forms; a place for behaviour they share.
 class ZELGUI_EXPORT ZelLineEdit : public QLineEdit
 {
 public:
@@ -12,6 +12,6 @@ public:
     ~ZelLineEdit() override;
 
 public Q_SLOTS:
-    // Connected to the edit's own textChanged(); does nothing yet.
+    //! Connected to the edit's own textChanged(); does nothing yet.
     void onTextChanged(QString const &text);
 };

@@ -4,7 +4,7 @@
 
 #include <QListWidget>
 
-// The list widget of the library's forms; a place for behaviour they share.
+//! The list widget of the library's forms; a place for behaviour they share.
 class ZELGUI_EXPORT ZelListWidget : public QListWidget
 {
     Q_OBJECT

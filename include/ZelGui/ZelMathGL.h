@@ -11,12 +11,12 @@
 
 class ZelMathGLPrivate;
 
-// A plot of a list of 4-D points: the fourth component of each point over
-// its index, as one curve. The axes follow the data until setScaleBottom()
-// fixes the bottom one.
-//
-// The widget owns its private object and, through Qt, the plot and its
-// curve.
+//! A plot of a list of 4-D points: the fourth component of each point over
+//! its index, as one curve. The axes follow the data until setScaleBottom()
+//! fixes the bottom one.
+//!
+//! The widget owns its private object and, through Qt, the plot and its
+//! curve.
 class ZELGUI_EXPORT ZelMathGL : public QWidget
 {
     Q_OBJECT
@@ -25,8 +25,8 @@ public:
     explicit ZelMathGL(QWidget *parent = nullptr);
     ~ZelMathGL() override;
 
-    // Shows model; an empty list clears the curve. Points whose fourth
-    // component is not finite leave a gap.
+    //! Shows model; an empty list clears the curve. Points whose fourth
+    //! component is not finite leave a gap.
     Q_INVOKABLE void setModel(QList<ZelVec4D> model);
     void setScaleBottom(int min, int max, int step);
 

@@ -14,20 +14,20 @@
 #include <QString>
 #include <QStringList>
 
-// The application's entry point for user-facing messages. Plain texts are
-// logged through the logging library (module "ZelGui"); every message runs
-// through a replaceable filter, and each accepted one is shown as a
-// ZelTrayMessage created by the event loop of the messenger's thread, so
-// messages may come from any thread.
-//
-// The setting argument names a boolean configuration key that says whether
-// messages of this kind are still to be shown; the pop-up offers a "Don't
-// show again" box writing to it. An empty setting means always show.
-//
-// The static functions open modal boxes and dialogs with no parent and the
-// library's own wording; they, about(), inputInt() and inputText() must be
-// called on the GUI thread. setFilter() must not run while processMessage()
-// runs on another thread.
+//! The application's entry point for user-facing messages. Plain texts are
+//! logged through the logging library (module "ZelGui"); every message runs
+//! through a replaceable filter, and each accepted one is shown as a
+//! ZelTrayMessage created by the event loop of the messenger's thread, so
+//! messages may come from any thread.
+//!
+//! The setting argument names a boolean configuration key that says whether
+//! messages of this kind are still to be shown; the pop-up offers a "Don't
+//! show again" box writing to it. An empty setting means always show.
+//!
+//! The static functions open modal boxes and dialogs with no parent and the
+//! library's own wording; they, about(), inputInt() and inputText() must be
+//! called on the GUI thread. setFilter() must not run while processMessage()
+//! runs on another thread.
 class ZELGUI_EXPORT ZelMessenger : public QObject
 {
     Q_OBJECT
@@ -37,7 +37,7 @@ public:
 
     static bool okCancel(const QString &text, QMessageBox::Icon icon = QMessageBox::Question);
     static bool continueCancel(const QString &text, QMessageBox::Icon icon = QMessageBox::Question);
-    // The first string is the body text, the second the window title.
+    //! The first string is the body text, the second the window title.
     static bool yesNo(const QString &text, const QString &title);
     static int yesNoCancel(const QString &text, const QString &title);
     static int saveDiscardCancel(const QString &text);

@@ -6,14 +6,14 @@
 #include <QRect>
 #include <QWidget>
 
-// A widget the user drags inside an allowed rectangle of its parent's
-// coordinates. It never moves itself: it asks its owner to move it through
-// needMove(), already clamped into the allowed rectangle and restricted to
-// the permitted direction, and the owner calls move() (or animates, snaps,
-// refuses...).
-//
-// The widget needs a parent: the allowed rectangle starts as the parent's
-// frame geometry. The parent owns the widget as usual.
+//! A widget the user drags inside an allowed rectangle of its parent's
+//! coordinates. It never moves itself: it asks its owner to move it through
+//! needMove(), already clamped into the allowed rectangle and restricted to
+//! the permitted direction, and the owner calls move() (or animates, snaps,
+//! refuses...).
+//!
+//! The widget needs a parent: the allowed rectangle starts as the parent's
+//! frame geometry. The parent owns the widget as usual.
 class ZELGUI_EXPORT ZelMoveableWidget : public QWidget
 {
     Q_OBJECT
@@ -28,22 +28,22 @@ public:
     explicit ZelMoveableWidget(QWidget *parent);
     ~ZelMoveableWidget() override;
 
-    // Also sets the cursor that shows the direction (size-all, size-hor,
-    // size-ver); a value outside the enumeration keeps the cursor and lets
-    // the widget move freely.
+    //! Also sets the cursor that shows the direction (size-all, size-hor,
+    //! size-ver); a value outside the enumeration keeps the cursor and lets
+    //! the widget move freely.
     void setMoveDirection(MoveDirection const &direction);
     MoveDirection moveDirection() const;
 
-    // The rectangle (parent coordinates, right and bottom edges inclusive)
-    // the widget must stay inside; asks to be moved back into it at once.
+    //! The rectangle (parent coordinates, right and bottom edges inclusive)
+    //! the widget must stay inside; asks to be moved back into it at once.
     void setMoveAllowRect(QRect const &rect);
     QRect moveAllowRect() const;
 
-    // pos restricted to the move direction (the current x or y is kept),
-    // then clamped.
+    //! pos restricted to the move direction (the current x or y is kept),
+    //! then clamped.
     QPoint calculatePos(QPoint pos) const;
-    // pos clamped into the allowed rectangle. When the widget is larger than
-    // the rectangle its left or top edge is kept inside.
+    //! pos clamped into the allowed rectangle. When the widget is larger than
+    //! the rectangle its left or top edge is kept inside.
     QPoint validatePos(QPoint const &pos) const;
 
 Q_SIGNALS:

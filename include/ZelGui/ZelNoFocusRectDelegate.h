@@ -4,10 +4,10 @@
 
 #include <QStyledItemDelegate>
 
-// Paints items as QStyledItemDelegate does, but without the focus frame
-// around the current cell: for views that highlight whole rows (lists of
-// choices, pop-ups), where a frame around one cell only adds noise.
-// Selection colours are kept.
+//! Paints items as QStyledItemDelegate does, but without the focus frame
+//! around the current cell: for views that highlight whole rows (lists of
+//! choices, pop-ups), where a frame around one cell only adds noise.
+//! Selection colours are kept.
 class ZELGUI_EXPORT ZelNoFocusRectDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

@@ -8,14 +8,14 @@
 
 class Ui_ZelPerfCounterWidget;
 
-// A monitor of the core library's performance counters: one tab per metric
-// of zelPerfCounterStore(), each plotting the metric's recorded values over
-// their index, refreshed from the store every refreshInterval() ms (a
-// second unless set). Metrics announced later get a tab at the end; a
-// metric announced twice gets two.
-//
-// The tabs, their plots and refresh timers are the widget's Qt children;
-// the widget owns its form.
+//! A monitor of the core library's performance counters: one tab per metric
+//! of zelPerfCounterStore(), each plotting the metric's recorded values over
+//! their index, refreshed from the store every refreshInterval() ms (a
+//! second unless set). Metrics announced later get a tab at the end; a
+//! metric announced twice gets two.
+//!
+//! The tabs, their plots and refresh timers are the widget's Qt children;
+//! the widget owns its form.
 class ZELGUI_EXPORT ZelPerfCounterWidget : public QTabWidget
 {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     ~ZelPerfCounterWidget() override;
 
     int refreshInterval() const;
-    // Applies to every tab, present and future; at least 1 ms.
+    //! Applies to every tab, present and future; at least 1 ms.
     void setRefreshInterval(int msec);
 
 public Q_SLOTS:

@@ -8,8 +8,8 @@
 
 class Ui_ZelProgressDialog;
 
-// A fixed-size (400 x 100) dialog with a status line over a progress bar.
-// The caller shows it (modal or not) and feeds it.
+//! A fixed-size (400 x 100) dialog with a status line over a progress bar.
+//! The caller shows it (modal or not) and feeds it.
 class ZELGUI_EXPORT ZelProgressDialog : public QDialog
 {
     Q_OBJECT

@@ -4,14 +4,14 @@
 
 #include <QAction>
 
-// A QAction that re-announces its own events under uniform names:
-// actionTriggered (always true), actionChecked (the new checked state) and
-// actionEnabled (the enabled state, repeated after every change of the
-// action). complete(), cancelled() and actionCancelled() are never emitted
-// by the action itself; they are for the code that runs a long command.
-//
-// Subclasses may override slotTriggerAction() and slotCheckAction() to take
-// the events instead of the default re-emission.
+//! A QAction that re-announces its own events under uniform names:
+//! actionTriggered (always true), actionChecked (the new checked state) and
+//! actionEnabled (the enabled state, repeated after every change of the
+//! action). complete(), cancelled() and actionCancelled() are never emitted
+//! by the action itself; they are for the code that runs a long command.
+//!
+//! Subclasses may override slotTriggerAction() and slotCheckAction() to take
+//! the events instead of the default re-emission.
 class ZELGUI_EXPORT ZelQAction : public QAction
 {
     Q_OBJECT

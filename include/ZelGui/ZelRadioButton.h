@@ -4,7 +4,7 @@
 
 #include <QRadioButton>
 
-// The radio button of the library's forms; a place for behaviour they share.
+//! The radio button of the library's forms; a place for behaviour they share.
 class ZELGUI_EXPORT ZelRadioButton : public QRadioButton
 {
     Q_OBJECT

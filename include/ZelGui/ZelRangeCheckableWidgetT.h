@@ -5,19 +5,19 @@
 #include <QCheckBox>
 #include <QWidget>
 
-// The logic shared by the checkable range editors: a check box in front of a
-// range widget W, together editing a ZelCheckableTValue<T>. The concrete
-// widget builds both children from its form, points m_rangeWidget and
-// m_checkBox at them and connects them with connectControls().
-//
-// setValue() is silent: it takes the connections down while it writes the
-// children, so nothing reaches the widget's signals.
+//! The logic shared by the checkable range editors: a check box in front of a
+//! range widget W, together editing a ZelCheckableTValue<T>. The concrete
+//! widget builds both children from its form, points m_rangeWidget and
+//! m_checkBox at them and connects them with connectControls().
+//!
+//! setValue() is silent: it takes the connections down while it writes the
+//! children, so nothing reaches the widget's signals.
 template<typename T, class W>
 class ZelRangeCheckableWidgetT : public QWidget
 {
 public:
-    // The edited pair: the range widget's value (snapped to its step) and
-    // the state of the box.
+    //! The edited pair: the range widget's value (snapped to its step) and
+    //! the state of the box.
     ZelCheckableTValue<T> value() const
     {
         if (!m_rangeWidget || !m_checkBox)
@@ -25,7 +25,7 @@ public:
         return ZelCheckableTValue<T>(m_rangeWidget->value(), m_checkBox->isChecked());
     }
 
-    // Whether setValue() couples the range widget's enabled state to the box.
+    //! Whether setValue() couples the range widget's enabled state to the box.
     enum EnablePolicy : qint32 {
         DisabledWhenChecked = 0,
         EnabledWhenChecked = 1,
@@ -42,7 +42,7 @@ protected:
     virtual void disconnectControls() = 0;
     virtual void Q_EMITValue() = 0;
 
-    // Writes both children without emitting anything.
+    //! Writes both children without emitting anything.
     void setValue(ZelCheckableTValue<T> value)
     {
         disconnectControls();

@@ -11,13 +11,13 @@
 
 class Ui_ZelRangeDoubleCheckableWidget;
 
-// A real range editor with a check box in front. valueChanged carries the
-// pair whenever either part changes. Checking the box (by the user or by
-// setChecked) disables the editor, unchecking enables it; setValue() sets
-// the box without touching the editor's enabled state.
-//
-// setValue() is silent, changeValue() emits valueChanged once. The children
-// are owned by the widget through its form.
+//! A real range editor with a check box in front. valueChanged carries the
+//! pair whenever either part changes. Checking the box (by the user or by
+//! setChecked) disables the editor, unchecking enables it; setValue() sets
+//! the box without touching the editor's enabled state.
+//!
+//! setValue() is silent, changeValue() emits valueChanged once. The children
+//! are owned by the widget through its form.
 class ZELGUI_EXPORT ZelRangeDoubleCheckableWidget : public ZelRangeCheckableWidgetT<double, ZelDoubleRangeWidget>
 {
     Q_OBJECT

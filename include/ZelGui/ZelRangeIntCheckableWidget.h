@@ -11,13 +11,13 @@
 
 class Ui_ZelRangeCheckableWidgetClass;
 
-// An integer range editor with a check box in front, for a setting that has
-// a value and can be switched on or off. valueChanged carries the pair
-// whenever either part changes; the box does not change whether the editor
-// is enabled.
-//
-// setValue() is silent, changeValue() emits valueChanged once. The children
-// are owned by the widget through its form.
+//! An integer range editor with a check box in front, for a setting that has
+//! a value and can be switched on or off. valueChanged carries the pair
+//! whenever either part changes; the box does not change whether the editor
+//! is enabled.
+//!
+//! setValue() is silent, changeValue() emits valueChanged once. The children
+//! are owned by the widget through its form.
 class ZELGUI_EXPORT ZelRangeIntCheckableWidget : public ZelRangeCheckableWidgetT<int, ZelRangeWidget>
 {
     Q_OBJECT

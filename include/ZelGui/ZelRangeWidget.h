@@ -9,13 +9,13 @@
 #include <QSlider>
 #include <QSpinBox>
 
-// An integer editor: a horizontal slider and a spin box kept in step. The
-// value snaps to a grid of the single step that starts at the minimum (from
-// a step of 2 on). valueChanged is emitted once per accepted change; moved,
-// pressed and released report slider interaction as it happens.
-//
-// A new widget has the range 0 to 0, the value 0 and the step 1: set a range
-// before use. The slider and the spin box are children of the widget.
+//! An integer editor: a horizontal slider and a spin box kept in step. The
+//! value snaps to a grid of the single step that starts at the minimum (from
+//! a step of 2 on). valueChanged is emitted once per accepted change; moved,
+//! pressed and released report slider interaction as it happens.
+//!
+//! A new widget has the range 0 to 0, the value 0 and the step 1: set a range
+//! before use. The slider and the spin box are children of the widget.
 class ZELGUI_EXPORT ZelRangeWidget : public ZelRangeWidgetT<int, QSlider, QSpinBox>
 {
     Q_OBJECT
@@ -27,7 +27,7 @@ public:
 
 Q_SIGNALS:
     void valueChanged(int value);
-    // The value under the slider handle while it is dragged, not snapped.
+    //! The value under the slider handle while it is dragged, not snapped.
     void moved(int value = 0);
     void pressed();
     void released();

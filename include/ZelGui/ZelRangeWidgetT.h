@@ -10,36 +10,36 @@
 #include <limits>
 #include <type_traits>
 
-// The logic shared by the slider-plus-spin-box editors: one number edited
-// through a Slider (a QAbstractSlider) and a SpinBox (QSpinBox or
-// QDoubleSpinBox) at once. Whichever control the user touches, the other
-// follows with its signals blocked, so nothing echoes back; the value can be
-// snapped to the single step, and every accepted change is announced once
-// through emitValueChanged().
-//
-// The template does not own the two controls: the concrete widget creates
-// them as its children and hands them to init(). Every change of value goes
-// through setValueInner().
-//
-// T is int or double.
+//! The logic shared by the slider-plus-spin-box editors: one number edited
+//! through a Slider (a QAbstractSlider) and a SpinBox (QSpinBox or
+//! QDoubleSpinBox) at once. Whichever control the user touches, the other
+//! follows with its signals blocked, so nothing echoes back; the value can be
+//! snapped to the single step, and every accepted change is announced once
+//! through emitValueChanged().
+//!
+//! The template does not own the two controls: the concrete widget creates
+//! them as its children and hands them to init(). Every change of value goes
+//! through setValueInner().
+//!
+//! T is int or double.
 template<typename T, class Slider, class SpinBox>
 class ZelRangeWidgetT : public QWidget
 {
     static_assert(std::is_same_v<T, int> || std::is_same_v<T, double>, "ZelRangeWidgetT edits int or double");
 
 public:
-    // How values map to slider positions. The logarithmic scales map with a
-    // factor of 1000000 so that the integer positions keep six decimals of
-    // the logarithm.
+    //! How values map to slider positions. The logarithmic scales map with a
+    //! factor of 1000000 so that the integer positions keep six decimals of
+    //! the logarithm.
     enum SliderScale : qint32 {
         Linear = 0,
         NaturalLog = 1,
         Log10 = 2,
     };
 
-    // The accepted value, snapped to the single step.
+    //! The accepted value, snapped to the single step.
     T value() const { return roundValueUsingSingleStep(m_value); }
-    // The range as the spin box holds it (Qt keeps minimum <= maximum).
+    //! The range as the spin box holds it (Qt keeps minimum <= maximum).
     T minimum() const { return m_spinBox ? T(m_spinBox->minimum()) : T(0); }
     T maximum() const { return m_spinBox ? T(m_spinBox->maximum()) : T(0); }
     T singleStep() const { return m_singleStep; }
@@ -52,13 +52,13 @@ protected:
     {
     }
 
-    // Emits the concrete widget's valueChanged signal.
+    //! Emits the concrete widget's valueChanged signal.
     virtual void emitValueChanged() = 0;
-    // The value snapped to the single step, as the concrete widget snaps.
+    //! The value snapped to the single step, as the concrete widget snaps.
     virtual T roundValueUsingSingleStep(T value) const = 0;
 
-    // Stores the controls and brings them to the stored value and the range
-    // 1 to 1 with step 1. Called once by the concrete widget's constructor.
+    //! Stores the controls and brings them to the stored value and the range
+    //! 1 to 1 with step 1. Called once by the concrete widget's constructor.
     void init(Slider *slider, SpinBox *spinBox)
     {
         m_slider = slider;
@@ -78,17 +78,17 @@ protected:
             m_slider->setSingleStep(toSliderPosition(T(1)));
         }
         m_singleStep = T(1);
-        // Typing changes nothing until Enter, leaving the field or the arrows.
+        //! Typing changes nothing until Enter, leaving the field or the arrows.
         if (m_spinBox)
             m_spinBox->setKeyboardTracking(false);
     }
 
-    // Sets the range and the single step of both controls. Emits nothing,
-    // even when the stored value is clamped into the new range.
+    //! Sets the range and the single step of both controls. Emits nothing,
+    //! even when the stored value is clamped into the new range.
     void setRange(ZelMinMaxRange<T> range)
     {
         if constexpr (std::is_floating_point_v<T>) {
-            // A NaN bound would leave the spin box without a usable range.
+            //! A NaN bound would leave the spin box without a usable range.
             if (std::isnan(range.min) || std::isnan(range.max))
                 return;
         }
@@ -107,10 +107,10 @@ protected:
                     m_slider->setValue(toSliderPosition(shown));
             }
         }
-        // The blockers restore the slider's, then the spin box's state.
+        //! The blockers restore the slider's, then the spin box's state.
     }
 
-    // A negative step (or NaN) is ignored, as the spin boxes ignore it.
+    //! A negative step (or NaN) is ignored, as the spin boxes ignore it.
     void setSingleStep(T step)
     {
         if (!(step >= T(0)))
@@ -122,16 +122,16 @@ protected:
         m_singleStep = step;
     }
 
-    // The synchronising setter. Controls that already show the new value are
-    // left alone, so typed text stays as typed and a dragged slider is only
-    // written back when the value snapped. The value is stored as snapped,
-    // not clamped: the controls clamp what they show, so a value outside the
-    // range is stored and announced as given while the controls show the
-    // nearest end, until the next setRange() takes the shown value over.
+    //! The synchronising setter. Controls that already show the new value are
+    //! left alone, so typed text stays as typed and a dragged slider is only
+    //! written back when the value snapped. The value is stored as snapped,
+    //! not clamped: the controls clamp what they show, so a value outside the
+    //! range is stored and announced as given while the controls show the
+    //! nearest end, until the next setRange() takes the shown value over.
     void setValueInner(T value)
     {
         if constexpr (std::is_floating_point_v<T>) {
-            // NaN has no position and would never compare equal to itself.
+            //! NaN has no position and would never compare equal to itself.
             if (std::isnan(value))
                 return;
         }
@@ -139,7 +139,7 @@ protected:
         if (rounded == m_value)
             return;
         if (!m_slider || !m_spinBox) {
-            // Only before init(): nothing to keep in step yet.
+            //! Only before init(): nothing to keep in step yet.
             m_value = rounded;
             emitValueChanged();
             return;
@@ -158,7 +158,7 @@ protected:
             m_spinBox->setValue(rounded);
             m_spinBox->blockSignals(false);
         } else {
-            // Both controls already show the value: nothing to store.
+            //! Both controls already show the value: nothing to store.
             if (shows(fromSliderPosition(m_slider->value()), value))
                 return;
             m_slider->blockSignals(true);
@@ -169,8 +169,8 @@ protected:
         emitValueChanged();
     }
 
-    // For subclasses with a logarithmic slider; maps the current range and
-    // value anew. Emits nothing.
+    //! For subclasses with a logarithmic slider; maps the current range and
+    //! value anew. Emits nothing.
     void setSliderScale(SliderScale scale)
     {
         if (scale == m_scale)
@@ -183,8 +183,8 @@ protected:
         }
     }
 
-    // The slider position of a value; 0 where the mapping has no finite
-    // result (the logarithm of 0 or of a negative value).
+    //! The slider position of a value; 0 where the mapping has no finite
+    //! result (the logarithm of 0 or of a negative value).
     int toSliderPosition(double value) const
     {
         double position = 0.0;
@@ -231,9 +231,9 @@ protected:
     SliderScale m_scale = Linear;
 
 private:
-    // Whether a control holding shown counts as showing value: qFuzzyCompare
-    // for reals (plus exact equality, which also covers infinities), plain
-    // equality for integers.
+    //! Whether a control holding shown counts as showing value: qFuzzyCompare
+    //! for reals (plus exact equality, which also covers infinities), plain
+    //! equality for integers.
     static bool shows(double shown, double value)
     {
         if constexpr (std::is_floating_point_v<T>)
@@ -242,7 +242,7 @@ private:
             return shown == value;
     }
 
-    // Truncation towards zero that stays defined for any double.
+    //! Truncation towards zero that stays defined for any double.
     static int truncateToInt(double value)
     {
         if (std::isnan(value))

@@ -12,12 +12,12 @@
 
 class Ui_ZelRangeWidgetWithLabelClass;
 
-// An integer editor with a caption: the caption and a narrow spin box on the
-// first row, the slider below. The value snaps to a grid of the single step
-// that starts at 0 (from a step of 3 on). Signals as ZelRangeWidget.
-//
-// A new widget has the range 0 to 0 and the value 0. The controls are
-// children of the widget; the widget owns its form.
+//! An integer editor with a caption: the caption and a narrow spin box on the
+//! first row, the slider below. The value snaps to a grid of the single step
+//! that starts at 0 (from a step of 3 on). Signals as ZelRangeWidget.
+//!
+//! A new widget has the range 0 to 0 and the value 0. The controls are
+//! children of the widget; the widget owns its form.
 class ZELGUI_EXPORT ZelRangeWidgetWithLabel : public ZelRangeWidgetT<int, QSlider, QSpinBox>
 {
     Q_OBJECT

@@ -11,15 +11,15 @@
 
 class Ui_ZelScanAreaWidgetClass;
 
-// Edits a scan area by its corners, X1/Y1 and X2/Y2, each through a
-// slider-plus-spin-box editor. Edits change the area at once; the owner gets
-// it only when the user presses "Apply" (valueApplyed). Apply is enabled
-// while the area has two distinct columns and two distinct rows.
-//
-// setRange() takes the limits and steps: X1 and X2 run from the area's left
-// to right - left, Y1 and Y2 from its top to bottom - top.
-//
-// The widget owns its form; the editors are its Qt children.
+//! Edits a scan area by its corners, X1/Y1 and X2/Y2, each through a
+//! slider-plus-spin-box editor. Edits change the area at once; the owner gets
+//! it only when the user presses "Apply" (valueApplyed). Apply is enabled
+//! while the area has two distinct columns and two distinct rows.
+//!
+//! setRange() takes the limits and steps: X1 and X2 run from the area's left
+//! to right - left, Y1 and Y2 from its top to bottom - top.
+//!
+//! The widget owns its form; the editors are its Qt children.
 class ZELGUI_EXPORT ZelScanAreaWidget : public QWidget
 {
     Q_OBJECT
@@ -28,13 +28,13 @@ public:
     explicit ZelScanAreaWidget(QWidget *parent = nullptr);
     ~ZelScanAreaWidget() override;
 
-    // The single steps of the X1, Y1, X2 and Y2 editors.
+    //! The single steps of the X1, Y1, X2 and Y2 editors.
     int xStep() const;
     int yStep() const;
     int hStep() const;
     int vStep() const;
 
-    // The area as edited so far, applied or not.
+    //! The area as edited so far, applied or not.
     QRect value() const;
 
 Q_SIGNALS:
@@ -42,7 +42,7 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void setRange(const ZelScanAreaRange &range);
-    // A null rectangle or the current one changes nothing.
+    //! A null rectangle or the current one changes nothing.
     void setValue(const QRect &value);
 
 protected Q_SLOTS:
@@ -50,8 +50,8 @@ protected Q_SLOTS:
     void setY1(int y1);
     void setX2(int x2);
     void setY2(int y2);
-    // Announces the edited area; a slot connected to valueApplyed that
-    // calls it again is ignored.
+    //! Announces the edited area; a slot connected to valueApplyed that
+    //! calls it again is ignored.
     void extractValue();
     void validate();
 

@@ -9,22 +9,22 @@
 class QStyleOptionSlider;
 class ZelSpanSliderPrivate;
 
-// A slider with two handles that selects a span [lowerValue, upperValue]
-// inside its range.
-//
-// Range, single step, orientation, tracking and the inverted flags are the
-// QSlider's; the base slider's own single value plays no part in the span.
-// The values are what the slider has committed; the positions are where the
-// handles stand. With tracking on (the default) both follow the mouse; with
-// tracking off only the positions follow it and the values change when the
-// handle is released. Keyboard steps always commit at once.
-//
-// Subclasses change how the handles are laid out through the three
-// initStyleOption* hooks; every handle option is built through
-// initStyleOptionForBorders().
-//
-// The slider owns its private object; it takes and returns no pointers
-// beyond the style options it fills, which stay the caller's.
+//! A slider with two handles that selects a span [lowerValue, upperValue]
+//! inside its range.
+//!
+//! Range, single step, orientation, tracking and the inverted flags are the
+//! QSlider's; the base slider's own single value plays no part in the span.
+//! The values are what the slider has committed; the positions are where the
+//! handles stand. With tracking on (the default) both follow the mouse; with
+//! tracking off only the positions follow it and the values change when the
+//! handle is released. Keyboard steps always commit at once.
+//!
+//! Subclasses change how the handles are laid out through the three
+//! initStyleOption* hooks; every handle option is built through
+//! initStyleOptionForBorders().
+//!
+//! The slider owns its private object; it takes and returns no pointers
+//! beyond the style options it fills, which stay the caller's.
 class ZELGUI_EXPORT ZelSpanSlider : public QSlider
 {
     Q_OBJECT
@@ -36,9 +36,9 @@ class ZELGUI_EXPORT ZelSpanSlider : public QSlider
 
 public:
     enum HandleMovementMode : int {
-        FreeMovement = 0, // handles may cross; crossing exchanges their roles
-        NoCrossing = 1, // a handle stops at the other handle's value
-        NoOverlapping = 2, // a handle stops one value before the other's
+        FreeMovement = 0, //!< handles may cross; crossing exchanges their roles
+        NoCrossing = 1, //!< a handle stops at the other handle's value
+        NoOverlapping = 2, //!< a handle stops one value before the other's
     };
     Q_ENUM(HandleMovementMode)
 
@@ -53,7 +53,7 @@ public:
     ~ZelSpanSlider() override;
 
     HandleMovementMode handleMovementMode() const;
-    // Takes effect from the next movement; the current span is kept as is.
+    //! Takes effect from the next movement; the current span is kept as is.
     void setHandleMovementMode(HandleMovementMode mode);
 
     int lowerValue() const;
@@ -62,15 +62,15 @@ public:
     int lowerPosition() const;
     int upperPosition() const;
 
-    // Where the style puts the handles, in widget coordinates.
+    //! Where the style puts the handles, in widget coordinates.
     QRect lowerHandleRect() const;
     QRect upperHandleRect() const;
 
-    // True while the user holds one of the two handles.
+    //! True while the user holds one of the two handles.
     bool isAnyHandlePressedNow() const;
 
-    // Fill the style option of the handles, of one handle (at its position)
-    // and of the groove under the span.
+    //! Fill the style option of the handles, of one handle (at its position)
+    //! and of the groove under the span.
     virtual void initStyleOptionForHandles(QStyleOptionSlider *option) const;
     virtual void initStyleOptionForBorders(QStyleOptionSlider *option, SpanHandle handle) const;
     virtual void initStyleOptionForSlider(QStyleOptionSlider *option) const;
@@ -78,7 +78,7 @@ public:
 public Q_SLOTS:
     void setLowerValue(int lower);
     void setUpperValue(int upper);
-    // Orders the pair and bounds both into the range.
+    //! Orders the pair and bounds both into the range.
     void setSpan(int lower, int upper);
 
     void setLowerPosition(int lower);
@@ -90,7 +90,7 @@ Q_SIGNALS:
     void upperValueChanged(int upper);
     void lowerPositionChanged(int lower);
     void upperPositionChanged(int upper);
-    // Besides QSlider::sliderPressed(): which handle the user took.
+    //! Besides QSlider::sliderPressed(): which handle the user took.
     void sliderPressed(ZelSpanSlider::SpanHandle handle);
 
 protected:

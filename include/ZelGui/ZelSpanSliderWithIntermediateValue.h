@@ -6,20 +6,20 @@
 
 class ZelSpanSliderWithIntermediateValuePrivate;
 
-// A span slider with a third handle, the intermediate value, that marks a
-// current position inside the span (a frame inside the selected part of a
-// sequence, say).
-//
-// The intermediate handle is drawn as a picture above the groove. It is
-// taken by a press on it or on the groove away from the span handles, moved
-// by dragging, by the wheel and by the keys (Left/Right by a thousandth of
-// the maximum, PageDown/PageUp by a hundredth, Home/End to the span's ends);
-// keys and wheel never move the span. Dragging a span handle pushes it no
-// further than the intermediate handle.
-//
-// keyPressEvent() and wheelEvent() are public slots so that other widgets
-// can forward their key and wheel events. The slider owns its private
-// record.
+//! A span slider with a third handle, the intermediate value, that marks a
+//! current position inside the span (a frame inside the selected part of a
+//! sequence, say).
+//!
+//! The intermediate handle is drawn as a picture above the groove. It is
+//! taken by a press on it or on the groove away from the span handles, moved
+//! by dragging, by the wheel and by the keys (Left/Right by a thousandth of
+//! the maximum, PageDown/PageUp by a hundredth, Home/End to the span's ends);
+//! keys and wheel never move the span. Dragging a span handle pushes it no
+//! further than the intermediate handle.
+//!
+//! keyPressEvent() and wheelEvent() are public slots so that other widgets
+//! can forward their key and wheel events. The slider owns its private
+//! record.
 class ZELGUI_EXPORT ZelSpanSliderWithIntermediateValue : public ZelSpanSlider
 {
     Q_OBJECT
@@ -31,7 +31,7 @@ public:
 
     int intermediateValue() const;
 
-    // The style option of the intermediate handle, at the intermediate value.
+    //! The style option of the intermediate handle, at the intermediate value.
     virtual void initStyleOptionIntermediate(QStyleOptionSlider *option) const;
     QRect intermediateHandleRect() const;
     int handleWidth() const;
@@ -41,12 +41,12 @@ Q_SIGNALS:
     void intermediatePressed(int intermediateValue);
     void intermediateMoved(int intermediateValue);
     void intermediateReleased(int intermediateValue);
-    // Emitted first for every wheel event, whatever it moves.
+    //! Emitted first for every wheel event, whatever it moves.
     void wheelEventArrived();
 
 public Q_SLOTS:
-    // Bounded into the span; emits intermediateChanged() unless the value
-    // given equals the current one.
+    //! Bounded into the span; emits intermediateChanged() unless the value
+    //! given equals the current one.
     void setIntermediateValue(int intermediateValue);
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *e) override;

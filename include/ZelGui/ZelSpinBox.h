@@ -4,8 +4,8 @@
 
 #include <QSpinBox>
 
-// A QSpinBox for the library's forms (the quality field of the
-// save-configuration form); it behaves exactly like QSpinBox.
+//! A QSpinBox for the library's forms (the quality field of the
+//! save-configuration form); it behaves exactly like QSpinBox.
 class ZELGUI_EXPORT ZelSpinBox : public QSpinBox
 {
     Q_OBJECT

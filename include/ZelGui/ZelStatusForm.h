@@ -10,12 +10,12 @@
 class QLabel;
 class QProgressBar;
 
-// A form of named status fields ("Camera: ready", ...), one row per name
-// in sorted order, plus a status line and a progress bar that appear the
-// first time they are used. New values for the same names only change the
-// value texts; a different set of names rebuilds the rows.
-//
-// All labels and the bar are children of the form.
+//! A form of named status fields ("Camera: ready", ...), one row per name
+//! in sorted order, plus a status line and a progress bar that appear the
+//! first time they are used. New values for the same names only change the
+//! value texts; a different set of names rebuilds the rows.
+//!
+//! All labels and the bar are children of the form.
 class ZELGUI_EXPORT ZelStatusForm : public QWidget, public IProgressReporter
 {
     Q_OBJECT

@@ -4,7 +4,7 @@
 
 #include <QFrame>
 
-// The corner of its parent a ZelToolFrame is pinned to.
+//! The corner of its parent a ZelToolFrame is pinned to.
 enum ToolOrigin : int {
     NoOrigin = 0,
     TopLeftOrigin = 1,
@@ -13,13 +13,13 @@ enum ToolOrigin : int {
     BottomRightOrigin = 4
 };
 
-// A shaded overlay frame (tool buttons, a small read-out...) pinned to a
-// corner of its parent, 20 pixels in from the near edges. On a scroll area
-// it keeps to the corner of the viewport while the contents scroll or the
-// area is resized.
-//
-// The frame needs a parent, which owns it; it watches the parent (and a
-// scroll area's viewport and scroll bars) for as long as both live.
+//! A shaded overlay frame (tool buttons, a small read-out...) pinned to a
+//! corner of its parent, 20 pixels in from the near edges. On a scroll area
+//! it keeps to the corner of the viewport while the contents scroll or the
+//! area is resized.
+//!
+//! The frame needs a parent, which owns it; it watches the parent (and a
+//! scroll area's viewport and scroll bars) for as long as both live.
 class ZELGUI_EXPORT ZelToolFrame : public QFrame
 {
     Q_OBJECT
@@ -28,14 +28,14 @@ public:
     ~ZelToolFrame() override;
 
     ToolOrigin origin() const;
-    // Only stores the corner; the next align() uses it.
+    //! Only stores the corner; the next align() uses it.
     void setOrigin(ToolOrigin origin);
 
     QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
-    // Moves the frame to its corner of the parent (of the viewport of a
-    // scroll area); NoOrigin puts it at (0, 0).
+    //! Moves the frame to its corner of the parent (of the viewport of a
+    //! scroll area); NoOrigin puts it at (0, 0).
     void align();
 
 protected:

@@ -14,19 +14,19 @@ class QTimeLine;
 class Ui_ZelTrayMessage;
 class ZelMessage;
 
-// A small frameless pop-up that slides in at a corner of the primary screen
-// and shows one message: a title with the message type, issue and the
-// remaining seconds, an icon, the text, an optional "Don't show again" box
-// bound to a settings key, and a "Details" button that unfolds the full
-// record. It closes itself when its lifetime (a setting, in seconds) runs
-// out unless the user pressed on it, and it deletes itself when closed.
-//
-// The usual way to show a message is the static popUp(); a pop-up may also
-// be built by hand with the setters followed by showTrayMessage(). Pop-ups
-// shown in a row take consecutive slots of one process-wide stack.
-//
-// Ownership: the pop-up owns itself (Qt::WA_DeleteOnClose) and is also
-// deleted with its parent, if it has one. GUI thread only.
+//! A small frameless pop-up that slides in at a corner of the primary screen
+//! and shows one message: a title with the message type, issue and the
+//! remaining seconds, an icon, the text, an optional "Don't show again" box
+//! bound to a settings key, and a "Details" button that unfolds the full
+//! record. It closes itself when its lifetime (a setting, in seconds) runs
+//! out unless the user pressed on it, and it deletes itself when closed.
+//!
+//! The usual way to show a message is the static popUp(); a pop-up may also
+//! be built by hand with the setters followed by showTrayMessage(). Pop-ups
+//! shown in a row take consecutive slots of one process-wide stack.
+//!
+//! Ownership: the pop-up owns itself (Qt::WA_DeleteOnClose) and is also
+//! deleted with its parent, if it has one. GUI thread only.
 class ZELGUI_EXPORT ZelTrayMessage : public QFrame
 {
     Q_OBJECT
@@ -37,9 +37,9 @@ public:
     };
     Q_ENUM(TrayOptions)
 
-    // Top positions slide down into place and stack downwards, bottom ones
-    // slide up and stack upwards. Any other value places like BottomRight
-    // (the underlying type is fixed so that such values are well defined).
+    //! Top positions slide down into place and stack downwards, bottom ones
+    //! slide up and stack upwards. Any other value places like BottomRight
+    //! (the underlying type is fixed so that such values are well defined).
     enum TrayPosition : int {
         TopLeft = 0,
         TopRight = 1,
@@ -51,33 +51,33 @@ public:
     static const QSize defaultDetailedSize;
     static const QPoint invalidPos;
 
-    // Shows message unless settingKey is not empty and holds false in the
-    // application configuration. Returns the new pop-up (owned by itself),
-    // or null when the message was skipped.
+    //! Shows message unless settingKey is not empty and holds false in the
+    //! application configuration. Returns the new pop-up (owned by itself),
+    //! or null when the message was skipped.
     static ZelTrayMessage *popUp(QWidget *parent, const ZelMessage &message, const QString &settingKey);
 
     explicit ZelTrayMessage(QWidget *parent = nullptr);
     ~ZelTrayMessage() override;
 
-    // Fills title, icon, text and details from message; the message itself
-    // is not kept.
+    //! Fills title, icon, text and details from message; the message itself
+    //! is not kept.
     void construct(const ZelMessage &message);
 
     void setTitle(const QString &title);
     void setText(const QString &text);
     void setDetailedHtml(const QString &html);
-    // The configuration key the "Don't show again" box writes; the box is
-    // disabled while the key is empty.
+    //! The configuration key the "Don't show again" box writes; the box is
+    //! disabled while the key is empty.
     void setSettingKey(const QString &key);
     void setPosition(TrayPosition position);
     TrayOptions &options();
 
-    // Places the pop-up in its corner and slides it in.
+    //! Places the pop-up in its corner and slides it in.
     void showTrayMessage();
-    // Gives the pop-up a stack slot, if it has none yet.
+    //! Gives the pop-up a stack slot, if it has none yet.
     void updateStackPosition();
 
-    // The available geometry of the primary screen.
+    //! The available geometry of the primary screen.
     static QRect desktopGeometry();
 
 protected:
@@ -102,7 +102,7 @@ private:
     void slide();
     void assignStackSlot();
 
-    // The slot given to the most recently placed pop-up of the process.
+    //! The slot given to the most recently placed pop-up of the process.
     static std::atomic<int> m_lastPositionInStack;
 
     std::unique_ptr<Ui_ZelTrayMessage> ui;
@@ -120,9 +120,9 @@ private:
     TrayOptions m_options = Default;
 };
 
-// Where a pop-up of the given size ends up: in the corner given by position
-// of screen, moved along the stack by index heights. screen is the area to
-// place in, with the offsets already taken off its edges.
+//! Where a pop-up of the given size ends up: in the corner given by position
+//! of screen, moved along the stack by index heights. screen is the area to
+//! place in, with the offsets already taken off its edges.
 class ZELGUI_EXPORT ZelTrayPositioningStrategy
 {
 public:
@@ -130,10 +130,10 @@ public:
                                 const QRect &screen);
 };
 
-// The 5-pixel steps of a slide. init() starts a vertical slide one height
-// away from (x, y) on the outer side of the corner; each step moves 5 pixels
-// towards the target and returns false, leaving point unchanged, once the
-// next step would pass it.
+//! The 5-pixel steps of a slide. init() starts a vertical slide one height
+//! away from (x, y) on the outer side of the corner; each step moves 5 pixels
+//! towards the target and returns false, leaving point unchanged, once the
+//! next step would pass it.
 class ZELGUI_EXPORT ZelTrayAnimationStrategy
 {
 public:

@@ -6,16 +6,16 @@
 
 class QContextMenuEvent;
 
-// A push button showing the current zoom (1.0 is 100 %). A click or a right
-// click pops up a menu of the preset zooms of ZoomDefs with the current one
-// checked; choosing an entry sets and announces that zoom.
-//
-// setZoom() announces every call through zoomChanged(), also when the zoom
-// does not change; a setZoom() reached from a slot connected to
-// zoomChanged() while it is being emitted is ignored, so the button can be
-// wired both ways to other zoom controls.
-//
-// Each menu is a child of the button and deletes itself when it closes.
+//! A push button showing the current zoom (1.0 is 100 %). A click or a right
+//! click pops up a menu of the preset zooms of ZoomDefs with the current one
+//! checked; choosing an entry sets and announces that zoom.
+//!
+//! setZoom() announces every call through zoomChanged(), also when the zoom
+//! does not change; a setZoom() reached from a slot connected to
+//! zoomChanged() while it is being emitted is ignored, so the button can be
+//! wired both ways to other zoom controls.
+//!
+//! Each menu is a child of the button and deletes itself when it closes.
 class ZELGUI_EXPORT ZelZoomComboBox : public QPushButton
 {
     Q_OBJECT
@@ -23,19 +23,19 @@ public:
     explicit ZelZoomComboBox(QWidget *parent = nullptr);
     ~ZelZoomComboBox() override;
 
-    // The zoom as last set, unrounded.
+    //! The zoom as last set, unrounded.
     double zoom() const;
 
 Q_SIGNALS:
     void zoomChanged(double zoom);
 
 public Q_SLOTS:
-    // Stores value, shows it rounded to two decimals and emits zoomChanged.
-    // Values are taken as they are: NaN and infinities show as "-".
+    //! Stores value, shows it rounded to two decimals and emits zoomChanged.
+    //! Values are taken as they are: NaN and infinities show as "-".
     void setZoom(double value);
-    // Pops up the preset menu at p (global coordinates).
+    //! Pops up the preset menu at p (global coordinates).
     void setupMenu(QPoint p);
-    // Pops up the preset menu at the button's top-left corner.
+    //! Pops up the preset menu at the button's top-left corner.
     void setupMenuByClick();
 
 protected:

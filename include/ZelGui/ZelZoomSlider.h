@@ -4,15 +4,15 @@
 
 #include <QSlider>
 
-// A slider whose positions stand for zooms (1.0 is 100 %) on a natural
-// logarithmic scale: position = ln(zoom) x 10000, from 0.1 to 32. Moving the
-// handle emits zoomChanged() with the zoom of the position rounded to two
-// decimals.
-//
-// setZoom() moves the handle and, when the position changes, announces the
-// new zoom like a user move; setting the zoom the slider already shows
-// announces nothing. setMinZoom() lowers the bottom of the range without
-// announcing anything.
+//! A slider whose positions stand for zooms (1.0 is 100 %) on a natural
+//! logarithmic scale: position = ln(zoom) x 10000, from 0.1 to 32. Moving the
+//! handle emits zoomChanged() with the zoom of the position rounded to two
+//! decimals.
+//!
+//! setZoom() moves the handle and, when the position changes, announces the
+//! new zoom like a user move; setting the zoom the slider already shows
+//! announces nothing. setMinZoom() lowers the bottom of the range without
+//! announcing anything.
 class ZELGUI_EXPORT ZelZoomSlider : public QSlider
 {
     Q_OBJECT
@@ -24,15 +24,15 @@ Q_SIGNALS:
     void zoomChanged(double value);
 
 public Q_SLOTS:
-    // NaN counts as 1.0; zero, negative and infinite zooms go to the ends
-    // of the range.
+    //! NaN counts as 1.0; zero, negative and infinite zooms go to the ends
+    //! of the range.
     void setZoom(double zoom);
-    // The bottom of the range becomes the position of min(minZoom, 0.1); a
-    // NaN or non-positive minZoom means 0.1. The top stays at the zoom 32.
+    //! The bottom of the range becomes the position of min(minZoom, 0.1); a
+    //! NaN or non-positive minZoom means 0.1. The top stays at the zoom 32.
     void setMinZoom(double minZoom);
     double currentZoom() const;
-    // The position of a zoom, rounded half away from zero and kept inside
-    // the int range (not the slider's range).
+    //! The position of a zoom, rounded half away from zero and kept inside
+    //! the int range (not the slider's range).
     int mapZoomToSlider(double value) const;
     double mapSliderToZoom(int value) const;
 

@@ -9,19 +9,19 @@
 class QAction;
 class Ui_ZelZoomToolbarClass;
 
-// A row of zoom controls: a ZelZoomComboBox with the preset menu, a zoom-out
-// button, a logarithmic ZelZoomSlider and a zoom-in button. The children
-// always show the same zoom; every zoom the toolbar adopts is passed
-// through ZoomDefs::zoomValidation with the current minimum zoom, and the
-// largest zoom is 32.
-//
-// The zoom-in and zoom-out actions carry the standard zoom shortcuts, active
-// while the focus is inside the toolbar; they are disabled at 32 and at the
-// minimum zoom. They belong to the toolbar and are listed in its actions().
-//
-// Every change made in a child is republished as zoomChanged(). One user
-// action may announce the same final zoom more than once: the children's
-// announcements pass through the toolbar without blocking signals.
+//! A row of zoom controls: a ZelZoomComboBox with the preset menu, a zoom-out
+//! button, a logarithmic ZelZoomSlider and a zoom-in button. The children
+//! always show the same zoom; every zoom the toolbar adopts is passed
+//! through ZoomDefs::zoomValidation with the current minimum zoom, and the
+//! largest zoom is 32.
+//!
+//! The zoom-in and zoom-out actions carry the standard zoom shortcuts, active
+//! while the focus is inside the toolbar; they are disabled at 32 and at the
+//! minimum zoom. They belong to the toolbar and are listed in its actions().
+//!
+//! Every change made in a child is republished as zoomChanged(). One user
+//! action may announce the same final zoom more than once: the children's
+//! announcements pass through the toolbar without blocking signals.
 class ZELGUI_EXPORT ZelZoomToolbar : public QWidget
 {
     Q_OBJECT
@@ -29,13 +29,13 @@ public:
     explicit ZelZoomToolbar(QWidget *parent = nullptr);
     ~ZelZoomToolbar() override;
 
-    // The current, validated zoom.
+    //! The current, validated zoom.
     double zoom() const;
     double minZoom() const;
 
-    // The slider's single step in positions (ln(zoom) x 10000).
+    //! The slider's single step in positions (ln(zoom) x 10000).
     double step() const;
-    // Truncated to whole positions; NaN and negative steps are ignored.
+    //! Truncated to whole positions; NaN and negative steps are ignored.
     void setStep(double step);
 
     bool canExecZoomIn() const;
@@ -46,8 +46,8 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void setZoom(double zoom);
-    // The minimum zoom becomes min(minZoom, 0.1); a NaN or non-positive
-    // minZoom means 0.1. The current zoom is kept as it is.
+    //! The minimum zoom becomes min(minZoom, 0.1); a NaN or non-positive
+    //! minZoom means 0.1. The current zoom is kept as it is.
     void setMinZoom(double minZoom);
 
 private Q_SLOTS:
@@ -55,8 +55,8 @@ private Q_SLOTS:
     void zoomOut();
 
 private:
-    // Create the zoom actions (children of the toolbar); used once by the
-    // constructor.
+    //! Create the zoom actions (children of the toolbar); used once by the
+    //! constructor.
     QAction *actionZoomIn();
     QAction *actionZoomOut();
     double nextZoom(double (*step)(double, double)) const;
