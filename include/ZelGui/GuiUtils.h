@@ -1,6 +1,7 @@
 #pragma once
 
-//! Helpers shared by the widgets and offered to host applications.
+//! \file
+//! The GuiUtils helpers.
 
 #include <ZelGui/zelgui_export.h>
 
@@ -16,10 +17,12 @@ class QPainter;
 class QRect;
 class QWidget;
 
+//! Helpers shared by the widgets and offered to host applications.
 namespace GuiUtils {
 
 //! English names of the standard colours. Colour tables translate them when
 //! they are built (ZelCore::translateString, context "ZelCore").
+//!@{
 ZELGUI_EXPORT extern const QString trBlackColor;
 ZELGUI_EXPORT extern const QString trWhiteColor;
 ZELGUI_EXPORT extern const QString trRedColor;
@@ -38,6 +41,7 @@ ZELGUI_EXPORT extern const QString trGrayColor;
 ZELGUI_EXPORT extern const QString trDarkGrayColor;
 ZELGUI_EXPORT extern const QString trLightGrayColor;
 ZELGUI_EXPORT extern const QString trTransparentColor;
+//!@}
 
 //! Shows widget and every ancestor that is not visible, and activates every
 //! ZelDockWidget among them (shown or not), so that a panel closed by the
@@ -48,8 +52,10 @@ ZELGUI_EXPORT void makeVisible(QWidget *widget);
 //! the smaller of the two axis ratios; an axis whose image size is not
 //! positive is left out, and with neither axis left the factor is 1.0. Not
 //! rounded. Both functions give the same result.
+//!@{
 ZELGUI_EXPORT double zoomFitToWindow(const QSize &window, const QSizeF &image);
 ZELGUI_EXPORT double zoomFitToWindowAccuracy(const QSize &window, const QSizeF &image);
+//!@}
 
 //! A new menu (no parent: the caller owns it) with one ZelBindableQAction per
 //! colour, in ascending key order: the value as text, a 12 x 12 swatch as icon
@@ -59,8 +65,10 @@ ZELGUI_EXPORT double zoomFitToWindowAccuracy(const QSize &window, const QSizeF &
 ZELGUI_EXPORT QMenu *getColorMenuByColors(const QString &title, const QMap<Qt::GlobalColor, QString> &colors);
 //! getColorMenuByColors() with getStandartColorMap() (18 colours, the last
 //! one transparent) or with getStandartColorMapWithoutTransparent() (17).
+//!@{
 ZELGUI_EXPORT QMenu *getColorMenu(const QString &title);
 ZELGUI_EXPORT QMenu *getColorMenuWithoutTransparent(const QString &title);
+//!@}
 
 //! A swatch: an icon whose normal pixmap is size filled with color. An empty
 //! size gives a null icon.
@@ -70,8 +78,10 @@ ZELGUI_EXPORT QIcon getIconForColor(QColor color, QSize size);
 //! yellow, with and without Qt::transparent (last). Built once per process,
 //! at the first call, in the language then installed; the references stay
 //! valid for the life of the process.
+//!@{
 ZELGUI_EXPORT const QMap<Qt::GlobalColor, QString> &getStandartColorMap();
 ZELGUI_EXPORT const QMap<Qt::GlobalColor, QString> &getStandartColorMapWithoutTransparent();
+//!@}
 
 //! Sixteen softer colours for charts and markers, by translated name
 //! ("Navy", "Teal", "Orange", ...). Built once like the tables above.

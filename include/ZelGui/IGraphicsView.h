@@ -16,7 +16,9 @@ class IGraphicsViewPrivate;
 class ZELGUI_EXPORT IGraphicsView : public QGraphicsView
 {
 public:
+    //! Creates the view with handles shown; \a parent owns it.
     explicit IGraphicsView(QWidget *parent);
+    //! Destroys the view and its private record.
     ~IGraphicsView() override;
 
     //! True unless set otherwise.

@@ -21,15 +21,20 @@ class ZELGUI_EXPORT ZelAboutWidget : public QWidget
     Q_OBJECT
 
 public:
+    //! Creates the about box with its form; \a parent owns it, and the box deletes itself when closed.
     explicit ZelAboutWidget(QWidget *parent);
+    //! Destroys the box, its form and the tables it took.
     ~ZelAboutWidget() override;
 
     //! Appends a tab showing table under title; the widget takes the table.
     void addMetaInformation(QString title, QTableWidget *table);
 
 protected:
+    //! \cond
     void showEvent(QShowEvent *event) override;
+    //! \endcond
 
 private:
+    //! The form, owned by the widget; subclasses may fill its fields.
     std::unique_ptr<Ui_ZelAboutWidgetClass> const ui;
 };

@@ -13,9 +13,13 @@ class ZELGUI_EXPORT ZelAngleSpinBox : public QDoubleSpinBox
     Q_OBJECT
 
 public:
+    //! Creates a box for 0° to 360° that wraps around; \a parent owns it.
     explicit ZelAngleSpinBox(QWidget *parent = nullptr);
+    //! Destroys the box.
     ~ZelAngleSpinBox() override;
 
+    //! Reads a number with or without the degree sign, in the locale or with a decimal point.
     double valueFromText(const QString &text) const override;
+    //! The value in the locale with the box's decimals; the suffix adds the degree sign.
     QString textFromValue(double value) const override;
 };

@@ -11,6 +11,8 @@ class ZELGUI_EXPORT ZelBindablePushButton : public QPushButton
 {
     Q_OBJECT
 public:
+    //! Creates a button without text; \a parent owns it.
     explicit ZelBindablePushButton(QWidget *parent = nullptr);
+    //! Destroys the button.
     ~ZelBindablePushButton() override;
 };

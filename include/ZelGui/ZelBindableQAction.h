@@ -19,9 +19,13 @@ class ZELGUI_EXPORT ZelBindableQAction : public ZelQAction
 {
     Q_OBJECT
 public:
+    //! Creates an action without text; \a parent owns it.
     explicit ZelBindableQAction(QObject *parent = nullptr);
+    //! Creates an action showing \a text; \a parent owns it.
     ZelBindableQAction(const QString &text, QObject *parent);
+    //! Creates an action showing \a icon and \a text; \a parent owns it.
     ZelBindableQAction(const QIcon &icon, const QString &text, QObject *parent);
+    //! Releases the installed connections in the order of installation.
     ~ZelBindableQAction() override;
 
     //! Keeps a copy of the holder; the action shares ownership of the

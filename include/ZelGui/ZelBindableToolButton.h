@@ -11,6 +11,8 @@ class ZELGUI_EXPORT ZelBindableToolButton : public QToolButton
 {
     Q_OBJECT
 public:
+    //! Creates a button without text; \a parent owns it.
     explicit ZelBindableToolButton(QWidget *parent = nullptr);
+    //! Destroys the button.
     ~ZelBindableToolButton() override;
 };

@@ -14,16 +14,20 @@ class ZELGUI_EXPORT ZelBoolComboBox : public QComboBox
 {
     Q_OBJECT
 public:
+    //! Creates the box with "On" and "Off"; \a parent owns it.
     explicit ZelBoolComboBox(QWidget *parent = nullptr);
+    //! Destroys the box.
     ~ZelBoolComboBox() override;
 
     //! The current item's value; false when there is no current item.
     bool boolValue() const;
 
 Q_SIGNALS:
+    //! The value chosen by the user or passed to setBoolValue().
     void boolValueChanged(bool value);
 
 public Q_SLOTS:
+    //! Selects the item of \a boolValue and announces it through boolValueChanged() (see above for how often).
     void setBoolValue(bool boolValue);
 
 private Q_SLOTS:

@@ -19,23 +19,31 @@ class Ui_ZelChooseDirectoryWidget;
 class ZELGUI_EXPORT ZelChooseDirectoryWidget : public QWidget
 {
     Q_OBJECT
+    //! The directory shown in the field; empty at first.
     Q_PROPERTY(QString currentDir READ currentDir WRITE setCurrentDir NOTIFY currentDirChanged)
 
 public:
+    //! Creates the widget with an empty field and shows it; \a parent owns it.
     explicit ZelChooseDirectoryWidget(QWidget *parent = nullptr);
+    //! Destroys the widget and its form.
     ~ZelChooseDirectoryWidget() override;
 
+    //! The directory the field shows.
     QString currentDir() const;
     //! Shows dir cleaned (QDir::cleanPath); announces it when it differs from
     //! the shown one.
     void setCurrentDir(QString dir);
 
+    //! The key under which the dialog's start directory is remembered; empty (nothing remembered) by default.
     QByteArray context() const;
+    //! Sets the key for the remembered start directory.
     void setContext(const QByteArray &context);
 
+    //! Connects the browse button and gives the field a directory completer; the constructor calls it, so hosts need not.
     void init();
 
 Q_SIGNALS:
+    //! The shown directory changed, through the dialog or setCurrentDir().
     void currentDirChanged(QString dir);
     //! After the browse button's dialog has closed.
     void browseClicked(bool clicked = true);

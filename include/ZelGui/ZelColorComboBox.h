@@ -26,6 +26,7 @@ public:
 
     //! Appends or removes the "More..." entry (the last item).
     void setColorDialogEnabled(bool enabled);
+    //! Whether the list ends in the "More..." entry; false by default.
     bool isColorDialogEnabled() const;
 
     //! The number of colour items (count() without the "More..." entry).
@@ -40,6 +41,7 @@ public:
     //! The item's colour; invalid for the "More..." entry, items without a
     //! colour and indexes out of range.
     QColor color(int index) const;
+    //! The colour of the current item; invalid when the "More..." entry or no item is current.
     QColor currentColor() const;
     //! Selects the first item of that colour and announces it as activated;
     //! a colour not in the list is first added as a user colour.
@@ -49,7 +51,9 @@ public:
     QSize sizeHint() const override;
 
 Q_SIGNALS:
+    //! A colour was chosen, by the user or through setCurrentColor().
     void activated(QColor color);
+    //! The pop-up's highlight moved to an item (an invalid colour for "More...").
     void highlighted(QColor color);
 
 private Q_SLOTS:

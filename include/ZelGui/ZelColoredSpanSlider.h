@@ -10,5 +10,6 @@ class ZELGUI_EXPORT ZelColoredSpanSlider : public ZelSpanSlider
     Q_OBJECT
 
 public:
+    //! Creates a horizontal span slider; \a parent owns it.
     explicit ZelColoredSpanSlider(QWidget *parent = nullptr);
 };

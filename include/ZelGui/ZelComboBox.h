@@ -11,7 +11,9 @@ class ZELGUI_EXPORT ZelComboBox : public QComboBox
 {
     Q_OBJECT
 public:
+    //! Creates an empty box; \a parent owns it.
     explicit ZelComboBox(QWidget *parent = nullptr);
+    //! Destroys the box.
     ~ZelComboBox() override;
 
 private Q_SLOTS:

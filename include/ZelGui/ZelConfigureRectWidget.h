@@ -27,15 +27,21 @@ class ZELGUI_EXPORT ZelConfigureRectWidget : public QWidget
     Q_OBJECT
 
 public:
+    //! Creates the editors with an empty area; \a parent owns the widget.
     explicit ZelConfigureRectWidget(QWidget *parent = nullptr);
+    //! Destroys the widget and its form.
     ~ZelConfigureRectWidget() override;
 
+    //! Enables "Apply" while X + Width and Y + Height fit the area's width and height, disables it otherwise; the editors' changes call it.
     void validate();
 
     //! The single steps of the X, Y, Width and Height editors.
     int xStep() const;
+    //! The single step of the Y editor.
     int yStep() const;
+    //! The single step of the Width editor.
     int hStep() const;
+    //! The single step of the Height editor.
     int vStep() const;
 
     //! The area last set, with the editors' current steps; the reserved
@@ -46,9 +52,11 @@ public:
     QRect value() const;
 
 Q_SIGNALS:
+    //! The user pressed "Apply"; \a value is the edited rectangle.
     void valueApplyed(QRect value);
 
 public Q_SLOTS:
+    //! Sets the area and the editors' steps; values outside the new bounds are brought into them.
     void setRange(const ZelScanAreaRange &range);
     //! A null rectangle or the current one changes nothing.
     void setValue(const QRect &value);

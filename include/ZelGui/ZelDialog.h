@@ -20,13 +20,16 @@ class ZELGUI_EXPORT ZelDialog : public QDialog
     Q_OBJECT
 
 public:
+    //! Creates a modal dialog that deletes itself when closed; \a parent owns it.
     explicit ZelDialog(QWidget *parent);
+    //! Destroys the dialog.
     ~ZelDialog() override;
 
     //! False, and nothing changes, when a box was set before.
     bool setupDialogButtonBox(QDialogButtonBox *box);
 
 public Q_SLOTS:
+    //! Closes the dialog as accepted when isDialogValid() agrees, after applyDialog(); otherwise the dialog stays open.
     void accept() override;
 
 protected Q_SLOTS:
@@ -38,7 +41,9 @@ protected Q_SLOTS:
     virtual bool isDialogValid() const = 0;
 
 protected:
+    //! \cond
     void showEvent(QShowEvent *event) override;
+    //! \endcond
 
 private Q_SLOTS:
     void mavDialog_buttonClicked(QAbstractButton *button);

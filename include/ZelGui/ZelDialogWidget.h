@@ -17,7 +17,9 @@ class ZELGUI_EXPORT ZelDialogWidget : public QDialog
     Q_OBJECT
 
 public:
+    //! Creates the frame without content; \a parent owns it.
     explicit ZelDialogWidget(QWidget *parent);
+    //! Destroys the dialog, its form and its content widget.
     ~ZelDialogWidget() override;
 
     //! Puts widget into the frame (the dialog becomes its parent) and titles
@@ -25,5 +27,6 @@ public:
     void addWidgetToDialog(QWidget *widget, const QString &title);
 
 private:
+    //! The form, owned by the dialog.
     std::unique_ptr<Ui_ZelDialogWidget> const ui;
 };

@@ -19,7 +19,9 @@ class ZELGUI_EXPORT ZelDockWidget : public QDockWidget
 {
     Q_OBJECT
 public:
+    //! Creates an empty dock; \a parent owns it.
     explicit ZelDockWidget(QWidget *parent = nullptr);
+    //! Destroys the dock and its contents.
     ~ZelDockWidget() override;
 
     //! Replaces the contents (setWidget()), showing the new widget when the
@@ -37,11 +39,15 @@ public:
     virtual void enforceTabified();
 
 Q_SIGNALS:
+    //! setContentsWidget() is about to show \a widget (which may be null).
     void contentsWidgetAboutToBeChanged(QWidget *widget);
+    //! setContentsWidget() has set \a widget as the contents.
     void contentsWidgetChanged(QWidget *widget);
 
 protected:
+    //! \cond
     void showEvent(QShowEvent *event) override;
+    //! \endcond
 
 private Q_SLOTS:
     void scheduleTabifyEnforcement();

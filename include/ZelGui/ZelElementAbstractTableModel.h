@@ -13,10 +13,13 @@ class ZELGUI_EXPORT ZelElementAbstractTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
+    //! Creates the model; \a parent owns it.
     explicit ZelElementAbstractTableModel(QObject *parent = nullptr);
+    //! Destroys the model.
     ~ZelElementAbstractTableModel() override;
 
 Q_SIGNALS:
+    //! Rows were inserted or removed; emitted after Qt's rowsInserted() or rowsRemoved().
     void rowsCountChanged();
 
 public Q_SLOTS:

@@ -30,13 +30,16 @@ public:
     QWidget *widget() const;
 
 public Q_SLOTS:
+    //! Accepts and closes when onAccept() succeeds; otherwise the dialog stays open.
     void accept() override;
+    //! Rejects and closes when onReject() succeeds; otherwise the dialog stays open.
     void reject() override;
 
 protected:
     //! Asked before the dialog is accepted or rejected; the dialog closes
     //! only on success.
     virtual ZelStatus onAccept() = 0;
+    //! Asked before the dialog is rejected; the dialog closes only on success.
     virtual ZelStatus onReject() = 0;
 
 private:

@@ -10,16 +10,21 @@
 class ZELGUI_EXPORT ZelElementTableColumn
 {
 public:
+    //! Creates a column with the identifier \a id.
     explicit ZelElementTableColumn(const QString &id);
+    //! Destroys the column.
     virtual ~ZelElementTableColumn();
 
     //! The caption of the column.
     virtual QString displayString() const = 0;
 
+    //! The column's stable identifier.
     QString id() const;
 
 protected:
+    //! Copies are for subclasses that copy themselves.
     ZelElementTableColumn(const ZelElementTableColumn &) = default;
+    //! Assignment is for subclasses that assign themselves.
     ZelElementTableColumn &operator=(const ZelElementTableColumn &) = default;
 
 private:
@@ -33,11 +38,15 @@ class ZELGUI_EXPORT MetaPropertyModelColumn : public ZelElementTableColumn
 public:
     //! Caption first, identifier second.
     MetaPropertyModelColumn(const QString &displayString, const QString &id);
+    //! Destroys the column.
     ~MetaPropertyModelColumn() override;
 
+    //! Copies caption and identifier.
     MetaPropertyModelColumn(const MetaPropertyModelColumn &) = default;
+    //! Assigns caption and identifier.
     MetaPropertyModelColumn &operator=(const MetaPropertyModelColumn &) = default;
 
+    //! The caption given to the constructor.
     QString displayString() const override;
 
 private:

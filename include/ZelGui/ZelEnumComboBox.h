@@ -19,7 +19,9 @@ class ZELGUI_EXPORT ZelEnumComboBox : public QComboBox
 {
     Q_OBJECT
 public:
+    //! Creates an empty box; \a parent owns it.
     explicit ZelEnumComboBox(QWidget *parent = nullptr);
+    //! Destroys the box.
     ~ZelEnumComboBox() override;
 
     //! A copy of the enumeration shown.
@@ -33,7 +35,9 @@ public:
     int findItem(const QUuid &id) const;
 
 Q_SIGNALS:
+    //! For hosts that relay enumerations; never emitted by the box.
     void enumChanged(ZelEnumeration enumeration);
+    //! The current entry changed by the user or through changeValue(); \a id is its identifier.
     void currentValueChanged(QUuid id);
 
 public Q_SLOTS:
@@ -42,6 +46,7 @@ public Q_SLOTS:
     //! Select the entry of the identifier without announcing it; an unknown
     //! identifier changes nothing.
     void setCurrentValue(QUuid id);
+    //! Selects the entry of \a item's identifier without announcing it.
     void setCurrentValue(ZelEnumerationItem item);
     //! Select the entry of the identifier and announce the change.
     void changeValue(QUuid id);

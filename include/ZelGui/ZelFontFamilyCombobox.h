@@ -23,15 +23,19 @@ class ZELGUI_EXPORT ZelFontFamilyCombobox : public QComboBox
 {
     Q_OBJECT
 public:
+    //! Creates the box with the families of the host application; \a parent owns it.
     explicit ZelFontFamilyCombobox(QWidget *parent = nullptr);
+    //! Destroys the box and its model.
     ~ZelFontFamilyCombobox() override;
 
     //! The current entry's family; empty when there is none.
     QString currentFamily() const;
 
+    //! Shows the table pop-up with the whole current row highlighted.
     void showPopup() override;
 
 Q_SIGNALS:
+    //! The current entry changed; \a family is its family name.
     void currentFamilyChanged(QString family);
 
 public Q_SLOTS:
@@ -55,14 +59,20 @@ public:
     //! comboBox gives the fonts and owns the model (it is its parent); it
     //! may be null, then the application's font is used.
     ZelFFCModel(const QStringList &families, ZelFontFamilyCombobox *comboBox);
+    //! Destroys the model.
     ~ZelFFCModel() override;
 
+    //! The role under which column 0 keeps the family name.
     static constexpr int FamilyRole = Qt::UserRole + 1;
 
+    //! The families, sorted.
     QStringList families() const;
 
+    //! The number of families, for any parent.
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    //! Two: the name and the sample.
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    //! The name or the sample, their fonts and size hints, and the family under FamilyRole.
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:

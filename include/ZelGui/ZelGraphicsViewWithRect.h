@@ -12,7 +12,9 @@ class ZELGUI_EXPORT ZelGraphicsViewWithRect : public IGraphicsView
     Q_OBJECT
 
 public:
+    //! Creates the view; \a parent owns it.
     explicit ZelGraphicsViewWithRect(QWidget *parent);
+    //! Destroys the view.
     ~ZelGraphicsViewWithRect() override;
 
     //! contentsRect() less the width of a visible vertical scroll bar at the

@@ -1,5 +1,6 @@
 #pragma once
 
+//! \file
 //! Accessors of the settings keys that the library's widgets read and write.
 //! Each reads through ZelAbstractAppConfig with the key's registered default
 //! and converts what is stored to the accessor's type: a value Qt can convert
@@ -23,17 +24,22 @@ using ActiveProfile = QMap<QByteArray, QString>;
 using TableHeaderProfiles = QMap<QByteArray, QList<QString>>;
 
 //! "general/icon_size", default 30.
+//!@{
 ZELGUI_EXPORT int settingIconSize();
 ZELGUI_EXPORT void settingIconSize(int size);
+//!@}
 
 //! "general/language": a QLocale::Language; its default is Russian on a
 //! Russian system and English elsewhere, decided afresh on every call.
+//!@{
 ZELGUI_EXPORT QLocale::Language settingLanguage();
 ZELGUI_EXPORT void settingLanguage(QLocale::Language language);
+//!@}
 
 //! Notification pop-ups: offsets from the screen corner in pixels, lifetime
 //! in seconds (0 keeps a pop-up until it is closed), transparency from 0 to
 //! 1, and whether pop-ups stack above each other.
+//!@{
 ZELGUI_EXPORT int settingMessageOffsetHorizontal();
 ZELGUI_EXPORT void settingMessageOffsetHorizontal(int offset);
 ZELGUI_EXPORT int settingMessageOffsetVertical();
@@ -44,11 +50,21 @@ ZELGUI_EXPORT double settingMessageTransparency();
 ZELGUI_EXPORT void settingMessageTransparency(double transparency);
 ZELGUI_EXPORT bool settingMessageStacked();
 ZELGUI_EXPORT void settingMessageStacked(bool stacked);
+//!@}
 
 //! Column profiles of table headers.
+//! "general/table_header_profiles": the profile names of each table header.
+//!@{
 ZELGUI_EXPORT TableHeaderProfiles settingTableHeaderProfiles();
 ZELGUI_EXPORT void settingTableHeaderProfiles(const QMap<QByteArray, QList<QString>> &profiles);
+//!@}
+//! "elements/tableheaderstate": the stored layouts of the table headers.
+//!@{
 ZELGUI_EXPORT HeaderViewState settingHeaderViewState();
 ZELGUI_EXPORT void settingHeaderViewState(const QHash<QByteArray, QByteArray> &state);
+//!@}
+//! "elements/activeprofile": the active profile of each table header.
+//!@{
 ZELGUI_EXPORT ActiveProfile settingHeaderActiveProfile();
 ZELGUI_EXPORT void settingHeaderActiveProfile(const QMap<QByteArray, QString> &profiles);
+//!@}

@@ -1,5 +1,8 @@
 #pragma once
 
+//! \file
+//! The thermo bars of colour components and their colour-map helper.
+
 #include <ZelGui/zelgui_export.h>
 
 #include <qwt_thermo.h>
@@ -28,21 +31,25 @@ class ZELGUI_EXPORT ZelThermoBar : public QwtThermo
     Q_OBJECT
 
 public:
+    //! The colour component whose ramp the bar shows.
     enum Component : int {
-        Hue = 0,
-        Saturation = 1,
-        Lightness = 2,
-        Red = 3,
-        Green = 4,
-        Blue = 5,
-        Gray = 6,
+        Hue = 0, //!< hues 0 to 359 at full saturation
+        Saturation = 1, //!< saturations of one hue
+        Lightness = 2, //!< lightnesses of one hue
+        Red = 3, //!< the red channel
+        Green = 4, //!< the green channel
+        Blue = 5, //!< the blue channel
+        Gray = 6, //!< grey levels
     };
 
+    //! Creates a bar without a colour map (component Hue stored); \a parent owns it.
     explicit ZelThermoBar(QWidget *parent = nullptr);
+    //! Destroys the bar.
     ~ZelThermoBar() override;
 
     //! Always rebuilds the map, also for the current component.
     void setComponent(Component component);
+    //! The component last set; Hue by default.
     Component component() const;
 
     //! 359 for Hue, 255 for the other components, -1 for an unknown one.
@@ -76,15 +83,20 @@ class ZELGUI_EXPORT ZelThermoBarSpanHandler : public QWidget
     Q_OBJECT
 
 public:
+    //! Which end of the span the handle marks.
     enum Type : int {
         Min = 0, //!< shows the lower end of the span
         Max = 1, //!< shows the upper end of the span
     };
 
+    //! Creates a handle of \a type on \a parent, which owns it.
     ZelThermoBarSpanHandler(Type type, QWidget *parent);
+    //! Destroys the handle.
     ~ZelThermoBarSpanHandler() override;
 
+    //! Which end of the span the handle marks.
     Type type() const { return m_type; }
+    //! True while the user holds the handle.
     bool isPressed() const { return m_pressed; }
 
 Q_SIGNALS:
@@ -93,11 +105,13 @@ Q_SIGNALS:
     void moved(QPointF position);
 
 protected:
+    //! \cond
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    //! \endcond
 
 private:
     Type m_type;
@@ -116,23 +130,31 @@ private:
 class ZELGUI_EXPORT ZelThermoBarSpan : public ZelThermoBar
 {
     Q_OBJECT
+    //! The lower end of the span; 0 at first.
     Q_PROPERTY(int spanMin READ spanMin WRITE setSpanMin NOTIFY spanMinChanged)
+    //! The upper end of the span; 0 at first.
     Q_PROPERTY(int spanMax READ spanMax WRITE setSpanMax NOTIFY spanMaxChanged)
 
 public:
+    //! Creates the bar with its two handles, the range 0 to 0 and the span 0 to 0; \a parent owns it.
     explicit ZelThermoBarSpan(QWidget *parent = nullptr);
+    //! Destroys the bar and its handles.
     ~ZelThermoBarSpan() override;
 
+    //! The lower end of the span.
     int spanMin() const;
+    //! The upper end of the span.
     int spanMax() const;
 
     //! first is the range minimum, second its maximum. A new range does not
     //! move the span into it.
     std::pair<int, int> range() const;
+    //! Sets the range; a new range emits rangeChanged() and moves the handles to their pixels.
     void setRange(std::pair<int, int> range);
 
     //! The handles, owned by the bar.
     ZelThermoBarSpanHandler *minHandler() const;
+    //! The handle of the upper end, owned by the bar.
     ZelThermoBarSpanHandler *maxHandler() const;
 
 public Q_SLOTS:
@@ -142,12 +164,17 @@ public Q_SLOTS:
     void setSpanMax(int value);
 
 Q_SIGNALS:
+    //! The lower end was set or dragged.
     void spanMinChanged(int value);
+    //! The upper end was set or dragged.
     void spanMaxChanged(int value);
+    //! setRange() took a new range.
     void rangeChanged(std::pair<int, int> range);
 
 protected:
+    //! \cond
     void resizeEvent(QResizeEvent *event) override;
+    //! \endcond
 
 private:
     friend class ZelThermoBarSpanPrivate;
@@ -167,26 +194,35 @@ class ZELGUI_EXPORT ZelHSLThermoBarRotate : public ZelThermoBar
     Q_OBJECT
 
 public:
+    //! Creates a bar with rotation 0; \a parent owns it.
     explicit ZelHSLThermoBarRotate(QWidget *parent = nullptr);
+    //! Destroys the bar.
     ~ZelHSLThermoBarRotate() override;
 
+    //! The rotation as a ratio of one cycle; 0 by default.
     double translateStartRatio() const;
     //! Stored as given (no wrapping); the ramp shows it modulo one cycle.
     void setTranslateStartRatio(double ratio);
+    //! The rotation in component units, truncated.
     int translateStartStep() const;
 
+    //! Builds and installs the colour map of the component, turned by the rotation.
     void updateBrush() override;
 
 Q_SIGNALS:
+    //! The rotation changed; emitted before translateStartStepChanged().
     void translateStartRatioChanged(double ratio);
+    //! The rotation changed; \a step is translateStartStep().
     void translateStartStepChanged(int step);
 
 protected:
+    //! \cond
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    //! \endcond
 
 private:
     void applyRatio(double ratio);

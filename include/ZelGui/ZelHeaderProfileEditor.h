@@ -26,13 +26,16 @@ class ZELGUI_EXPORT ZelHeaderProfileEditor : public QDialog
 {
     Q_OBJECT
 public:
+    //! Creates the dialog with an empty id and list; \a parent owns it.
     explicit ZelHeaderProfileEditor(QWidget *parent = nullptr);
+    //! Destroys the dialog, its form and its private object.
     ~ZelHeaderProfileEditor() override;
 
     //! Shows the profile names stored for id, replacing what the list showed.
     //! A table without names shows "Default", which is written with the
     //! first change.
     void setId(const QByteArray &id);
+    //! The header id whose names are edited; empty until setId().
     QByteArray id() const;
 
 public Q_SLOTS:

@@ -35,15 +35,20 @@ class ZELGUI_EXPORT ZelHorizontalHeaderView : public QHeaderView
 {
     Q_OBJECT
 public:
+    //! Creates an inert header; its id is \a id followed by the object names of its ancestors. \a parent owns it.
     ZelHorizontalHeaderView(const QByteArray &id, Qt::Orientation orientation, QWidget *parent = nullptr);
+    //! Destroys the header.
     ~ZelHorizontalHeaderView() override;
 
     //! Replaces the id as it is (no path is built) and loads the layout
     //! stored for it.
     void setId(const QByteArray &id);
+    //! The header's id (see the class description).
     QByteArray id() const;
 
+    //! Allows (true) or forbids reading and writing the stored layout; false by default. Loads nothing by itself.
     void setAllowSaveState(bool allow);
+    //! Whether the layout is read and written.
     bool allowSaveState() const;
 
     //! Makes name the header's active profile, adding it to the front of the
@@ -58,7 +63,9 @@ public:
     QList<int> shownColumnsIds() const;
 
 public Q_SLOTS:
+    //! Applies the layout stored under fullProfilePrefix(); does nothing while saving is not allowed or nothing is stored.
     void mavHeaderView_loadState();
+    //! Stores the current layout under fullProfilePrefix(); does nothing while saving is not allowed or a layout is being applied.
     void mavHeaderView_saveState();
 
 protected Q_SLOTS:
@@ -68,10 +75,13 @@ protected Q_SLOTS:
     //! Hides every section but section 0 / shows every section. Neither
     //! saves: callers save when they are done.
     void hideAll();
+    //! Shows every section.
     void showAll();
 
 protected:
+    //! \cond
     void contextMenuEvent(QContextMenuEvent *event) override;
+    //! \endcond
 
 private:
     bool m_allowSaveState = false;

@@ -1,5 +1,8 @@
 #pragma once
 
+//! \file
+//! The entry of an image-file list.
+
 #include <ZelDip/ZelImage.h>
 
 #include <QMetaType>

@@ -11,9 +11,13 @@ class ZELGUI_EXPORT ZelImageFileItemDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
+    //! Creates the delegate; \a parent owns it.
     explicit ZelImageFileItemDelegate(QObject *parent = nullptr);
+    //! Destroys the delegate.
     ~ZelImageFileItemDelegate() override;
 
+    //! Paints an entry as QStyledItemDelegate does.
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    //! The entry's size as QStyledItemDelegate gives it.
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };

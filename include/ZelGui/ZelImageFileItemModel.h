@@ -29,7 +29,9 @@ class ZELGUI_EXPORT ZelImageFileItemModel : public QAbstractListModel
 {
     Q_OBJECT
 public:
+    //! Creates an empty model; \a parent owns it.
     explicit ZelImageFileItemModel(QObject *parent = nullptr);
+    //! Deletes every entry.
     ~ZelImageFileItemModel() override;
 
     //! A copy of the list, taken under the lock; the entries stay the model's.
@@ -41,7 +43,11 @@ public:
     //! smoothing.
     static QImage scaledImage(const QImage &image);
 
+    //! The number of entries, for any parent.
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    //! The file name (Qt::DisplayRole), the picture as an icon
+    //! (Qt::DecorationRole), the tool tip, a centred-bottom alignment and the
+    //! size hint of an entry; invalid outside the list.
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     //! Entries are not editable: changes nothing and returns false.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
@@ -51,6 +57,7 @@ public:
     //! that is empty or reaches outside the list removes nothing, announces
     //! nothing and returns false.
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
+    //! The default flags plus Qt::ItemIsUserCheckable; never editable.
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     //! Removes every entry.
     void clear();

@@ -13,7 +13,9 @@ class ZELGUI_EXPORT ZelImageFileListView : public QListView
 {
     Q_OBJECT
 public:
+    //! Creates the view and its delegate; \a parent owns it.
     explicit ZelImageFileListView(QWidget *parent = nullptr);
+    //! Destroys the view.
     ~ZelImageFileListView() override;
 
     //! The side of a square that fits the viewport with room for the
@@ -22,12 +24,16 @@ public:
     QSize iconSize() const;
 
 Q_SIGNALS:
+    //! The current entry changed.
     void newCurrentIndex(QModelIndex current);
 
 protected Q_SLOTS:
+    //! Passes the change to QListView, then emits newCurrentIndex().
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 protected:
+    //! \cond
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    //! \endcond
 };

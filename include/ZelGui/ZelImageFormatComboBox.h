@@ -14,17 +14,22 @@ class ZELGUI_EXPORT ZelImageFormatComboBox : public ZelComboBox
 {
     Q_OBJECT
 public:
+    //! Creates an empty box; \a parent owns it.
     explicit ZelImageFormatComboBox(QWidget *parent = nullptr);
+    //! Destroys the box.
     ~ZelImageFormatComboBox() override;
 
     //! Replace the list with the formats the application can write, read or
     //! export, in the order the core library gives them.
     void setSupportedWriteFormats();
+    //! Replaces the list with the formats the application can read.
     void setSupportedReadFormats();
+    //! Replaces the list with the formats the application can export.
     void setSupportedExportFormats();
 
     //! Replace the list with, or append, the given formats in order.
     void setSupportedFormats(const QList<QByteArray> &formats);
+    //! Appends the given formats in order, skipping listed ones.
     void addFormats(const QList<QByteArray> &formats);
     //! Appends the format unless it is listed already.
     void addFormat(const QByteArray &format);
@@ -35,6 +40,7 @@ public:
     QByteArray currentFormat() const;
 
 Q_SIGNALS:
+    //! The current item changed to one with \a format.
     void currentFormatChanged(QByteArray format);
 
 private Q_SLOTS:

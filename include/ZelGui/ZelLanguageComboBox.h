@@ -18,7 +18,9 @@ class ZELGUI_EXPORT ZelLanguageComboBox : public QComboBox
 {
     Q_OBJECT
 public:
+    //! Creates an empty box; \a parent owns it.
     explicit ZelLanguageComboBox(QWidget *parent = nullptr);
+    //! Destroys the box.
     ~ZelLanguageComboBox() override;
 
     //! addLanguage() for each, in order: the last one ends up selected.
@@ -31,6 +33,7 @@ public:
     QLocale::Language currentLanguage() const;
 
 Q_SIGNALS:
+    //! The current entry changed; \a language is its language (QLocale::AnyLanguage once the box is empty).
     void languageChanged(QLocale::Language language);
 
 public Q_SLOTS:

@@ -13,13 +13,16 @@ class ZELGUI_EXPORT ZelLineColorPicker : public QFrame
 {
     Q_OBJECT
 public:
+    //! Creates the row of fifteen swatches; \a parent owns the picker.
     explicit ZelLineColorPicker(QWidget *parent = nullptr);
+    //! Destroys the picker and its swatches.
     ~ZelLineColorPicker() override;
 
     //! The swatch colours, left to right.
     QList<QColor> supportedColors() const;
 
 Q_SIGNALS:
+    //! A swatch was clicked; \a color is its colour.
     void colorChanged(QColor color);
 
 private Q_SLOTS:

@@ -8,7 +8,9 @@
 class ZELGUI_EXPORT ZelLineEdit : public QLineEdit
 {
 public:
+    //! Creates an empty edit; \a parent owns it.
     explicit ZelLineEdit(QWidget *parent = nullptr);
+    //! Destroys the edit.
     ~ZelLineEdit() override;
 
 public Q_SLOTS:

@@ -9,6 +9,8 @@ class ZELGUI_EXPORT ZelListWidget : public QListWidget
 {
     Q_OBJECT
 public:
+    //! Creates an empty list; \a parent owns it.
     explicit ZelListWidget(QWidget *parent = nullptr);
+    //! Destroys the list and its items.
     ~ZelListWidget() override;
 };

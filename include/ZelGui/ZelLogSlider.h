@@ -19,14 +19,18 @@ class ZELGUI_EXPORT ZelLogSlider : public QSlider
     Q_OBJECT
 
 public:
+    //! Creates a slider with the single position 0 and the range 0.0 to 1.0; \a parent owns it.
     explicit ZelLogSlider(QWidget *parent = nullptr);
+    //! Destroys the slider.
     ~ZelLogSlider() override;
 
+    //! The real range; 0.0 to 1.0 by default.
     ZelMinMaxRange<double> range() const;
     //! The slider's limits are the logarithms of the bounds, truncated
     //! towards zero; a bound without a finite logarithm (not positive, not
     //! finite) gives the position 0. range.step is kept but not used.
     void setRange(ZelMinMaxRange<double> range);
+    //! The value last reached or set; 0.0 by default.
     double currentValue() const;
     //! NaN is ignored.
     void setCurrentValue(double value);
@@ -39,6 +43,7 @@ public:
     double mapToValue(double position) const;
 
 Q_SIGNALS:
+    //! The current value changed (see the class description).
     void currentValueChanged(double value);
 
 private Q_SLOTS:

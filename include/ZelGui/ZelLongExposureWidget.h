@@ -15,9 +15,12 @@ class ZELGUI_EXPORT ZelLongExposureProgressBar : public QProgressBar
 {
     Q_OBJECT
 public:
+    //! Creates an empty bar; \a parent owns it.
     explicit ZelLongExposureProgressBar(QWidget *parent = nullptr);
+    //! Destroys the bar.
     ~ZelLongExposureProgressBar() override;
 
+    //! The bar's text in seconds, as the class description says.
     QString text() const override;
 };
 
@@ -31,16 +34,22 @@ class ZELGUI_EXPORT ZelLongExposureWidget : public QGroupBox
 {
     Q_OBJECT
 public:
+    //! Creates the group with its editor and bar; \a parent owns it.
     explicit ZelLongExposureWidget(QWidget *parent = nullptr);
+    //! Destroys the group, the editor and the bar.
     ~ZelLongExposureWidget() override;
 
+    //! Sets the editor's range, in seconds.
     void setRange(double min, double max);
+    //! Sets the editor's step, in seconds.
     void setSingleStep(double step);
 
     //! Repainting stays available beside the update(bool, int, int) slot.
     using QGroupBox::update;
 
+    //! The exposure-time editor, owned by the widget.
     ZelDoubleRangeWidget *exposureEditor() const;
+    //! The progress bar, owned by the widget.
     ZelLongExposureProgressBar *progressBar() const;
 
 Q_SIGNALS:

@@ -12,8 +12,11 @@ class ZELGUI_EXPORT ZelNoFocusRectDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
+    //! Creates the delegate; \a parent owns it.
     explicit ZelNoFocusRectDelegate(QObject *parent = nullptr);
+    //! Destroys the delegate.
     ~ZelNoFocusRectDelegate() override;
 
+    //! Paints the item as QStyledItemDelegate does, without the focus frame.
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };

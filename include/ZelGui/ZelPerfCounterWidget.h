@@ -21,14 +21,18 @@ class ZELGUI_EXPORT ZelPerfCounterWidget : public QTabWidget
     Q_OBJECT
 
 public:
+    //! Creates a tab for every metric the store holds and follows the metrics it announces later; \a parent owns the widget.
     explicit ZelPerfCounterWidget(QWidget *parent = nullptr);
+    //! Destroys the widget, its tabs and timers.
     ~ZelPerfCounterWidget() override;
 
+    //! Milliseconds between two refreshes of a tab; 1000 by default.
     int refreshInterval() const;
     //! Applies to every tab, present and future; at least 1 ms.
     void setRefreshInterval(int msec);
 
 public Q_SLOTS:
+    //! Appends a tab plotting the metric \a name.
     void onMetricAdded(const QString &name);
 
 private:

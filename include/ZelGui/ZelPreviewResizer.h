@@ -29,18 +29,27 @@ class ZELGUI_EXPORT ZelPreviewResizer : public QObject
 {
     Q_OBJECT
 public:
+    //! Creates a resizer without input and size, in Qt::KeepAspectRatio mode; \a parent owns it.
     explicit ZelPreviewResizer(QObject *parent = nullptr);
+    //! Destroys the resizer and the input it keeps.
     ~ZelPreviewResizer() override;
 
 Q_SIGNALS:
+    //! start() found no image to resize or an empty size.
     void error();
+    //! start() resized the input; \a output is the result.
     void finished(ZelImage output);
 
 public Q_SLOTS:
+    //! Sets how the aspect ratio is treated; Qt::KeepAspectRatio by default.
     void setAspectRatio(Qt::AspectRatioMode aspectRatio);
+    //! Sets the size to resize to.
     void setSize(QSize size);
+    //! Takes \a image as the input, replacing any file name.
     void setInput(ZelImage image);
+    //! Takes the file \a imageFileName as the input, loaded at start(); replaces any image.
     void setInput(QString imageFileName);
+    //! Resizes now and emits finished() or error().
     void start();
 
 private:

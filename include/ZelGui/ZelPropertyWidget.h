@@ -24,16 +24,22 @@ public:
     //! One row: a caption label (null for rows without one) and the widget.
     struct Item
     {
+        //! The caption label; null for a row without one.
         QPointer<QLabel> label;
+        //! The row's widget.
         QPointer<QWidget> widget;
     };
 
+    //! Creates an empty list; \a parent owns it.
     explicit ZelPropertyWidget(QWidget *parent = nullptr);
+    //! Destroys the list with the widgets and labels it owns.
     ~ZelPropertyWidget() override;
 
     //! Null widgets are ignored.
     void addWidget(QWidget *widget);
+    //! Adds a row: \a caption (with \a toolTip, buddy of \a widget) on the left, \a widget on the right. The list takes \a widget; null is ignored.
     void addWidget(const QString &caption, const QString &toolTip, QWidget *widget);
+    //! Adds a row with a horizontal line.
     void addSeparator();
     //! Removes every row and deletes its widgets and labels.
     void clear();

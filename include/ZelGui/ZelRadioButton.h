@@ -9,6 +9,8 @@ class ZELGUI_EXPORT ZelRadioButton : public QRadioButton
 {
     Q_OBJECT
 public:
+    //! Creates a button without text; \a parent owns it.
     explicit ZelRadioButton(QWidget *parent = nullptr);
+    //! Destroys the button.
     ~ZelRadioButton() override;
 };

@@ -27,19 +27,23 @@ public:
 
     //! Whether setValue() couples the range widget's enabled state to the box.
     enum EnablePolicy : qint32 {
-        DisabledWhenChecked = 0,
-        EnabledWhenChecked = 1,
-        EnabledStateUntouched = 2,
+        DisabledWhenChecked = 0, //!< a checked box disables the range widget
+        EnabledWhenChecked = 1, //!< a checked box enables the range widget
+        EnabledStateUntouched = 2, //!< the range widget's enabled state is left alone (the default)
     };
 
 protected:
+    //! Creates the widget without children; \a parent owns it.
     explicit ZelRangeCheckableWidgetT(QWidget *parent = nullptr)
         : QWidget(parent)
     {
     }
 
+    //! Connects the children to the widget's signals.
     virtual void connectControls() = 0;
+    //! Takes down what connectControls() made.
     virtual void disconnectControls() = 0;
+    //! Announces value() through the concrete widget's valueChanged signal.
     virtual void Q_EMITValue() = 0;
 
     //! Writes both children without emitting anything.
@@ -59,7 +63,10 @@ protected:
         connectControls();
     }
 
+    //! The range widget, a child set by the concrete widget.
     W *m_rangeWidget = nullptr;
+    //! The check box, a child set by the concrete widget.
     QCheckBox *m_checkBox = nullptr;
+    //! An EnablePolicy; EnabledStateUntouched unless the concrete widget sets another.
     qint32 m_enablePolicy = EnabledStateUntouched;
 };

@@ -32,21 +32,26 @@ public:
     //! factor of 1000000 so that the integer positions keep six decimals of
     //! the logarithm.
     enum SliderScale : qint32 {
-        Linear = 0,
-        NaturalLog = 1,
-        Log10 = 2,
+        Linear = 0, //!< position = value
+        NaturalLog = 1, //!< position = ln(value) x 1000000
+        Log10 = 2, //!< position = log10(value) x 1000000
     };
 
     //! The accepted value, snapped to the single step.
     T value() const { return roundValueUsingSingleStep(m_value); }
     //! The range as the spin box holds it (Qt keeps minimum <= maximum).
     T minimum() const { return m_spinBox ? T(m_spinBox->minimum()) : T(0); }
+    //! The upper bound as the spin box holds it.
     T maximum() const { return m_spinBox ? T(m_spinBox->maximum()) : T(0); }
+    //! The single step; 1 after init().
     T singleStep() const { return m_singleStep; }
+    //! The bounds and the step.
     ZelMinMaxRange<T> range() const { return ZelMinMaxRange<T>(minimum(), maximum(), m_singleStep); }
+    //! How values map to slider positions; Linear by default.
     SliderScale sliderScale() const { return m_scale; }
 
 protected:
+    //! Creates the widget without controls; the concrete widget calls init(). \a parent owns it.
     explicit ZelRangeWidgetT(QWidget *parent = nullptr)
         : QWidget(parent)
     {
@@ -78,7 +83,7 @@ protected:
             m_slider->setSingleStep(toSliderPosition(T(1)));
         }
         m_singleStep = T(1);
-        //! Typing changes nothing until Enter, leaving the field or the arrows.
+        // Typing changes nothing until Enter, leaving the field or the arrows.
         if (m_spinBox)
             m_spinBox->setKeyboardTracking(false);
     }
@@ -88,7 +93,7 @@ protected:
     void setRange(ZelMinMaxRange<T> range)
     {
         if constexpr (std::is_floating_point_v<T>) {
-            //! A NaN bound would leave the spin box without a usable range.
+            // A NaN bound would leave the spin box without a usable range.
             if (std::isnan(range.min) || std::isnan(range.max))
                 return;
         }
@@ -107,7 +112,7 @@ protected:
                     m_slider->setValue(toSliderPosition(shown));
             }
         }
-        //! The blockers restore the slider's, then the spin box's state.
+        // The blockers restore the slider's, then the spin box's state.
     }
 
     //! A negative step (or NaN) is ignored, as the spin boxes ignore it.
@@ -131,7 +136,7 @@ protected:
     void setValueInner(T value)
     {
         if constexpr (std::is_floating_point_v<T>) {
-            //! NaN has no position and would never compare equal to itself.
+            // NaN has no position and would never compare equal to itself.
             if (std::isnan(value))
                 return;
         }
@@ -139,7 +144,7 @@ protected:
         if (rounded == m_value)
             return;
         if (!m_slider || !m_spinBox) {
-            //! Only before init(): nothing to keep in step yet.
+            // Only before init(): nothing to keep in step yet.
             m_value = rounded;
             emitValueChanged();
             return;
@@ -158,7 +163,7 @@ protected:
             m_spinBox->setValue(rounded);
             m_spinBox->blockSignals(false);
         } else {
-            //! Both controls already show the value: nothing to store.
+            // Both controls already show the value: nothing to store.
             if (shows(fromSliderPosition(m_slider->value()), value))
                 return;
             m_slider->blockSignals(true);
@@ -204,6 +209,7 @@ protected:
         return truncateToInt(position);
     }
 
+    //! The value of a slider position (truncated towards zero for integers).
     T fromSliderPosition(int position) const
     {
         double value = 0.0;
@@ -224,10 +230,15 @@ protected:
             return truncateToInt(value);
     }
 
+    //! The slider, a child of the concrete widget; null before init().
     Slider *m_slider = nullptr;
+    //! The spin box, a child of the concrete widget; null before init().
     SpinBox *m_spinBox = nullptr;
+    //! The single step.
     T m_singleStep = T(1);
+    //! The stored value, snapped to the step.
     T m_value = T(1);
+    //! The slider's scale.
     SliderScale m_scale = Linear;
 
 private:

@@ -16,19 +16,27 @@ class ZELGUI_EXPORT ZelSliderLog : public ZelDoubleSlider
     Q_OBJECT
 
 public:
+    //! Creates a slider with base 1 (not usable: set a base first); \a parent owns it.
     explicit ZelSliderLog(QWidget *parent = nullptr);
+    //! Destroys the slider.
     ~ZelSliderLog() override;
 
 Q_SIGNALS:
+    //! The position changed; \a value is base() to the power of its exponent.
     void valueChangedLog(double value);
     //! base() to the power of the raw slider position under the handle.
     void sliderMovedLog(double value);
 
 public Q_SLOTS:
+    //! Moves to the exponent of \a value (its logarithm to base()).
     void setValue(double value);
+    //! base() to the power of the current exponent.
     double value() const;
+    //! Sets the base of the logarithm; does not remap the range or the value.
     void setBase(double base);
+    //! The base of the logarithm; 1 by default.
     double base() const;
+    //! Sets the range by its real bounds; the slider runs between their logarithms.
     void setRange(double min, double max);
 
 private Q_SLOTS:

@@ -11,7 +11,9 @@ class ZELGUI_EXPORT ZelSpinBox : public QSpinBox
     Q_OBJECT
 
 public:
+    //! Creates a spin box as QSpinBox does; \a parent owns it.
     explicit ZelSpinBox(QWidget *parent = nullptr);
+    //! Destroys the box.
     ~ZelSpinBox() override;
 
 private Q_SLOTS:

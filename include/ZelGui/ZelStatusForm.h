@@ -20,14 +20,20 @@ class ZELGUI_EXPORT ZelStatusForm : public QWidget, public IProgressReporter
 {
     Q_OBJECT
 public:
+    //! Creates an empty form; \a parent owns it.
     explicit ZelStatusForm(QWidget *parent = nullptr);
+    //! Destroys the form and its labels.
     ~ZelStatusForm() override;
 
+    //! Shows \a fields, name: value, one row each in key order.
     void setStatusFields(const QMap<QString, QString> &fields);
 
 public Q_SLOTS:
+    //! Sets the bar's percentage, creating the bar on first use.
     void setProgress(int value) override;
+    //! Sets the status line, creating it on first use.
     void setStatus(const QString &text) override;
+    //! Switches the bar to a busy indication (on) or to 0 to 100, creating it on first use.
     void setIndeterminate(bool on) override;
 
 private:

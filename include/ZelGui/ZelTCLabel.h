@@ -12,7 +12,9 @@ class ZELGUI_EXPORT ZelTCLabel : public QLabel
 {
     Q_OBJECT
 public:
+    //! Creates an empty label; \a parent owns it.
     explicit ZelTCLabel(QWidget *parent = nullptr);
+    //! Destroys the label, dropping a queued change.
     ~ZelTCLabel() override;
 
     //! Thread-safe.

@@ -21,11 +21,14 @@ public:
 
     //! Sets the text and resizes the tip to fit it.
     void setTipText(QString const &text);
+    //! The text shown.
     QString tipText() const;
 
 protected:
+    //! \cond
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    //! \endcond
 };

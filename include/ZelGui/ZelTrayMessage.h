@@ -31,9 +31,10 @@ class ZELGUI_EXPORT ZelTrayMessage : public QFrame
 {
     Q_OBJECT
 public:
+    //! Options of a pop-up, read through options().
     enum TrayOptions : int {
-        Default = 2,
-        HideDoNotShowAgain = 4,
+        Default = 2, //!< the "Don't show again" box is shown
+        HideDoNotShowAgain = 4, //!< the "Don't show again" box is hidden (set by popUp() for an empty key)
     };
     Q_ENUM(TrayOptions)
 
@@ -44,11 +45,14 @@ public:
         TopLeft = 0,
         TopRight = 1,
         BottomLeft = 2,
-        BottomRight = 3,
+        BottomRight = 3, //!< the default of popUp()
     };
 
+    //! The size of a folded pop-up, 250 x 130.
     static const QSize defaultSize;
+    //! The size of a pop-up with its details unfolded, 250 x 250.
     static const QSize defaultDetailedSize;
+    //! A point no drag starts from: (INT_MAX, INT_MAX).
     static const QPoint invalidPos;
 
     //! Shows message unless settingKey is not empty and holds false in the
@@ -56,20 +60,27 @@ public:
     //! or null when the message was skipped.
     static ZelTrayMessage *popUp(QWidget *parent, const ZelMessage &message, const QString &settingKey);
 
+    //! Creates an empty pop-up at BottomLeft; \a parent, if any, also deletes it.
     explicit ZelTrayMessage(QWidget *parent = nullptr);
+    //! Destroys the pop-up.
     ~ZelTrayMessage() override;
 
     //! Fills title, icon, text and details from message; the message itself
     //! is not kept.
     void construct(const ZelMessage &message);
 
+    //! Sets the title and the window title.
     void setTitle(const QString &title);
+    //! Sets the message text.
     void setText(const QString &text);
+    //! Sets the record the "Details" button unfolds (rich or plain text).
     void setDetailedHtml(const QString &html);
     //! The configuration key the "Don't show again" box writes; the box is
     //! disabled while the key is empty.
     void setSettingKey(const QString &key);
+    //! Sets the corner to slide into; takes effect at showTrayMessage().
     void setPosition(TrayPosition position);
+    //! The options, writable through the returned reference.
     TrayOptions &options();
 
     //! Places the pop-up in its corner and slides it in.
@@ -81,9 +92,11 @@ public:
     static QRect desktopGeometry();
 
 protected:
+    //! \cond
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    //! \endcond
 
 private Q_SLOTS:
     void updateRemainingTime(int remainingSeconds);
@@ -126,6 +139,7 @@ private:
 class ZELGUI_EXPORT ZelTrayPositioningStrategy
 {
 public:
+    //! The top left point of a pop-up of \a size at stack slot \a index in the corner \a position of \a screen.
     static QPoint computeTarget(ZelTrayMessage::TrayPosition position, int index, const QSize &size,
                                 const QRect &screen);
 };
@@ -137,14 +151,22 @@ public:
 class ZELGUI_EXPORT ZelTrayAnimationStrategy
 {
 public:
+    //! Pixels per step.
     static constexpr int step = 5;
 
+    //! Starts a slide to (\a x, \a y) from one \a height outside the corner \a position.
     void init(ZelTrayMessage::TrayPosition position, int x, int y, int height);
+    //! Moves one step up or down towards the target; sets \a point and returns true, or returns false once the target is reached.
     bool stepVertical(bool up, QPoint &point);
+    //! Moves one step right or left towards the target; sets \a point and returns true, or returns false once the target is reached.
     bool stepHorizontal(bool right, QPoint &point);
 
+    //! Where the slide stands, x.
     int currentX = 0;
+    //! Where the slide stands, y.
     int currentY = 0;
+    //! Where the slide ends, x.
     int targetX = 0;
+    //! Where the slide ends, y.
     int targetY = 0;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+//! \file
+//! The tree of categories and property forms, and its caption placements.
+
 #include <ZelGui/zelgui_export.h>
 
 #include <QByteArray>
@@ -49,9 +52,13 @@ public:
     //! A wrapped explanation below the widget; ignored before setWidget().
     void setDescription(const QString &text);
 
+    //! The caption given to setCaption() or setWidget().
     QString caption();
+    //! Sets the caption shown in the item's first column.
     void setCaption(const QString &caption);
+    //! The identifier given to the constructor.
     QByteArray id();
+    //! The item's container, owned by the item.
     ZelTreePropertyWidgetContainer *containerWidget();
 
 private:
@@ -71,7 +78,9 @@ class ZELGUI_EXPORT ZelTreePropertyWidgetContainer : public QWidget
 {
     Q_OBJECT
 public:
+    //! Creates the container of \a item (not owned); \a parent owns the container.
     explicit ZelTreePropertyWidgetContainer(QTreeWidgetItem *item, QWidget *parent = nullptr);
+    //! Destroys the container and the widgets of its form.
     ~ZelTreePropertyWidgetContainer() override;
 
     //! The item whose row shows this container; null once the item is gone.
@@ -79,7 +88,9 @@ public:
 
 protected:
     //! Left empty: the form follows the size through its own layout handling.
+    //! \cond
     void resizeEvent(QResizeEvent *event) override;
+    //! \endcond
 
 private:
     friend class ZelTreePropertyWidgetItem;
@@ -95,7 +106,9 @@ class ZELGUI_EXPORT ZelTreePropertyWidget : public QTreeWidget
 {
     Q_OBJECT
 public:
+    //! Creates an empty tree; \a parent owns it.
     explicit ZelTreePropertyWidget(QWidget *parent = nullptr);
+    //! Destroys the tree and its items.
     ~ZelTreePropertyWidget() override;
 
     //! A new category row at the bottom, owned by the tree. The icon is not
@@ -123,7 +136,9 @@ public:
     QList<ZelTreePropertyWidgetItem *> categories() const;
 
 protected:
+    //! \cond
     void resizeEvent(QResizeEvent *event) override;
+    //! \endcond
 
 private:
     void showContainer(ZelTreePropertyWidgetItem *item);

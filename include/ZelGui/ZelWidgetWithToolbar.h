@@ -17,7 +17,9 @@ class ZELGUI_EXPORT ZelWidgetWithToolbar : public QWidget
 {
     Q_OBJECT
 public:
+    //! Creates the tool bar without contents; \a parent owns the widget.
     explicit ZelWidgetWithToolbar(QWidget *parent = nullptr);
+    //! Destroys the widget, its tool bar and contents.
     ~ZelWidgetWithToolbar() override;
 
     //! Puts widget directly under the tool bar and takes it over. An earlier
@@ -25,6 +27,7 @@ public:
     //! or the tool bar itself changes nothing.
     void setupWidget(QWidget *widget);
 
+    //! The tool bar, owned by the widget.
     QToolBar *toolBar() const;
     //! The widget given last to setupWidget(), or null.
     QWidget *contentsWidget() const;

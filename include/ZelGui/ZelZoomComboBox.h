@@ -20,13 +20,16 @@ class ZELGUI_EXPORT ZelZoomComboBox : public QPushButton
 {
     Q_OBJECT
 public:
+    //! Creates the button without a zoom shown; \a parent owns it.
     explicit ZelZoomComboBox(QWidget *parent = nullptr);
+    //! Destroys the button and any open menu.
     ~ZelZoomComboBox() override;
 
     //! The zoom as last set, unrounded.
     double zoom() const;
 
 Q_SIGNALS:
+    //! A zoom was set or chosen from the menu (see setZoom()).
     void zoomChanged(double zoom);
 
 public Q_SLOTS:
@@ -39,7 +42,9 @@ public Q_SLOTS:
     void setupMenuByClick();
 
 protected:
+    //! \cond
     void contextMenuEvent(QContextMenuEvent *event) override;
+    //! \endcond
 
 private Q_SLOTS:
     void setZoomText();

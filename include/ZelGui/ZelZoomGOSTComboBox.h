@@ -12,7 +12,9 @@ class ZELGUI_EXPORT ZelZoomGOSTComboBox : public QComboBox
 {
     Q_OBJECT
 public:
+    //! Creates the box with every scale, "1:1" current; \a parent owns it.
     explicit ZelZoomGOSTComboBox(QWidget *parent = nullptr);
+    //! Destroys the box.
     ~ZelZoomGOSTComboBox() override;
 
     //! The current item's zoom, NaN when no item is current.
@@ -22,6 +24,7 @@ public:
     void setZoom(double z);
 
 Q_SIGNALS:
+    //! The current item changed; \a zoom is its zoom.
     void zoomChanged(double zoom);
 
 private Q_SLOTS:

@@ -17,10 +17,13 @@ class ZELGUI_EXPORT ZelZoomSlider : public QSlider
 {
     Q_OBJECT
 public:
+    //! Creates a slider over the zooms 0.1 to 32; \a parent owns it.
     explicit ZelZoomSlider(QWidget *parent = nullptr);
+    //! Destroys the slider.
     ~ZelZoomSlider() override;
 
 Q_SIGNALS:
+    //! The position changed; \a value is its zoom rounded to two decimals.
     void zoomChanged(double value);
 
 public Q_SLOTS:
@@ -30,10 +33,12 @@ public Q_SLOTS:
     //! The bottom of the range becomes the position of min(minZoom, 0.1); a
     //! NaN or non-positive minZoom means 0.1. The top stays at the zoom 32.
     void setMinZoom(double minZoom);
+    //! The zoom of the current position.
     double currentZoom() const;
     //! The position of a zoom, rounded half away from zero and kept inside
     //! the int range (not the slider's range).
     int mapZoomToSlider(double value) const;
+    //! The zoom of position \a value: exp(value / 10000).
     double mapSliderToZoom(int value) const;
 
 private Q_SLOTS:

@@ -14,16 +14,20 @@ class ZELGUI_EXPORT ZelZoomSpinBox : public QSpinBox
 {
     Q_OBJECT
 public:
+    //! Creates a box showing 100 %; \a parent owns it.
     explicit ZelZoomSpinBox(QWidget *parent = nullptr);
+    //! Destroys the box.
     ~ZelZoomSpinBox() override;
 
     //! The zoom as last adopted (validated, unrounded).
     double zoom() const;
 
 Q_SIGNALS:
+    //! A new zoom was adopted, typed or set.
     void zoomChanged(double zoom);
 
 public Q_SLOTS:
+    //! Adopts \a value (validated) and announces it, unless it equals the current zoom or comes from a receiver of zoomChanged().
     void setZoom(double value);
 
 private Q_SLOTS:

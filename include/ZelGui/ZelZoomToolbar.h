@@ -26,11 +26,14 @@ class ZELGUI_EXPORT ZelZoomToolbar : public QWidget
 {
     Q_OBJECT
 public:
+    //! Creates the controls and the zoom actions, at the zoom 1.0 with the minimum 0.1; \a parent owns the toolbar.
     explicit ZelZoomToolbar(QWidget *parent = nullptr);
+    //! Destroys the toolbar, its children and actions.
     ~ZelZoomToolbar() override;
 
     //! The current, validated zoom.
     double zoom() const;
+    //! The minimum zoom; 0.1 by default.
     double minZoom() const;
 
     //! The slider's single step in positions (ln(zoom) x 10000).
@@ -38,13 +41,17 @@ public:
     //! Truncated to whole positions; NaN and negative steps are ignored.
     void setStep(double step);
 
+    //! Whether the zoom is below the largest, 32.
     bool canExecZoomIn() const;
+    //! Whether the zoom is above the minimum.
     bool canExecZoomOut() const;
 
 Q_SIGNALS:
+    //! A child changed the zoom; \a zoom is the new zoom.
     void zoomChanged(double zoom);
 
 public Q_SLOTS:
+    //! Adopts \a zoom (validated against the minimum) and shows it in every child.
     void setZoom(double zoom);
     //! The minimum zoom becomes min(minZoom, 0.1); a NaN or non-positive
     //! minZoom means 0.1. The current zoom is kept as it is.
