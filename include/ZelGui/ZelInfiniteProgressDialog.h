@@ -57,7 +57,8 @@ public:
 
     //! The size of the indicator with its button row.
     QSize sizeHint() const override;
-    //! Swallows the application's clicks and key events, except those on the button, while the button is not hidden.
+    //! Swallows the application's clicks and key events, except those on the
+    //! button, while the indicator is visible and its button is not hidden.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 Q_SIGNALS:

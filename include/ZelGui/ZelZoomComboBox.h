@@ -20,7 +20,7 @@ class ZELGUI_EXPORT ZelZoomComboBox : public QPushButton
 {
     Q_OBJECT
 public:
-    //! Creates the button without a zoom shown; \a parent owns it.
+    //! Creates the button at the zoom 1.0; \a parent owns it.
     explicit ZelZoomComboBox(QWidget *parent = nullptr);
     //! Destroys the button and any open menu.
     ~ZelZoomComboBox() override;
