@@ -7,6 +7,11 @@
 #include <QTest>
 
 #include <cstring>
+#include <type_traits>
+
+// The image library's names as host code writes them.
+static_assert(std::is_same_v<decltype(ZelDIP::fromQImage(QImage())), ZelImage>);
+static_assert(std::is_default_constructible_v<ZelImage> && std::is_copy_assignable_v<ZelImage>);
 
 namespace {
 

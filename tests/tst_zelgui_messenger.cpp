@@ -146,6 +146,16 @@ private Q_SLOTS:
         QCOMPARE(trayTexts(), (QStringList{"one", "two"}));
     }
 
+    void messageStillQueuedGoesWithTheMessenger()
+    {
+        auto *messenger = new ZelMessenger;
+        messenger->error(QStringLiteral("too late"));
+        delete messenger;
+        QCoreApplication::processEvents();
+        QVERIFY(trays().isEmpty());
+        QCOMPARE(ZelLog::records().size(), 1); // logged all the same
+    }
+
     void plainTextsAreLoggedAndShown_data()
     {
         QTest::addColumn<QString>("slot");
@@ -338,20 +348,6 @@ private Q_SLOTS:
         answer.clear(); // cancelled, each gives an empty result
         QVERIFY(ZelMessenger::getOpenFileName(QStringLiteral("Open"), {}, "test/open").isEmpty());
         QVERIFY(ZelMessenger::getExistingDirectory(QStringLiteral("Folder"), "test/dir").isEmpty());
-    }
-
-    void benchmarkRejectedMessage()
-    {
-        ZelMessenger messenger;
-        ZelMessageFilter filter;
-        filter.block(QString(), ZelLog::Information);
-        messenger.setFilter(filter);
-        const ZelMessage message = makeMessage(ZelLog::Information, Issue::None, "x", "Bench");
-        QSignalSpy spy(&messenger, &ZelMessenger::needShowMessage);
-        QBENCHMARK {
-            messenger.processMessage(message);
-        }
-        QCOMPARE(spy.count(), 0);
     }
 };
 

@@ -137,9 +137,12 @@ private Q_SLOTS:
         QCOMPARE(formRows(&form), (QStringList{"<b>Frames:</b> 12", "[QLabel]", "[QProgressBar]"}));
         auto *bar = form.findChild<QProgressBar *>();
         QCOMPARE(bar->value(), 90);
-        // A rebuild replaces the rows without them; the bar still works.
-        form.setStatusFields({{"Files", "3"}});
-        QCOMPARE(formRows(&form), (QStringList{"<b>Files:</b> 3"}));
+        // Rebuilds keep them as the last rows and leave no old labels behind.
+        for (int i = 0; i < 200; ++i)
+            form.setStatusFields({{QStringLiteral("Files %1").arg(i), "3"}, {"Frames", "12"}});
+        QCOMPARE(formRows(&form), (QStringList{"<b>Files 199:</b> 3", "<b>Frames:</b> 12", "[QLabel]", "[QProgressBar]"}));
+        QCOMPARE(form.findChildren<QWidget *>().size(), 6);
+        QCOMPARE(form.findChildren<QLayout *>().size(), 1);
         reporter->setProgress(95);
         QCOMPARE(bar->value(), 95);
     }
@@ -150,6 +153,7 @@ private Q_SLOTS:
         form.setIndeterminate(true);
         auto *bar = form.findChild<QProgressBar *>();
         QVERIFY(bar && bar->minimum() == 0 && bar->maximum() == 0);
+        QCOMPARE(formRows(&form), QStringList{"[QProgressBar]"}); // a row even before any field
         form.setIndeterminate(false);
         form.setProgress(70);
         QVERIFY(bar->maximum() == 100 && bar->value() == 70);

@@ -1,7 +1,19 @@
 // The library's start-up: the settings keys it registers while loading, the
 // accessors widgets read them through, and the names of its value types.
 
+#include <ZelGui/GuiUtils.h>
+#include <ZelGui/IGraphicsView.h>
+#include <ZelGui/ILPOrientedWidget.h>
+#include <ZelGui/IWidgetWithHVOrientation.h>
+#include <ZelGui/IZelElementTableView.h>
+#include <ZelGui/IProgressReporter.h>
+#include <ZelGui/ZelBindableQAction.h>
+#include <ZelGui/ZelGuiResources.h>
 #include <ZelGui/ZelGuiSettings.h>
+#include <ZelGui/ZelHSLHistogram.h>
+#include <ZelGui/ZelImageFile.h>
+#include <ZelGui/ZelLineEdit.h>
+#include <ZelGui/ZelTipLabel.h>
 
 #include <ZelCore/CaptureEngineData.h>
 #include <ZelCore/SettingStore.h>
@@ -10,11 +22,46 @@
 #include <ZelCore/settings.h>
 #include <ZelLog/ZelLog.h>
 
+#include <QIcon>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
+
+// The library's foundation names as host code writes them.
+namespace hostnames {
+using std::is_same_v;
+static_assert(std::is_constructible_v<RegisterSettings, const char *, const QVariant &, bool>);
+static_assert(is_same_v<decltype(defaultLanguage()), QLocale::Language>);
+static_assert(is_same_v<decltype(settingMessageLifeTime()), int> && is_same_v<decltype(settingMessageStacked()), bool>);
+static_assert(is_same_v<decltype(settingMessageNotificationsPanoramaKey), const QString>);
+static_assert(is_same_v<decltype(qInitResources_ZelGui()), int> && is_same_v<decltype(qCleanupResources_ZelGui()), int>);
+static_assert(is_same_v<ContextedDirectory, QHash<QByteArray, QString>>);
+static_assert(is_same_v<HeaderViewState, QHash<QByteArray, QByteArray>>);
+static_assert(is_same_v<ActiveProfile, QMap<QByteArray, QString>>);
+static_assert(is_same_v<decltype(GuiUtils::trTransparentColor), const QString>);
+static_assert(std::is_base_of_v<ZelQAction, ZelBindableQAction> && std::is_base_of_v<QLabel, ZelTipLabel>);
+static_assert(std::is_base_of_v<QLineEdit, ZelLineEdit> && std::is_abstract_v<IProgressReporter>);
+static_assert(is_same_v<decltype(&GuiUtils::makeVisible), void (*)(QWidget *)>);
+static_assert(is_same_v<decltype(&GuiUtils::zoomFitToWindow), double (*)(const QSize &, const QSizeF &)>);
+static_assert(is_same_v<decltype(&GuiUtils::zoomFitToWindowAccuracy), double (*)(const QSize &, const QSizeF &)>);
+static_assert(is_same_v<decltype(&GuiUtils::getColorMenuByColors),
+                        QMenu *(*)(const QString &, const QMap<Qt::GlobalColor, QString> &)>);
+static_assert(is_same_v<decltype(&GuiUtils::getIconForColor), QIcon (*)(QColor, QSize)>);
+static_assert(is_same_v<decltype(&GuiUtils::getColorMenu), QMenu *(*)(const QString &)>);
+static_assert(is_same_v<decltype(&GuiUtils::getColorMenuWithoutTransparent), QMenu *(*)(const QString &)>);
+static_assert(is_same_v<decltype(&GuiUtils::getStandartColorMap), const QMap<Qt::GlobalColor, QString> &(*)()>);
+static_assert(is_same_v<decltype(&GuiUtils::getStandartColorMapWithoutTransparent),
+                        const QMap<Qt::GlobalColor, QString> &(*)()>);
+static_assert(is_same_v<decltype(&GuiUtils::prettyColors), QHash<QString, QColor> (*)()>);
+static_assert(is_same_v<decltype(&GuiUtils::renderTextStatus), void (*)(QPainter *, const QRect &, const QString &)>);
+static_assert(std::is_class_v<HSLHistogram> && std::is_class_v<ZelImageFile>);
+static_assert(std::is_class_v<ILPOrientedWidget> && std::is_base_of_v<QGraphicsView, IGraphicsView>);
+static_assert(std::is_class_v<IWidgetWithHVOrientation> && std::is_class_v<IZelElementTableView>);
+} // namespace hostnames
 
 using ProfileMap = QMap<QByteArray, QList<QString>>;
 using DirectoryHash = QHash<QByteArray, QString>;
@@ -137,6 +184,12 @@ void tst_ZelGuiSettings::sharedKeysAreRegisteredByEveryDeclaringUnit()
     const QStringList keys = store->keys();
     QVERIFY(keys.indexOf(QStringLiteral("general/icon_size")) < keys.indexOf(QStringLiteral("general/language")));
     QVERIFY(keys.indexOf(QStringLiteral("general/first_run")) < keys.indexOf(QStringLiteral("element/ceconfig")));
+    // The notification keys a host passes with its messages.
+    QCOMPARE(QStringList({settingMessageNotificationsSuccessLoadKey, settingMessageNotificationsFailedLoadKey,
+                          settingMessageNotificationsFastCaptureSuccessKey, settingMessageNotificationsFastCaptureFailedKey,
+                          settingMessageNotificationsAutoCaptureSuccessKey, settingMessageNotificationsAutoCaptureFailedKey,
+                          settingMessageNotificationsPanoramaKey}),
+             keys.mid(keys.indexOf(QStringLiteral("notifications/success_load")), 7));
 }
 
 void tst_ZelGuiSettings::containerDefaultsRegisterTheirTypeNames()

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -185,6 +186,42 @@ private Q_SLOTS:
         QVERIFY(third);
     }
 
+    void slotGivenBackHoweverTheNewestEnds_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::newRow("closed") << QStringLiteral("close");
+        QTest::newRow("deleted") << QStringLiteral("delete");
+        QTest::newRow("modal parent deleted") << QStringLiteral("parent");
+    }
+
+    void slotGivenBackHoweverTheNewestEnds()
+    {
+        QFETCH(QString, end);
+        QPointer<QDialog> dialog = new QDialog;
+        dialog->setModal(true);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        pop(ZelLog::Information, QStringLiteral("older"));
+        // As the messenger does it: the pop-up belongs to the active modal widget.
+        QPointer<ZelTrayMessage> newest = track(ZelTrayMessage::popUp(
+            QApplication::activeModalWidget(), makeMessage(ZelLog::Error, Issue::None, QStringLiteral("newest")), {}));
+        QCOMPARE(newest->parentWidget(), dialog.data());
+        QTRY_COMPARE(newest->pos(), expectedTarget(ZelTrayMessage::BottomRight, 1));
+        if (end == QLatin1String("close"))
+            newest->close();
+        else if (end == QLatin1String("delete"))
+            delete newest;
+        else
+            delete dialog;
+        QTRY_VERIFY(newest.isNull());
+        ZelTrayMessage *next = pop(ZelLog::Error, QStringLiteral("next"));
+        QTRY_COMPARE(next->pos(), expectedTarget(ZelTrayMessage::BottomRight, 0));
+        delete dialog;
+        // Its deletion after the close gave nothing back twice: the stack goes on.
+        ZelTrayMessage *after = pop(ZelLog::Error, QStringLiteral("after"));
+        QTRY_COMPARE(after->pos(), expectedTarget(ZelTrayMessage::BottomRight, 1));
+    }
+
     void unstackedPopUpsShareOneSpot()
     {
         settingMessageStacked(false);
@@ -261,11 +298,14 @@ private Q_SLOTS:
         QTest::mouseClick(child<QToolButton>(tray, "pushButtonClose"), Qt::LeftButton);
         QTRY_VERIFY(tray.isNull());
 
-        // Out-of-range lifetimes: a negative one counts as 0, a huge one is capped.
-        settingMessageLifeTime(-5);
-        QVERIFY(!pop(ZelLog::Warning, {})->findChild<QTimeLine *>());
+        // A huge lifetime is capped where its milliseconds would overflow; a negative one is no
+        // duration for the time line, which keeps its default second.
         settingMessageLifeTime(INT_MAX);
         QCOMPARE(pop(ZelLog::Warning, {})->findChild<QTimeLine *>()->duration(), INT_MAX / 1000 * 1000);
+        settingMessageLifeTime(INT_MIN);
+        QTest::ignoreMessage(QtWarningMsg, "QTimeLine::setDuration: cannot set duration <= 0");
+        QTimeLine *negative = pop(ZelLog::Warning, {})->findChild<QTimeLine *>();
+        QCOMPARE(QList<int>({negative->duration(), negative->startFrame()}), QList<int>({1000, -(INT_MAX / 1000)}));
     }
 
     void pressHoldsThePopUp_data()
@@ -291,6 +331,47 @@ private Q_SLOTS:
                  QStringLiteral("Information: ") + Issue::readableID(Issue::None));
         QCOMPARE(tray->windowOpacity(), 1.0);
         QCOMPARE(tray->findChild<QTimeLine *>()->state(), QTimeLine::NotRunning);
+    }
+
+    void dragByTheTitle()
+    {
+        auto *tray = pop(ZelLog::Information, QStringLiteral("Drag me"));
+        QVERIFY(QTest::qWaitForWindowExposed(tray));
+        const QPoint start = finalPosition(tray);
+        auto *title = child<QLabel>(tray, "labelTitle");
+        const QPoint grip = title->rect().center();
+        QTest::mousePress(title, Qt::LeftButton, {}, grip);
+        // The first move takes hold; from the second on the pop-up follows the mouse.
+        QTest::mouseMove(title, grip + QPoint(30, -20));
+        QCOMPARE(tray->pos(), start);
+        QTest::mouseMove(title, grip + QPoint(50, -60));
+        QCOMPARE(tray->pos(), start + QPoint(20, -40));
+        QTest::mouseRelease(title, Qt::LeftButton, {}, grip + QPoint(50, -60));
+        // A press starts over: the first move does not jump.
+        QTest::mousePress(title, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(title, grip + QPoint(-70, 0));
+        QCOMPARE(tray->pos(), start + QPoint(20, -40));
+        QTest::mouseRelease(title, Qt::LeftButton, {}, grip + QPoint(-70, 0));
+        // It keeps its slot: the next pop-up stacks above its first place.
+        ZelTrayMessage *next = pop(ZelLog::Information, QStringLiteral("next"));
+        QTRY_COMPARE(next->pos(), expectedTarget(ZelTrayMessage::BottomRight, 1));
+    }
+
+    void heldPopUpCountsAgainWhenShownAgain()
+    {
+        settingMessageLifeTime(7);
+        auto *tray = pop(ZelLog::Warning, QStringLiteral("Again"));
+        QVERIFY(QTest::qWaitForWindowExposed(tray));
+        auto *title = child<QLabel>(tray, "labelTitle");
+        QTest::mouseClick(title, Qt::LeftButton);
+        QCOMPARE(title->text(), tray->windowTitle());
+        // Shown again, it counts down anew from the lifetime it was built with.
+        settingMessageLifeTime(2);
+        tray->hide();
+        tray->show();
+        QCOMPARE(title->text(), tray->windowTitle() + QStringLiteral(" (7)"));
+        QCOMPARE(tray->findChild<QTimeLine *>()->state(), QTimeLine::Running);
+        QCOMPARE(tray->findChild<QTimeLine *>()->currentTime(), 0);
     }
 
     void bodyAndDetailsUnfoldingDownwards()
@@ -344,15 +425,6 @@ private Q_SLOTS:
         QCOMPARE(tray->windowTitle(), QStringLiteral("Ошибка: ") + Issue::readableID(Issue::None));
         QCOMPARE(child<QCheckBox>(tray, "checkBoxAgain")->text(), QStringLiteral("Больше не показывать"));
         QCOMPARE(child<QPushButton>(tray, "pushButtonDetails")->text(), QStringLiteral("Подробности"));
-    }
-
-    void benchmarkPopUpAndClose()
-    {
-        const ZelMessage message = makeMessage(ZelLog::Warning, Issue::CameraBusy, QStringLiteral("Benchmark"));
-        QBENCHMARK {
-            ZelTrayMessage::popUp(nullptr, message, QString())->close();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
     }
 };
 

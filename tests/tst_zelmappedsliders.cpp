@@ -88,8 +88,10 @@ private Q_SLOTS:
         QTest::newRow("real: lands on the grid") << real << "step 0.5; range 0 10; set 1.2" << "doubleValueChanged(1) [0..20 at 2 = 1]";
         QTest::newRow("real: below the minimum") << real << "range 5 10; set -3" << "[0..5 at 0 = 5]";
         QTest::newRow("real: infinity") << real << "range 0 10; set inf" << "doubleValueChanged(10) [0..10 at 10 = 10]";
-        QTest::newRow("real: steps without grid are ignored") << real << "step 0.5; step 0; step -1; step nan; step inf"
-                                                              << "[0..200 at 0 = 0]";
+        // Steps without a grid are taken: a zero step puts every one of int's positions at the minimum.
+        QTest::newRow("real: zero step") << real << "step 0; set 5" << "doubleValueChanged(0) [0..2147483647 at 2147483647 = 0]";
+        QTest::newRow("real: negative, NaN, infinite steps") << real << "step -1; note; step nan; note; step inf"
+                                                             << "[0..0 at 0 = 0] [0..0 at 0 = 0] [0..0 at 0 = 0]";
         QTest::newRow("real: keys and drag") << real << "step 0.25; range 1 3; key Right; key PgUp; drag 4 8"
             << "doubleValueChanged(1.25) doubleValueChanged(1.5) doubleValueChanged(2) doubleValueChanged(3) [0..8 at 8 = 3]";
 
@@ -113,10 +115,12 @@ private Q_SLOTS:
         // Position 0 stands for 1, brought up to the range's 2.
         QTest::newRow("decades: positions, keys and drag") << decades << "range 2 500; position 1; position 0; key Right; drag 2"
             << "currentValueChanged(10) currentValueChanged(2) currentValueChanged(10) currentValueChanged(100) [0..2 at 2 = 100]";
-        // Only a change beyond qFuzzyCompare emits; NaN is ignored; the slider stays.
+        // Only a change beyond qFuzzyCompare emits, so NaN and infinity do every time; the slider stays.
         QTest::newRow("decades: current value") << decades
-            << "range 1 1000; current 5; current 5; current 5.00000000000005; current 5.0001; current nan; note; current inf; current inf"
-            << "currentValueChanged(5) currentValueChanged(5.0001) [0..3 at 0 = 5.0001] currentValueChanged(inf) [0..3 at 0 = inf]";
+            << "range 1 1000; current 5; current 5; current 5.00000000000005; current 5.0001; current nan; current nan; note; "
+               "current inf; current inf"
+            << "currentValueChanged(5) currentValueChanged(5.0001) currentValueChanged(nan) currentValueChanged(nan) "
+               "[0..3 at 0 = nan] currentValueChanged(inf) currentValueChanged(inf) [0..3 at 0 = inf]";
     }
 
     void sliders()

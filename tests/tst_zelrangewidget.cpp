@@ -6,6 +6,7 @@
 #include <ZelGui/ZelRangeWidget.h>
 #include <ZelGui/ZelRangeWidgetWithLabel.h>
 
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -100,7 +101,7 @@ void sweepBadInput(W *w, const QList<T> &values)
             w->setValue(a);
             w->setValue(b);
             QVERIFY(w->minimum() <= w->maximum());
-            QVERIFY(w->singleStep() >= 0);
+            QVERIFY(!std::isnan(double(w->singleStep())));
             QVERIFY(!std::isnan(double(w->value())));
         }
     }
@@ -160,6 +161,9 @@ private Q_SLOTS:
         QTest::newRow("range: leave the field") << range << "range 0 100 1; leave 42" << "typed valueChanged(42) spin(42) [42: 42,42]";
         QTest::newRow("range: a new step reaches both") << range << "range 0 100 7; step 3; spin Up; slider Right"
                                                         << "valueChanged(3) spin(3) valueChanged(6) [6: 6,6]";
+        // A negative step snaps nothing; the spin box keeps its step, the slider steps by the size.
+        QTest::newRow("range: negative step") << range << "range 0 100 10; step -5; set 23; slider Right; spin Up"
+                                              << "valueChanged(23) valueChanged(28) valueChanged(38) spin(38) [38: 38,38]";
         QTest::newRow("range: click on the groove pages") << range << "range 0 100 1; page" << to(10);
         // Held positions snap back; one snapping to the stored value changes nothing, the handle stays.
         QTest::newRow("range: drag") << range << "range 0 100 10; drag 23 27 40"
@@ -216,6 +220,41 @@ private Q_SLOTS:
         QCOMPARE(log.join(u' '), expectedLog);
     }
 
+    void logarithmicSliderScales_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QList<int>>("positions"); // of 1000 and 100: the logarithm times 10^6, truncated
+        QTest::newRow("log10") << int(ZelDoubleRangeWidget::Log10) << QList<int>{3000000, 2000000};
+        QTest::newRow("natural") << int(ZelDoubleRangeWidget::NaturalLog) << QList<int>{6907755, 4605170};
+    }
+
+    void logarithmicSliderScales()
+    {
+        QFETCH(int, scale);
+        QFETCH(QList<int>, positions);
+        struct Scaled : ZelDoubleRangeWidget
+        {
+            explicit Scaled(SliderScale s) { setSliderScale(s); }
+        } w{ZelDoubleRangeWidget::SliderScale(scale)};
+        QCOMPARE(w.sliderScale(), scale);
+        w.setRange(1.0, 1000.0);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *slider = w.findChild<QSlider *>();
+        QCOMPARE(QList<int>({slider->minimum(), slider->maximum(), slider->singleStep()}),
+                 QList<int>({0, positions[0], 0})); // a step of 1 is no position at all
+        QStringList log;
+        logEditor(&w, &log);
+        typeInto(w.findChild<QDoubleSpinBox *>(), QStringLiteral("100"));
+        QCOMPARE(slider->value(), positions[1]);
+        QTest::keyClick(slider, Qt::Key_End); // the value of the last position is the maximum again
+        QTest::keyClick(slider, Qt::Key_Home);
+        QCOMPARE(log, (QStringList{"valueChanged(100)", "valueChanged(1000)", "valueChanged(1)"}));
+        // 0 has no logarithm: its position is 0.
+        w.setValue(0.0);
+        QCOMPARE(slider->value(), 0);
+    }
+
     void badInputLeavesWidgetsWorking()
     {
         ZelRangeWidget range;
@@ -228,34 +267,6 @@ private Q_SLOTS:
         sweepBadInput(&range, ints);
         sweepBadInput(&label, ints);
         sweepBadInput(&real, QList<double>{qQNaN(), qInf(), -qInf(), std::numeric_limits<double>::max(), -0.0, 1e-300});
-    }
-
-    void benchmarkSettingValues_data()
-    {
-        QTest::addColumn<bool>("bare");
-        QTest::newRow("ZelRangeWidget") << false;
-        QTest::newRow("QSlider+QSpinBox") << true;
-    }
-
-    void benchmarkSettingValues()
-    {
-        QFETCH(bool, bare);
-        constexpr int count = 10000;
-        ZelRangeWidget w;
-        w.setRange(ZelMinMaxRange<int>(0, count, 1));
-        QSlider slider(Qt::Horizontal); // the bare pair the widget drives, kept in step by hand
-        QSpinBox spin;
-        slider.setRange(0, count);
-        spin.setRange(0, count);
-        QObject::connect(&slider, &QSlider::valueChanged, &spin, [&spin](int v) { QSignalBlocker b(spin); spin.setValue(v); });
-        QObject::connect(&spin, &QSpinBox::valueChanged, &slider, [&slider](int v) { QSignalBlocker b(slider); slider.setValue(v); });
-
-        QBENCHMARK {
-            for (int i = 1; i <= count; ++i)
-                bare ? spin.setValue(i) : w.setValue(i);
-            bare ? spin.setValue(0) : w.setValue(0);
-        }
-        QCOMPARE(bare ? slider.value() : w.value(), 0);
     }
 };
 

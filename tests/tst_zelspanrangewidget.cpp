@@ -96,6 +96,8 @@ private Q_SLOTS:
         // From (10, 20) in 0..99: call, a, b, emitted (the last is where both end); the low spin box stops at the high.
         const QList<std::tuple<QString, int, int, QStringList>> cases{{"lower", 30, 0, {"span(20,20)", "span(20,30)"}},
                                                                       {"span", 40, 50, {"span(10,50)", "span(40,50)"}},
+                                                                      // Wholly below: not squeezed against the old upper end.
+                                                                      {"span", 1, 5, {"span(1,20)", "span(1,5)"}},
                                                                       {"slider range", 25, 29, {"span(25,25)"}}};
         for (const auto &[call, a, b, emitted] : cases) {
             Fixture f;
@@ -140,6 +142,17 @@ private Q_SLOTS:
         QCOMPARE(f.high->maximum(), 100);
         f.high->setValue(100);
         QCOMPARE(f.state(), Fixture::both(10, 50));
+        // A slider span the spin boxes cannot hold is announced, then bounded to what they show.
+        f.widget->setMaximum(200);
+        f.log.take();
+        f.slider->setSpan(10, 150);
+        QCOMPARE(f.log.take(), (QStringList{"span(10,150)", "span(10,100)"}));
+        QCOMPARE(f.state(), Fixture::both(10, 100));
+        // A maximum below the minimum is the minimum, for the slider as for the spin boxes.
+        f.widget->setRange(50, 10);
+        QCOMPARE(QList<int>({f.widget->minimum(), f.widget->maximum(), f.low->maximum(), f.high->minimum()}),
+                 QList<int>({50, 50, 50, 50}));
+        QCOMPARE(f.state(), Fixture::both(50, 50));
     }
 
     void propertiesReachTheSlider()
@@ -197,19 +210,20 @@ private Q_SLOTS:
         const QPoint onLower = f.slider->lowerHandleRect().center();
         QEvent leave(QEvent::Leave);
         QEnterEvent enter{QPointF(onLower), QPointF(onLower), f.slider->mapToGlobal(QPointF(onLower))};
-        // Hidden by leaving the handles, leaving or entering the slider, showing the spin boxes.
-        for (int i = 0; i < 4; ++i) {
+        // Hidden by leaving the handles, leaving or entering the slider.
+        for (int i = 0; i < 3; ++i) {
             hover(f.slider, onLower);
             QVERIFY(tip->isVisible());
             if (i == 0)
                 hover(f.slider, freeGroovePoint(f.slider));
-            else if (i == 3)
-                doubleClick(f.slider, onLower);
             else
                 QApplication::sendEvent(f.slider, i == 1 ? &leave : static_cast<QEvent *>(&enter));
             QVERIFY(!tip->isVisible());
         }
-        // With the spin boxes shown there is no tip.
+        // With the spin boxes shown the next movement hides the tip, and none shows.
+        hover(f.slider, onLower);
+        doubleClick(f.slider, onLower);
+        QVERIFY(f.low->isVisible() && tip->isVisible());
         hover(f.slider, onLower);
         QVERIFY(!tip->isVisible());
         // And of itself a second after the mouse came to rest.

@@ -151,10 +151,20 @@ private Q_SLOTS:
         const QRect target(sh.at(45) - r.center() + r.topLeft(), r.size());
         sh.drag(QPoint(r.left() + 2, r.center().y()), QPoint(target.left() + 2, r.center().y()));
         QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(30)", "changed(45)", "moved(45)", "released(45)", "up"}));
-        // A span handle stops at the intermediate one.
-        sh.drag(sh.s->lowerHandleRect().center(), handleRectAt(sh.s.get(), ZelSpanSlider::LowerHandle, 70).center());
-        QCOMPARE(sh.s->lowerValue(), 45);
+        // A span handle stops at the intermediate one, also when its drag commits only at the release.
+        for (bool tracking : {true, false}) {
+            sh.s->setSpan(10, 90);
+            sh.s->setTracking(tracking);
+            sh.drag(sh.s->lowerHandleRect().center(), handleRectAt(sh.s.get(), ZelSpanSlider::LowerHandle, 70).center());
+            QCOMPARE(sh.s->lowerValue(), 45);
+        }
         QCOMPARE(sh.log.take().filter(QStringLiteral("changed")), QStringList());
+        // Hovering (with mouse tracking) leaves a span set from code alone.
+        sh.s->setMouseTracking(true);
+        sh.s->setSpan(60, 80);
+        QTest::mouseMove(sh.s.get(), sh.s->lowerHandleRect().center());
+        QTest::mouseMove(sh.s.get(), sh.at(20));
+        QCOMPARE(QList<int>({sh.s->lowerValue(), sh.s->upperValue(), sh.s->intermediateValue()}), QList<int>({60, 80, 45}));
     }
 
     void pictureIsDrawnAboveHandle()

@@ -101,7 +101,7 @@ ZoomPage::ZoomPage(QWidget *parent)
 
     m_scaleBox->setPlaceholderText(QStringLiteral("no standard scale"));
     m_toolbar->setToolTip(QStringLiteral("Click the percentage for the preset menu (also by right click), "
-                                         "drag the slider, or press Ctrl++ / Ctrl+- with the focus in the toolbar"));
+                                         "drag the slider, or press Ctrl++ / Ctrl+- with the focus on a zoom button"));
 
     auto *controls = new QGroupBox(QStringLiteral("Kept in step with the toolbar"), this);
     auto *form = new QFormLayout(controls);

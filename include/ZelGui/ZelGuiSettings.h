@@ -52,6 +52,20 @@ ZELGUI_EXPORT bool settingMessageStacked();
 ZELGUI_EXPORT void settingMessageStacked(bool stacked);
 //!@}
 
+//! Keys of the notification kinds a user can switch off. Pass one with a
+//! message (ZelMessenger::processMessage, ZelTrayMessage::popUp): the pop-up
+//! then offers "Don't show again", which writes false under the key, and is
+//! skipped while the key holds false. Each holds a bool, default true.
+//!@{
+ZELGUI_EXPORT extern const QString settingMessageNotificationsSuccessLoadKey;
+ZELGUI_EXPORT extern const QString settingMessageNotificationsFailedLoadKey;
+ZELGUI_EXPORT extern const QString settingMessageNotificationsFastCaptureSuccessKey;
+ZELGUI_EXPORT extern const QString settingMessageNotificationsFastCaptureFailedKey;
+ZELGUI_EXPORT extern const QString settingMessageNotificationsAutoCaptureSuccessKey;
+ZELGUI_EXPORT extern const QString settingMessageNotificationsAutoCaptureFailedKey;
+ZELGUI_EXPORT extern const QString settingMessageNotificationsPanoramaKey;
+//!@}
+
 //! Column profiles of table headers.
 //! "general/table_header_profiles": the profile names of each table header.
 //!@{

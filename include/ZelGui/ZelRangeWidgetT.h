@@ -115,14 +115,20 @@ protected:
         // The blockers restore the slider's, then the spin box's state.
     }
 
-    //! A negative step (or NaN) is ignored, as the spin boxes ignore it.
+    //! A NaN step is ignored: it has no slider position. (The spin boxes
+    //! ignore negative steps, the slider takes their size.)
     void setSingleStep(T step)
     {
-        if (!(step >= T(0)))
-            return;
+        if constexpr (std::is_floating_point_v<T>) {
+            if (std::isnan(step))
+                return;
+        }
         if (m_slider && m_spinBox) {
             m_spinBox->setSingleStep(step);
-            m_slider->setSingleStep(toSliderPosition(step));
+            // The slider takes the step's size, which the lowest int lacks.
+            const int sliderStep = toSliderPosition(step);
+            m_slider->setSingleStep(sliderStep == std::numeric_limits<int>::min() ? -std::numeric_limits<int>::max()
+                                                                                   : sliderStep);
         }
         m_singleStep = step;
     }
@@ -243,12 +249,11 @@ protected:
 
 private:
     //! Whether a control holding shown counts as showing value: qFuzzyCompare
-    //! for reals (plus exact equality, which also covers infinities), plain
-    //! equality for integers.
+    //! for reals, plain equality for integers.
     static bool shows(double shown, double value)
     {
         if constexpr (std::is_floating_point_v<T>)
-            return shown == value || qFuzzyCompare(shown, value);
+            return qFuzzyCompare(shown, value);
         else
             return shown == value;
     }

@@ -26,7 +26,8 @@ class ZelMessage;
 //! shown in a row take consecutive slots of one process-wide stack.
 //!
 //! Ownership: the pop-up owns itself (Qt::WA_DeleteOnClose) and is also
-//! deleted with its parent, if it has one. GUI thread only.
+//! deleted with its parent, if it has one; however it ends, it gives its
+//! stack slot back. GUI thread only.
 class ZELGUI_EXPORT ZelTrayMessage : public QFrame
 {
     Q_OBJECT
@@ -56,8 +57,14 @@ public:
     static const QPoint invalidPos;
 
     //! Shows message unless settingKey is not empty and holds false in the
-    //! application configuration. Returns the new pop-up (owned by itself),
-    //! or null when the message was skipped.
+    //! application configuration. Returns the new pop-up, or null when the
+    //! message was skipped. The pop-up owns itself: it deletes itself when it
+    //! closes (lifetime over, close button) and goes with its parent, so keep
+    //! the pointer only in a QPointer, which turns null then:
+    //!     QPointer<ZelTrayMessage> tray = ZelTrayMessage::popUp(parent, message, QString());
+    //!     ...
+    //!     if (tray)
+    //!         tray->close();
     static ZelTrayMessage *popUp(QWidget *parent, const ZelMessage &message, const QString &settingKey);
 
     //! Creates an empty pop-up at BottomLeft; \a parent, if any, also deletes it.
@@ -114,6 +121,7 @@ private Q_SLOTS:
 private:
     void slide();
     void assignStackSlot();
+    void releaseStackSlot();
 
     //! The slot given to the most recently placed pop-up of the process.
     static std::atomic<int> m_lastPositionInStack;

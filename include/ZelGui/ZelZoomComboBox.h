@@ -52,4 +52,7 @@ private Q_SLOTS:
 private:
     double m_zoom = -1.0;
     bool m_emitting = false;
+    //! The text of the zoom last shown, and that zoom (rounded).
+    QString m_text;
+    double m_textZoom = -1.0;
 };

@@ -46,4 +46,10 @@ private Q_SLOTS:
 
 private:
     qint32 m_mapping;
+    //! The last mapping each way: the toolbar maps the same zoom and the
+    //! same position several times per change.
+    mutable double m_lastZoom;
+    mutable int m_lastZoomPosition = 0;
+    mutable int m_lastPosition = 0;
+    mutable double m_lastPositionZoom;
 };

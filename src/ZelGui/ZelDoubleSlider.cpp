@@ -70,9 +70,6 @@ void ZelDoubleSlider::setMaximum(double max)
 
 void ZelDoubleSlider::setSingleStep(double step)
 {
-    // A zero, negative or NaN step has no grid; keep the current one.
-    if (!(step > 0.0) || std::isinf(step))
-        return;
     m_singleStep = step;
     updateRange();
 }

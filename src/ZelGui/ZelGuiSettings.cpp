@@ -14,13 +14,20 @@ ZEL_DECLARE_SETTING(settingMessageOffsetVertical, "element/tray_message/offset/v
 ZEL_DECLARE_SETTING(settingMessageLifeTime, "element/tray_message/lifetime", QVariant::fromValue<int>(7), true)
 ZEL_DECLARE_SETTING(settingMessageTransparency, "element/tray_message/transparency", QVariant::fromValue<double>(0.4), true)
 ZEL_DECLARE_SETTING(settingMessageStacked, "element/tray_message/stacked", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_SETTING(settingMessageNotificationsSuccessLoad, "notifications/success_load", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_SETTING(settingMessageNotificationsFailedLoad, "notifications/failed_load", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_SETTING(settingMessageNotificationsFastCaptureSuccess, "notifications/fast_capture_success", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_SETTING(settingMessageNotificationsFastCaptureFailed, "notifications/fast_capture_failed", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_SETTING(settingMessageNotificationsAutoCaptureSuccess, "notifications/auto_capture_success", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_SETTING(settingMessageNotificationsAutoCaptureFailed, "notifications/auto_capture_failed", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_SETTING(settingMessageNotificationsPanorama, "notifications/panorama", QVariant::fromValue<bool>(true), true)
+
+// The notification keys are also the host's (declared in the public
+// header), so their constants are global; they register like the others.
+#define ZEL_DECLARE_HOST_SETTING(name, key, defaultValue, flag)                                              \
+    const QString name##Key = QString::fromUtf8(key);                                                        \
+    static const RegisterSettings RegisterSettingInstance##name(key, defaultValue, flag);
+
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsSuccessLoad, "notifications/success_load", QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsFailedLoad, "notifications/failed_load", QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsFastCaptureSuccess, "notifications/fast_capture_success", QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsFastCaptureFailed, "notifications/fast_capture_failed", QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsAutoCaptureSuccess, "notifications/auto_capture_success", QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsAutoCaptureFailed, "notifications/auto_capture_failed", QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsPanorama, "notifications/panorama", QVariant::fromValue<bool>(true), true)
 
 namespace {
 

@@ -45,9 +45,7 @@ double ZelLogSlider::currentValue() const
 
 void ZelLogSlider::setCurrentValue(double value)
 {
-    if (std::isnan(value))
-        return;
-    if (value == m_currentValue || qFuzzyCompare(value, m_currentValue))
+    if (qFuzzyCompare(value, m_currentValue))
         return;
     m_currentValue = value;
     Q_EMIT currentValueChanged(value);
@@ -72,7 +70,7 @@ double ZelLogSlider::mapToValue(double position) const
 void ZelLogSlider::onValueChanged(int position)
 {
     const double value = mapToValue(position);
-    if (value == m_currentValue || qFuzzyCompare(value, m_currentValue))
+    if (qFuzzyCompare(value, m_currentValue))
         return;
     m_currentValue = value;
     Q_EMIT currentValueChanged(value);

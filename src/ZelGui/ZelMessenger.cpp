@@ -161,30 +161,30 @@ void ZelMessenger::ok(const QString &text, QMessageBox::Icon icon)
 QString ZelMessenger::getOpenFileName(const QString &caption, const QList<QByteArray> &formats,
                                       const QByteArray &settingsKey, const QString &startDir)
 {
-    return ZelFileDialog::getFileNameForRead(nullptr, caption, startDir, formats, settingsKey);
+    return ZelFileDialog::getFileNameForRead(caption, startDir, formats, settingsKey);
 }
 
 QStringList ZelMessenger::getOpenFileNames(const QString &caption, const QList<QByteArray> &formats,
                                            const QByteArray &settingsKey, const QString &startDir)
 {
-    return ZelFileDialog::getFileNamesForRead(nullptr, caption, startDir, formats, settingsKey);
+    return ZelFileDialog::getFileNamesForRead(caption, startDir, formats, settingsKey);
 }
 
 QString ZelMessenger::getSaveFileName(const QString &caption, const QList<QByteArray> &formats,
                                       const QByteArray &settingsKey, const QString &startDir)
 {
     return QDir::fromNativeSeparators(
-        ZelFileDialog::getFileNameForWrite(nullptr, caption, startDir, formats, settingsKey));
+        ZelFileDialog::getFileNameForWrite(caption, startDir, formats, settingsKey));
 }
 
 QString ZelMessenger::getExistingDirectory(const QString &caption, const QByteArray &settingsKey,
                                            const QFileDialog::Option &option)
 {
-    return QDir::fromNativeSeparators(ZelFileDialog::getDirectory(nullptr, caption, QString(), settingsKey, option));
+    return QDir::fromNativeSeparators(ZelFileDialog::getDirectory(caption, QString(), settingsKey, option));
 }
 
 QString ZelMessenger::getExistingDirectory(const QString &caption, const QString &startDir,
                                            const QByteArray &settingsKey, const QFileDialog::Option &option)
 {
-    return QDir::fromNativeSeparators(ZelFileDialog::getDirectory(nullptr, caption, startDir, settingsKey, option));
+    return QDir::fromNativeSeparators(ZelFileDialog::getDirectory(caption, startDir, settingsKey, option));
 }

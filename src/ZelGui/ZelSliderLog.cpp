@@ -48,12 +48,12 @@ void ZelSliderLog::moveChange(int value)
 }
 
 // The logarithm of value to the base; NaN where there is none: a value that
-// is not positive, or a base of 1 (no exponent reaches other values), not
-// positive or not finite.
+// is not positive, or a base of 1, from which no exponent reaches another
+// value (the logarithm of 1 would divide by 0).
 double ZelSliderLog::exponentOf(double value) const
 {
     const double logBase = std::log(m_base);
-    if (!(value > 0.0) || !(m_base > 0.0) || logBase == 0.0 || !std::isfinite(logBase))
+    if (!(value > 0.0) || logBase == 0.0)
         return std::numeric_limits<double>::quiet_NaN();
     return std::log(value) / logBase;
 }

@@ -53,8 +53,6 @@ bool ZelSpanRangeWidgetPrivate::applySettingsVisible(bool value)
     settingsVisible = value;
     lowSpin->setVisible(value);
     highSpin->setVisible(value);
-    if (value)
-        hideTip();
     return true;
 }
 
@@ -286,7 +284,6 @@ bool ZelSpanRangeWidget::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::Enter:
     case QEvent::Leave:
-    case QEvent::Hide:
         d->hideTip();
         break;
     case QEvent::MouseButtonDblClick:

@@ -9,9 +9,18 @@
 #include <QStyleOptionSlider>
 #include <QStylePainter>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 ZelSpanSliderPrivate::ZelSpanSliderPrivate(ZelSpanSlider *owner)
     : slider(owner)
 {
+}
+
+int ZelSpanSliderPrivate::toInt(qint64 value)
+{
+    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 int ZelSpanSliderPrivate::bound(qint64 value) const
@@ -67,7 +76,7 @@ void ZelSpanSliderPrivate::applyNewPosition(ZelSpanSlider::SpanHandle handle, in
     if (handle == ZelSpanSlider::LowerHandle) {
         switch (movementMode) {
         case ZelSpanSlider::NoOverlapping:
-            slider->setLowerPosition(bound(qMin<qint64>(qint64(slider->upperValue()) - 1, value)));
+            slider->setLowerPosition(toInt(qMin<qint64>(qint64(slider->upperValue()) - 1, value)));
             break;
         case ZelSpanSlider::NoCrossing:
             slider->setLowerPosition(qMin(slider->upperValue(), value));
@@ -84,7 +93,7 @@ void ZelSpanSliderPrivate::applyNewPosition(ZelSpanSlider::SpanHandle handle, in
     } else if (handle == ZelSpanSlider::UpperHandle) {
         switch (movementMode) {
         case ZelSpanSlider::NoOverlapping:
-            slider->setUpperPosition(bound(qMax<qint64>(qint64(slider->lowerValue()) + 1, value)));
+            slider->setUpperPosition(toInt(qMax<qint64>(qint64(slider->lowerValue()) + 1, value)));
             break;
         case ZelSpanSlider::NoCrossing:
             slider->setUpperPosition(qMax(slider->lowerValue(), value));
@@ -135,38 +144,26 @@ void ZelSpanSliderPrivate::triggerAction(QAbstractSlider::SliderAction action, b
     }
 
     if (move && !upper) {
-        switch (movementMode) {
-        case ZelSpanSlider::NoCrossing:
-            slider->setLowerPosition(int(qMin<qint64>(value, upperValue)));
-            break;
-        case ZelSpanSlider::NoOverlapping:
-            slider->setLowerPosition(bound(qMin<qint64>(value, qint64(upperValue) - 1)));
-            break;
-        case ZelSpanSlider::FreeMovement:
-            if (value > upperPosition) {
-                swapControls();
-                slider->setUpperPosition(int(value));
-            } else {
-                slider->setLowerPosition(int(value));
-            }
-            break;
+        if (movementMode == ZelSpanSlider::NoCrossing)
+            value = qMin<qint64>(value, upperValue);
+        else if (movementMode == ZelSpanSlider::NoOverlapping)
+            value = qMin<qint64>(value, qint64(upperValue) - 1);
+        if (movementMode == ZelSpanSlider::FreeMovement && value > upperPosition) {
+            swapControls();
+            slider->setUpperPosition(toInt(value));
+        } else {
+            slider->setLowerPosition(toInt(value));
         }
     } else if (move) {
-        switch (movementMode) {
-        case ZelSpanSlider::NoCrossing:
-            slider->setUpperPosition(int(qMax<qint64>(value, lowerValue)));
-            break;
-        case ZelSpanSlider::NoOverlapping:
-            slider->setUpperPosition(bound(qMax<qint64>(value, qint64(lowerValue) + 1)));
-            break;
-        case ZelSpanSlider::FreeMovement:
-            if (value < lowerPosition) {
-                swapControls();
-                slider->setLowerPosition(int(value));
-            } else {
-                slider->setUpperPosition(int(value));
-            }
-            break;
+        if (movementMode == ZelSpanSlider::NoCrossing)
+            value = qMax<qint64>(value, lowerValue);
+        else if (movementMode == ZelSpanSlider::NoOverlapping)
+            value = qMax<qint64>(value, qint64(lowerValue) + 1);
+        if (movementMode == ZelSpanSlider::FreeMovement && value < lowerPosition) {
+            swapControls();
+            slider->setLowerPosition(toInt(value));
+        } else {
+            slider->setUpperPosition(toInt(value));
         }
     }
 
@@ -204,20 +201,50 @@ void ZelSpanSliderPrivate::drawSpan(QPainter *painter, const QRect &rect) const
         groove.adjust(0, 0, 0, -1);
 
     const QColor highlight = slider->palette().color(QPalette::Highlight);
-    QLinearGradient gradient;
-    if (horizontal) {
-        gradient.setStart(groove.center().x(), groove.top());
-        gradient.setFinalStop(groove.center().x(), groove.bottom());
-    } else {
-        gradient.setStart(groove.left(), groove.center().y());
-        gradient.setFinalStop(groove.right(), groove.center().y());
+    if (spanBrush.style() == Qt::NoBrush || spanGroove != groove || spanColor != highlight.rgba()
+        || spanHorizontal != horizontal) {
+        QLinearGradient gradient;
+        if (horizontal) {
+            gradient.setStart(groove.center().x(), groove.top());
+            gradient.setFinalStop(groove.center().x(), groove.bottom());
+        } else {
+            gradient.setStart(groove.left(), groove.center().y());
+            gradient.setFinalStop(groove.right(), groove.center().y());
+        }
+        gradient.setColorAt(0, highlight.darker(120));
+        gradient.setColorAt(1, highlight.lighter(108));
+        spanBrush = QBrush(gradient);
+        spanPen = QPen(highlight.darker(horizontal ? 130 : 150), 0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+        spanGroove = groove;
+        spanColor = highlight.rgba();
+        spanHorizontal = horizontal;
     }
-    gradient.setColorAt(0, highlight.darker(120));
-    gradient.setColorAt(1, highlight.lighter(108));
 
-    painter->setPen(QPen(highlight.darker(horizontal ? 130 : 150), 0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    painter->setBrush(gradient);
-    painter->drawRect(rect.intersected(groove));
+    const QRect area = rect.intersected(groove);
+    const QTransform &device = painter->deviceTransform();
+    const QPointF from = device.map(QPointF(area.topLeft()));
+    const QPointF to = device.map(QPointF(area.left() + area.width(), area.top() + area.height()));
+    const auto whole = [](const QPointF &p) { return p.x() == std::floor(p.x()) && p.y() == std::floor(p.y()); };
+    if (area.isEmpty() || device.type() > QTransform::TxScale || !whole(from) || !whole(to)) {
+        painter->setPen(spanPen);
+        painter->setBrush(spanBrush);
+        painter->drawRect(area);
+        return;
+    }
+    // The cosmetic pen's outline of drawRect(): one device pixel wide, through
+    // the corners, to the right of and below them. With the corners on whole
+    // device pixels, filling those four lines gives the same pixels at a
+    // fraction of the cost of stroking them.
+    painter->fillRect(area, spanBrush);
+    const QTransform logical = device.inverted();
+    const auto line = [&](qreal x, qreal y, qreal w, qreal h) {
+        painter->fillRect(logical.mapRect(QRectF(x, y, w, h)), spanPen.color());
+    };
+    const qreal width = to.x() - from.x() + 1, height = to.y() - from.y() + 1;
+    line(from.x(), from.y(), width, 1);
+    line(from.x(), to.y(), width, 1);
+    line(from.x(), from.y(), 1, height);
+    line(to.x(), from.y(), 1, height);
 }
 
 void ZelSpanSliderPrivate::updateRange(int min, int max)
@@ -225,9 +252,6 @@ void ZelSpanSliderPrivate::updateRange(int min, int max)
     Q_UNUSED(min)
     Q_UNUSED(max)
     slider->setSpan(lowerValue, upperValue);
-    // Positions running ahead of the values (tracking off) stay in range too.
-    lowerPosition = bound(lowerPosition);
-    upperPosition = bound(upperPosition);
 }
 
 void ZelSpanSliderPrivate::movePressedHandle()
@@ -358,7 +382,6 @@ void ZelSpanSlider::setSpan(int lower, int upper)
 
 void ZelSpanSlider::setLowerPosition(int lower)
 {
-    lower = d->bound(lower);
     if (lower == d->lowerPosition)
         return;
     d->lowerPosition = lower;
@@ -372,7 +395,6 @@ void ZelSpanSlider::setLowerPosition(int lower)
 
 void ZelSpanSlider::setUpperPosition(int upper)
 {
-    upper = d->bound(upper);
     if (upper == d->upperPosition)
         return;
     d->upperPosition = upper;
@@ -440,14 +462,11 @@ void ZelSpanSlider::mouseMoveEvent(QMouseEvent *event)
 
 void ZelSpanSlider::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool held = isAnyHandlePressedNow();
     QSlider::mouseReleaseEvent(event);
     setSliderDown(false);
     d->lowerPressedControl = QStyle::SC_None;
     d->upperPressedControl = QStyle::SC_None;
     update();
-    if (held)
-        event->accept();
 }
 
 void ZelSpanSlider::keyPressEvent(QKeyEvent *event)
@@ -532,10 +551,6 @@ void ZelSpanSlider::paintEvent(QPaintEvent *event)
 
     auto prepareHandle = [](QStyleOptionSlider &handleOpt, QStyle::SubControl pressed) {
         handleOpt.subControls = QStyle::SC_SliderHandle;
-        // The base slider's hover and press state belong to its own single
-        // value, not to either handle.
-        handleOpt.activeSubControls = QStyle::SC_None;
-        handleOpt.state &= ~QStyle::State_Sunken;
         if (pressed == QStyle::SC_SliderHandle) {
             handleOpt.activeSubControls = QStyle::SC_SliderHandle;
             handleOpt.state |= QStyle::State_Sunken;

@@ -217,11 +217,6 @@ void ZelSpanSliderWithIntermediateValue::wheelEvent(QWheelEvent *e)
 
 void ZelSpanSliderWithIntermediateValue::mousePressEvent(QMouseEvent *event)
 {
-    // Only a press of a single button counts, as for the span handles.
-    if (event->buttons() != event->button()) {
-        event->ignore();
-        return;
-    }
     const QPoint pos = event->position().toPoint();
     if (d->handleMousePress(pos)) {
         event->accept();
@@ -230,7 +225,7 @@ void ZelSpanSliderWithIntermediateValue::mousePressEvent(QMouseEvent *event)
     }
 
     ZelSpanSlider::mousePressEvent(event);
-    if (isAnyHandlePressedNow() || !event->isAccepted())
+    if (isAnyHandlePressedNow())
         return;
 
     // A press on the groove: the intermediate handle jumps under the cursor
@@ -246,7 +241,9 @@ void ZelSpanSliderWithIntermediateValue::mouseMoveEvent(QMouseEvent *event)
 {
     if (!d->intermediateHeld) {
         ZelSpanSlider::mouseMoveEvent(event);
-        // A dragged span handle stops at the intermediate handle.
+        // A dragged span handle stops at the intermediate handle; other
+        // movements (hovering, with mouse tracking on) leave a span set from
+        // code alone.
         if (isAnyHandlePressedNow())
             d->keepSpanAroundIntermediate();
         return;
@@ -263,7 +260,6 @@ void ZelSpanSliderWithIntermediateValue::mouseReleaseEvent(QMouseEvent *event)
         ZelSpanSlider::mouseReleaseEvent(event);
         setSliderDown(false);
         update();
-        event->accept();
         return;
     }
     const bool spanHandleHeld = isAnyHandlePressedNow();

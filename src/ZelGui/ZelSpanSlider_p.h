@@ -3,6 +3,8 @@
 #include <ZelGui/ZelSpanSlider.h>
 
 #include <QObject>
+#include <QBrush>
+#include <QPen>
 #include <QStyle>
 
 class QPainter;
@@ -16,6 +18,8 @@ public:
     // Bounds into [minimum, maximum]; takes a wide value so that steps and
     // offsets computed near the ends of int do not overflow.
     int bound(qint64 value) const;
+    // Saturates to int: a step or offset beyond the ends of int stops there.
+    static int toInt(qint64 value);
 
     void handleMousePress(const QPoint &pos, QStyle::SubControl &control, int value,
                           ZelSpanSlider::SpanHandle handle);
@@ -40,6 +44,14 @@ public:
     QStyle::SubControl upperPressedControl = QStyle::SC_None;
     ZelSpanSlider::HandleMovementMode movementMode = ZelSpanSlider::FreeMovement;
     ZelSpanSlider *const slider;
+
+    // The span's brush and pen, built once for a groove, highlight colour
+    // and orientation.
+    mutable QBrush spanBrush;
+    mutable QPen spanPen;
+    mutable QRect spanGroove;
+    mutable QRgb spanColor = 0;
+    mutable bool spanHorizontal = true;
 
 public Q_SLOTS:
     void updateRange(int min, int max);

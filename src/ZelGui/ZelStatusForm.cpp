@@ -23,18 +23,21 @@ void ZelStatusForm::setStatusFields(const QMap<QString, QString> &fields)
         return;
     }
 
-    // The name labels stay children of the form, but out of sight: they
-    // would otherwise show at their old places under the new rows.
-    if (QLayout *old = layout()) {
-        for (int i = 0; i < old->count(); ++i) {
-            QWidget *widget = old->itemAt(i)->widget();
-            if (qobject_cast<QLabel *>(widget) && widget != m_statusLabel)
-                widget->hide();
-        }
-    }
+    // The old rows go entirely, name labels too, so that a host changing
+    // names for hours gathers no widgets. The status line and the bar, once
+    // made, stay as the last rows.
     qDeleteAll(m_valueLabels);
     m_valueLabels.clear();
-    delete layout();
+    QList<QWidget *> kept;
+    if (QLayout *old = layout()) {
+        QList<QWidget *> names;
+        for (int i = 0; i < old->count(); ++i) {
+            if (QWidget *widget = old->itemAt(i)->widget())
+                (widget == m_statusLabel || widget == m_progressBar ? kept : names) << widget;
+        }
+        qDeleteAll(names);
+        delete old;
+    }
     m_fields = fields;
 
     auto *form = new QFormLayout;
@@ -44,6 +47,8 @@ void ZelStatusForm::setStatusFields(const QMap<QString, QString> &fields)
         form->addRow(name, value);
         m_valueLabels.insert(it.key(), value);
     }
+    for (QWidget *widget : std::as_const(kept))
+        form->addRow(widget);
     setLayout(form);
 }
 

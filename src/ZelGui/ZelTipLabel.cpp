@@ -8,8 +8,9 @@
 
 namespace {
 
-// Keeps a careless margin from overflowing the size computations.
-constexpr unsigned int MaximumMargin = 1024;
+// No widget is larger than QWIDGETSIZE_MAX; a larger margin would overflow
+// the size computations (and an int).
+constexpr unsigned int MaximumMargin = QWIDGETSIZE_MAX;
 
 } // namespace
 

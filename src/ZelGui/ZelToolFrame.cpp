@@ -65,7 +65,7 @@ void ZelToolFrame::align()
         break;
     }
     move(pos);
-    update();
+    repaint();
 }
 
 bool ZelToolFrame::event(QEvent *event)
@@ -98,8 +98,8 @@ bool ZelToolFrame::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Polish:
         align();
         break;
-    // The frame is translucent: updating it repaints what lies beneath, so
-    // answering the paint events with an update would never settle.
+    // The frame is translucent: repainting it paints what lies beneath, so
+    // answering the paint events with a repaint would never end.
     case QEvent::Paint:
     case QEvent::UpdateRequest:
     case QEvent::UpdateLater:
@@ -107,7 +107,7 @@ bool ZelToolFrame::eventFilter(QObject *watched, QEvent *event)
     default:
         break;
     }
-    update();
+    repaint();
     return false;
 }
 

@@ -111,6 +111,9 @@ ZelTrayMessage::ZelTrayMessage(QWidget *parent)
     : QFrame(parent)
     , ui(new Ui_ZelTrayMessage)
 {
+    // The window flags come first: changing them later reparents the widget
+    // and polishes every child of the form's style sheets again.
+    setWindowFlags(windowFlags() | Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     ui->setupUi(this);
     setMinimumSize(defaultSize);
     installEventFilter(this);
@@ -122,11 +125,10 @@ ZelTrayMessage::ZelTrayMessage(QWidget *parent)
 
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_DeleteOnClose, true);
-    setWindowFlags(windowFlags() | Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
 
-    // Negative lifetimes count as 0 (no countdown), and the milliseconds must
-    // fit QTimeLine's int.
-    const int lifeTime = qBound(0, secsToLive(), std::numeric_limits<int>::max() / 1000);
+    // The milliseconds must fit QTimeLine's int.
+    constexpr int longest = std::numeric_limits<int>::max() / 1000;
+    const int lifeTime = qBound(-longest, secsToLive(), longest);
     if (lifeTime != 0) {
         m_timeLine = new QTimeLine(lifeTime * 1000, this);
         m_timeLine->setFrameRange(lifeTime, 0);
@@ -145,6 +147,9 @@ ZelTrayMessage::ZelTrayMessage(QWidget *parent)
 ZelTrayMessage::~ZelTrayMessage()
 {
     removeEventFilter(this);
+    // Deleted without a close (with its parent, or by the host): the slot
+    // is given back all the same.
+    releaseStackSlot();
 }
 
 void ZelTrayMessage::construct(const ZelMessage &message)
@@ -390,10 +395,19 @@ void ZelTrayMessage::showEvent(QShowEvent *event)
     QFrame::showEvent(event);
 }
 
+void ZelTrayMessage::releaseStackSlot()
+{
+    // Only the newest slot restarts the stack; either way the pop-up holds
+    // none afterwards, so its deletion after a close releases nothing twice.
+    int slot = m_stackPosition;
+    if (slot >= 0)
+        m_lastPositionInStack.compare_exchange_strong(slot, -1);
+    m_stackPosition = -1;
+}
+
 void ZelTrayMessage::closeEvent(QCloseEvent *event)
 {
-    int slot = m_stackPosition;
-    m_lastPositionInStack.compare_exchange_strong(slot, -1);
+    releaseStackSlot();
     event->accept();
     QFrame::closeEvent(event);
 }

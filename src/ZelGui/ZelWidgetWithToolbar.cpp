@@ -16,8 +16,9 @@ ZelWidgetWithToolbar::ZelWidgetWithToolbar(QWidget *parent)
     setAttribute(Qt::WA_ContentsMarginsRespectsSafeArea, false);
     setContentsMargins(-10, -10, -10, -10);
     m_layout->setSpacing(0);
-    // A stored size out of all proportion must not break the layout.
-    const int iconSize = qBound(1, settingIconSize(), 512);
+    // No widget is larger than QWIDGETSIZE_MAX; a stored size beyond it
+    // would overflow the tool bar's size arithmetic.
+    const int iconSize = qMin(settingIconSize(), QWIDGETSIZE_MAX);
     m_toolBar->setIconSize(QSize(iconSize, iconSize));
     m_layout->insertWidget(0, m_toolBar);
 }
@@ -26,10 +27,6 @@ ZelWidgetWithToolbar::~ZelWidgetWithToolbar() = default;
 
 void ZelWidgetWithToolbar::setupWidget(QWidget *widget)
 {
-    if (!widget || widget == m_toolBar)
-        return;
-    // Given again: move it up rather than have the layout complain.
-    m_layout->removeWidget(widget);
     m_contents = widget;
     m_layout->insertWidget(1, widget);
 }

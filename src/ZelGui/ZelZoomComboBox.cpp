@@ -28,12 +28,22 @@ double ZelZoomComboBox::zoom() const
 void ZelZoomComboBox::setZoom(double value)
 {
     // The button only opens a menu; keeping the focus would leave a focus
-    // frame on it after every choice.
-    clearFocus();
+    // frame on it after every choice. clearFocus() has nothing to clear
+    // unless the button is its window's focus widget (or has the focus
+    // through a proxy), and it is reached several times per toolbar change.
+    if (focusWidget() == this || (focusProxy() && hasFocus()))
+        clearFocus();
     if (m_emitting)
         return;
     m_zoom = value;
-    setText(ZoomDefs::zoomValueToText(ZelZoomRounding::toHundredths(value)));
+    // The toolbar sets the same zoom several times per change: the text is
+    // formatted once per shown value (setText() ignores an unchanged text).
+    const double shown = ZelZoomRounding::toHundredths(value);
+    if (!(shown == m_textZoom)) {
+        m_text = ZoomDefs::zoomValueToText(shown);
+        m_textZoom = shown;
+    }
+    setText(m_text);
     m_emitting = true;
     Q_EMIT zoomChanged(m_zoom);
     m_emitting = false;

@@ -27,6 +27,8 @@ constexpr double largestZoom = 32.0;
 ZelZoomSlider::ZelZoomSlider(QWidget *parent)
     : QSlider(parent)
     , m_mapping(NaturalLogMapping)
+    , m_lastZoom(std::numeric_limits<double>::quiet_NaN())
+    , m_lastPositionZoom(std::numeric_limits<double>::quiet_NaN())
 {
     setRange(mapZoomToSlider(smallestMinZoom), mapZoomToSlider(largestZoom));
     // Keys and clicks on the groove would otherwise move by a hundredth of a
@@ -71,6 +73,9 @@ double ZelZoomSlider::currentZoom() const
 
 int ZelZoomSlider::mapZoomToSlider(double value) const
 {
+    if (value == m_lastZoom)
+        return m_lastZoomPosition;
+    const double zoom = value;
     if (std::isnan(value))
         value = 1.0;
     double position;
@@ -91,22 +96,34 @@ int ZelZoomSlider::mapZoomToSlider(double value) const
     // Zero gives -inf on the logarithmic scales; qRound() must only see
     // values it can convert.
     constexpr double limit = std::numeric_limits<int>::max() - 1;
-    return qRound(std::clamp(position, -limit, limit));
+    m_lastZoom = zoom;
+    m_lastZoomPosition = qRound(std::clamp(position, -limit, limit));
+    return m_lastZoomPosition;
 }
 
 double ZelZoomSlider::mapSliderToZoom(int value) const
 {
+    if (value == m_lastPosition && !std::isnan(m_lastPositionZoom))
+        return m_lastPositionZoom;
     const double s = value / positionsPerUnit;
+    double zoom;
     switch (m_mapping) {
     case SquareRootMapping:
-        return s * s;
+        zoom = s * s;
+        break;
     case Log10Mapping:
-        return std::pow(10.0, s);
+        zoom = std::pow(10.0, s);
+        break;
     case NaturalLogMapping:
-        return std::exp(s);
+        zoom = std::exp(s);
+        break;
     default:
-        return s;
+        zoom = s;
+        break;
     }
+    m_lastPosition = value;
+    m_lastPositionZoom = zoom;
+    return zoom;
 }
 
 void ZelZoomSlider::translateToZoom(int zoom)

@@ -32,10 +32,6 @@ ZelZoomToolbar::ZelZoomToolbar(QWidget *parent)
     m_actionZoomOut = actionZoomOut();
     ui->btnZoomIn->setDefaultAction(m_actionZoomIn);
     ui->btnZoomOut->setDefaultAction(m_actionZoomOut);
-    // The buttons take the focus rarely; the shortcuts must also work with
-    // the focus on the slider, so the toolbar itself carries the actions.
-    addAction(m_actionZoomOut);
-    addAction(m_actionZoomIn);
 
     // The children's announcements become the toolbar's, and come back to
     // setZoom() to bring the other child along. The combo's re-entry flag
@@ -67,12 +63,12 @@ double ZelZoomToolbar::step() const
 
 void ZelZoomToolbar::setStep(double step)
 {
-    // NaN and negative steps are ignored; a step beyond the whole range
-    // would not fit an int and means the same as the range.
-    if (!(step >= 0.0))
+    // NaN has no int; a step beyond the whole range would not fit one and
+    // means the same as the range (QSlider takes a negative step's size).
+    if (std::isnan(step))
         return;
-    const int span = ui->zoomSlider->maximum() - ui->zoomSlider->minimum();
-    ui->zoomSlider->setSingleStep(step >= span ? span : static_cast<int>(step));
+    const double span = ui->zoomSlider->maximum() - ui->zoomSlider->minimum();
+    ui->zoomSlider->setSingleStep(static_cast<int>(std::clamp(step, -span, span)));
 }
 
 bool ZelZoomToolbar::canExecZoomIn() const

@@ -42,7 +42,34 @@ QString zoomValueToText(double zoom)
 {
     if (!std::isfinite(zoom))
         return QStringLiteral("-");
-    double percent = std::round(zoom * 100.0 * 100.0) / 100.0;
+    // Zoom controls format a zoom at every change: whole hundredths of a
+    // percent are written from an integer, which gives the same text as the
+    // general path below while the hundredths are exact in a double.
+    const double hundredths = std::round(zoom * 100.0 * 100.0);
+    if (std::abs(hundredths) < 1e12) {
+        const qint64 h = qint64(hundredths);
+        quint64 magnitude = quint64(h < 0 ? -h : h);
+        char buffer[24];
+        char *end = buffer + sizeof buffer;
+        char *p = end;
+        *--p = '%';
+        const int fraction = int(magnitude % 100);
+        if (fraction % 10)
+            *--p = char('0' + fraction % 10);
+        if (fraction) {
+            *--p = char('0' + fraction / 10);
+            *--p = '.';
+        }
+        magnitude /= 100;
+        do {
+            *--p = char('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude);
+        if (h < 0)
+            *--p = '-';
+        return QString::fromLatin1(p, end - p);
+    }
+    double percent = hundredths / 100.0;
     if (percent == 0.0)
         percent = 0.0; // no "-0%"
     QString text = QString::number(percent, 'f', 2);

@@ -42,6 +42,31 @@ public:
                                        const QList<QByteArray> &formats, const QByteArray &contextKey,
                                        QFileDialog::Options options = {}, QByteArray *chosenFormat = nullptr);
 
+    // The same dialogs without a parent window.
+    static QString getDirectory(const QString &caption, const QString &startDir, const QByteArray &contextKey,
+                                QFileDialog::Options options = {})
+    {
+        return getDirectory(nullptr, caption, startDir, contextKey, options);
+    }
+    static QString getFileNameForRead(const QString &caption, const QString &startDir,
+                                      const QList<QByteArray> &formats, const QByteArray &contextKey,
+                                      QFileDialog::Options options = {})
+    {
+        return getFileNameForRead(nullptr, caption, startDir, formats, contextKey, options);
+    }
+    static QStringList getFileNamesForRead(const QString &caption, const QString &startDir,
+                                           const QList<QByteArray> &formats, const QByteArray &contextKey,
+                                           QFileDialog::Options options = {})
+    {
+        return getFileNamesForRead(nullptr, caption, startDir, formats, contextKey, options);
+    }
+    static QString getFileNameForWrite(const QString &caption, const QString &startDir,
+                                       const QList<QByteArray> &formats, const QByteArray &contextKey,
+                                       QFileDialog::Options options = {}, QByteArray *chosenFormat = nullptr)
+    {
+        return getFileNameForWrite(nullptr, caption, startDir, formats, contextKey, options, chosenFormat);
+    }
+
     // For tests: instead of running the configured dialog, call answer with
     // it and take the returned paths as the user's selection (an empty list
     // is a cancel). The answer may change the dialog, e.g. select a filter.
