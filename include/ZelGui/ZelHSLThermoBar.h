@@ -33,13 +33,13 @@ class ZELGUI_EXPORT ZelThermoBar : public QwtThermo
 public:
     //! The colour component whose ramp the bar shows.
     enum Component : int {
-        Hue = 0, //!< hues 0 to 359 at full saturation
-        Saturation = 1, //!< saturations of one hue
-        Lightness = 2, //!< lightnesses of one hue
-        Red = 3, //!< the red channel
-        Green = 4, //!< the green channel
-        Blue = 5, //!< the blue channel
-        Gray = 6, //!< grey levels
+        Hue = 0, //!< every hue, 0 to 359
+        Saturation = 1, //!< the saturations of a blue hue, grey to full
+        Lightness = 2, //!< the lightnesses of a blue hue, black to white
+        Red = 3, //!< the lightnesses of a red hue
+        Green = 4, //!< the lightnesses of a green hue
+        Blue = 5, //!< the lightnesses of a blue hue
+        Gray = 6, //!< grey levels, black to white
     };
 
     //! Creates a bar without a colour map (component Hue stored); \a parent owns it.
