@@ -54,7 +54,7 @@ public:
 
     //! The caption given to setCaption() or setWidget().
     QString caption();
-    //! Sets the caption shown in the item's first column.
+    //! Stores the caption; the form shows it from the next setWidget().
     void setCaption(const QString &caption);
     //! The identifier given to the constructor.
     QByteArray id();
