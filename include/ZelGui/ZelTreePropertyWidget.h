@@ -54,7 +54,7 @@ public:
 
     //! The caption given to setCaption() or setWidget().
     QString caption();
-    //! Stores the caption; the form shows it from the next setWidget().
+    //! Stores the caption that caption() returns; the form's label stays as it is.
     void setCaption(const QString &caption);
     //! The identifier given to the constructor.
     QByteArray id();
