@@ -2,6 +2,7 @@
 # against it, runs it, and compiles a file with the pkg-config flags.
 #
 # -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... [-DCXX_FLAGS=...] [-DLINKER_FLAGS=...]
+# [-DDESIGNER_PLUGIN_DIR=...] (where the Designer plugin goes, relative to the prefix)
 
 function(run)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -16,6 +17,26 @@ set(prefix "${WORK_DIR}/prefix")
 file(REMOVE_RECURSE "${WORK_DIR}")
 
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
+# The installed Designer plugin finds the installed library, not the built one.
+if(DESIGNER_PLUGIN_DIR)
+    set(plugin "${prefix}/${DESIGNER_PLUGIN_DIR}/libZelGuiDesigner.so")
+    if(NOT EXISTS "${plugin}")
+        message(FATAL_ERROR "the Designer plugin is not installed at ${plugin}")
+    endif()
+    find_program(LDD ldd)
+    if(LDD)
+        run(${LDD} "${plugin}")
+        string(REGEX MATCH "libZelGui\\.so[^\n]*" zelgui_line "${run_output}")
+        file(REAL_PATH "${prefix}" real_prefix)
+        string(REGEX REPLACE ".*=> ([^ ]+).*" "\\1" zelgui_path "${zelgui_line}")
+        file(REAL_PATH "${zelgui_path}" zelgui_path)
+        string(FIND "${zelgui_path}" "${real_prefix}/" at)
+        if(NOT at EQUAL 0)
+            message(FATAL_ERROR "the installed Designer plugin loads '${zelgui_line}', not the installed library")
+        endif()
+    endif()
+endif()
+
 run(${CMAKE_COMMAND} -S "${SOURCE_DIR}" -B "${WORK_DIR}/build" -G Ninja
     "-DCMAKE_PREFIX_PATH=${prefix}"
     "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"

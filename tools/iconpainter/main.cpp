@@ -2,7 +2,9 @@
 //
 //   zel_iconpainter --library DIR   the library's icons
 //   zel_iconpainter --host DIR      the gallery's icons
+//   zel_iconpainter --designer DIR  the Designer plugin's widget-box icons
 
+#include "DesignerIcons.h"
 #include "HostIcons.h"
 #include "IconWriter.h"
 #include "LibraryIcons.h"
@@ -29,14 +31,18 @@ int main(int argc, char *argv[])
     const QCommandLineOption hostOption(QStringLiteral("host"),
                                         QStringLiteral("Write the gallery's icons into <dir>."),
                                         QStringLiteral("dir"));
+    const QCommandLineOption designerOption(QStringLiteral("designer"),
+                                            QStringLiteral("Write the Designer plugin's icons into <dir>."),
+                                            QStringLiteral("dir"));
     parser.addOption(libraryOption);
     parser.addOption(hostOption);
+    parser.addOption(designerOption);
     parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (!parser.isSet(libraryOption) && !parser.isSet(hostOption)) {
-        err << "Nothing to do: give --library DIR and/or --host DIR.\n";
+    if (!parser.isSet(libraryOption) && !parser.isSet(hostOption) && !parser.isSet(designerOption)) {
+        err << "Nothing to do: give --library DIR, --host DIR and/or --designer DIR.\n";
         return 2;
     }
 
@@ -53,6 +59,8 @@ int main(int argc, char *argv[])
     if (parser.isSet(libraryOption) && !writeSet(parser.value(libraryOption), libraryIcons()))
         return 1;
     if (parser.isSet(hostOption) && !writeSet(parser.value(hostOption), hostIcons()))
+        return 1;
+    if (parser.isSet(designerOption) && !writeSet(parser.value(designerOption), designerIcons()))
         return 1;
     return 0;
 }
