@@ -34,6 +34,7 @@ private Q_SLOTS:
     void configStoresAndAnnounces();
     void iniFileTakesWritesAndReplacesValues();
     void valuesSurviveAnIniFile();
+    void generalKeysReadFromAFileAreReplacedInPlace();
 };
 
 void tst_ZelCoreSettings::keysDeclaredAtLoadKeepTheirOrder()
@@ -163,6 +164,30 @@ void tst_ZelCoreSettings::valuesSurviveAnIniFile()
     ZelAbstractAppConfig::attachIniFile(copy);
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         QVERIFY2(ZelAbstractAppConfig::setting(it.key()) == it.value(), qPrintable(it.key())); // type and value
+}
+
+void tst_ZelCoreSettings::generalKeysReadFromAFileAreReplacedInPlace()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("app.ini"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[%General]\nicon_size=large\nlanguage=31\n");
+    file.close();
+
+    ZelAbstractAppConfig::attachIniFile(path);
+    QCOMPARE(ZelAbstractAppConfig::setting(QStringLiteral("general/icon_size")).toString(), QStringLiteral("large"));
+    ZelAbstractAppConfig::setSetting(QStringLiteral("general/icon_size"), 24);
+    ZelAbstractAppConfig::remove(QStringLiteral("general/language"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QCOMPARE(text.count("[%General]"), 1);
+    QCOMPARE(text.count("icon_size="), 1);
+    QVERIFY(!text.contains("language="));
+    ZelAbstractAppConfig::reset();
+    ZelAbstractAppConfig::attachIniFile(path);
+    QCOMPARE(ZelAbstractAppConfig::setting(QStringLiteral("general/icon_size")).toInt(), 24);
+    QVERIFY(!ZelAbstractAppConfig::contains(QStringLiteral("general/language")));
 }
 
 QTEST_GUILESS_MAIN(tst_ZelCoreSettings)

@@ -186,6 +186,19 @@ private Q_SLOTS:
         QCOMPARE(bar->text(), QStringLiteral("4.000/5.000 sec"));
     }
 
+    void updateSaturatesAtTheEndsOfInt()
+    {
+        ZelLongExposureWidget widget(nullptr);
+        QProgressBar *bar = widget.progressBar();
+        widget.update(true, INT_MAX, -1); // one past the total: held at the total
+        QCOMPARE(bar->value(), INT_MAX);
+        widget.update(true, 1000, 0);
+        widget.update(false, 1000, INT_MIN); // far past the range: the bar keeps its value
+        QCOMPARE(bar->value(), 1000);
+        widget.update(false, INT_MIN, INT_MAX);
+        QCOMPARE(bar->value(), 1000);
+    }
+
     void exposureWidgetForwardsEditorAndCheck()
     {
         ZelLongExposureWidget widget(nullptr);

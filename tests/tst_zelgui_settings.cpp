@@ -24,6 +24,8 @@
 
 #include <QIcon>
 #include <QMenu>
+#include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -86,6 +88,8 @@ private Q_SLOTS:
     void containersOfAnotherTypeReadEmpty();
     void noStoredValueCrashesAnAccessor();
     void iniBackedValuesComeBackTyped();
+    void wrongTypedIniValuesFallBackAndStay();
+    void iniWithBrokenLinesKeepsWhatReads();
 
     void languageDefaultFollowsTheSystemLocale_data();
     void languageDefaultFollowsTheSystemLocale();
@@ -358,6 +362,90 @@ void tst_ZelGuiSettings::iniBackedValuesComeBackTyped()
     QCOMPARE(settingMessageTransparency(), 0.125);
     QCOMPARE(settingMessageStacked(), false);
     QCOMPARE(settingHeaderViewState(), state);
+}
+
+namespace {
+
+// A copy of a corpus file in `dir`, since the store writes back to the file it reads.
+QString corpusCopy(const QTemporaryDir &dir, const QString &name)
+{
+    const QString source = qEnvironmentVariable("ZELGUI_TEST_DATA") + QStringLiteral("/corpus/settings/") + name;
+    const QString copy = dir.filePath(name);
+    return QFile::copy(source, copy) ? copy : QString();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+void tst_ZelGuiSettings::wrongTypedIniValuesFallBackAndStay()
+{
+    QTemporaryDir dir;
+    const QString path = corpusCopy(dir, QStringLiteral("wrong-types.ini"));
+    QVERIFY(!path.isEmpty());
+    const QByteArray before = fileBytes(path);
+    // Qt's own note on the cut variant under one of the keys.
+    QTest::ignoreMessage(QtWarningMsg, "QVariant::load: unknown user type with name .");
+    ZelAbstractAppConfig::attachIniFile(path);
+    // Every key of the file holds a value of the wrong type.
+    QCOMPARE(ZelAbstractAppConfig::storedKeys().size(), 31);
+
+    // What cannot be converted reads as the zero value of the type, not the default.
+    QCOMPARE(settingIconSize(), 0);
+    QCOMPARE(settingLanguage(), QLocale::AnyLanguage);
+    QCOMPARE(settingMessageOffsetHorizontal(), 0);
+    QCOMPARE(settingMessageOffsetVertical(), 0);
+    QCOMPARE(settingMessageLifeTime(), 0);
+    QCOMPARE(settingMessageTransparency(), 0.0);
+    QCOMPARE(settingMessageStacked(), false);
+    QCOMPARE(settingTableHeaderProfiles(), ProfileMap());
+    QCOMPARE(settingHeaderViewState(), HeaderViewState());
+    QCOMPARE(settingHeaderActiveProfile(), (QMap<QByteArray, QString>()));
+
+    // Reading rewrites nothing.
+    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(ZelAbstractAppConfig::setting(QStringLiteral("element/tray_message/transparency")).toString(),
+             QStringLiteral("half"));
+
+    // The user's change replaces that one value; the others stay as they were.
+    settingIconSize(24);
+    QSettings file(path, QSettings::IniFormat);
+    QCOMPARE(file.value(QStringLiteral("General/icon_size")).toInt(), 24);
+    QCOMPARE(file.value(QStringLiteral("element/tray_message/transparency")).toString(), QStringLiteral("half"));
+    QCOMPARE(file.value(QStringLiteral("elements/tableheaderstate")).toString(), QStringLiteral("not a hash"));
+    QCOMPARE(file.value(QStringLiteral("General/language")).toString(), QStringLiteral("Klingon")); // as QSettings reads it
+    QCOMPARE(file.allKeys().size(), 31);
+}
+
+void tst_ZelGuiSettings::iniWithBrokenLinesKeepsWhatReads()
+{
+    QTemporaryDir dir;
+    const QString path = corpusCopy(dir, QStringLiteral("broken-lines.ini"));
+    QVERIFY(!path.isEmpty());
+    const QByteArray before = fileBytes(path);
+    ZelAbstractAppConfig::attachIniFile(path);
+
+    // The lines that read are taken, the rest fall back; nothing throws the store off.
+    QCOMPARE(ZelAbstractAppConfig::setting(QStringLiteral("notifications/panorama")).toBool(), false);
+    QCOMPARE(settingMessageStacked(), true); // not in the file: the default
+    QVERIFY(settingMessageLifeTime() == 3 || settingMessageLifeTime() == 9); // a repeated key: one of its values
+    (void)settingIconSize();
+    (void)settingLanguage();
+    (void)settingMessageOffsetHorizontal();
+    (void)settingMessageTransparency();
+    (void)settingHeaderViewState();
+    QCOMPARE(fileBytes(path), before);
+
+    // A change is written; the values that read survive it.
+    settingMessageOffsetVertical(5);
+    ZelAbstractAppConfig::reset();
+    ZelAbstractAppConfig::attachIniFile(path);
+    QCOMPARE(settingMessageOffsetVertical(), 5);
+    QCOMPARE(ZelAbstractAppConfig::setting(QStringLiteral("notifications/panorama")).toBool(), false);
 }
 
 void tst_ZelGuiSettings::languageDefaultFollowsTheSystemLocale_data()

@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -424,6 +426,17 @@ private Q_SLOTS:
         QTest::newRow("more columns") << otherTable(7, false) << false << "0:100 1:130 2:100 3:100";
         QTest::newRow("more columns, moved") << otherTable(7, true) << false << "0:100 1:100 2:130 3:100";
         QTest::newRow("more columns, sorted") << otherTable(7, true) << true << "0:100 1:100 2:130 3:100";
+        // The damaged states of the corpus: garbage, cut and other widgets' states.
+        const QDir corpus(corpusDir(QStringLiteral("headerstates")));
+        const QFileInfoList files = corpus.entryInfoList(QDir::Files, QDir::Name);
+        QVERIFY2(files.size() >= 7, qPrintable(corpus.path()));
+        for (const QFileInfo &info : files) {
+            QFile file(info.filePath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            QTest::newRow(qPrintable(QStringLiteral("corpus ") + info.fileName())) << bytes << false << QString();
+            QTest::newRow(qPrintable(QStringLiteral("corpus sorted ") + info.fileName())) << bytes << true << QString();
+        }
     }
     void badStoredLayouts()
     {
@@ -441,6 +454,31 @@ private Q_SLOTS:
         // The table stays usable: as many sections as columns, all in the menu.
         QCOMPARE(table.header->count(), 4);
         QCOMPARE(menuTexts(table.openMenu()).size(), 4 + 5);
+    }
+
+    void wrongTypedStateStaysUntilTheUserChangesTheLayout_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::newRow("text") << QVariant(QStringLiteral("not a hash"));
+        QTest::newRow("number") << QVariant(42);
+        QTest::newRow("list") << QVariant(QStringList{QStringLiteral("a"), QStringLiteral("b")});
+        QTest::newRow("map of ints") << QVariant(QVariantMap{{QStringLiteral("_default/grid"), 3}});
+    }
+    void wrongTypedStateStaysUntilTheUserChangesTheLayout()
+    {
+        QFETCH(QVariant, stored);
+        ZelAbstractAppConfig::setSetting(stateKey, stored);
+        const QString fresh = Table(4, false).layout();
+        Table table;
+        QVERIFY(table.show());
+        QCOMPARE(table.layout(), fresh); // read as no stored layouts at all
+        table.header->mavHeaderView_loadState();
+        QCOMPARE(ZelAbstractAppConfig::setting(stateKey), stored); // looking does not rewrite it
+        // The user's first change writes a proper state.
+        table.header->resizeSection(1, 140);
+        QCOMPARE(storedStates().keys(), QList<QByteArray>{"_default" + tablePath});
+        Table again;
+        QCOMPARE(again.header->sectionSize(1), 140);
     }
 
     void editorStartsWithDefaultAndWritesAtOnce()

@@ -15,6 +15,7 @@
 #include <ZelLog/ZelLog.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QRegularExpression>
@@ -295,6 +296,50 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 1);
     }
 
+    void damagedFilesOfEveryFormat_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("mayLoad"); // damaged past the header: a decoder may still show a part
+        const QDir corpus(corpusDir(QStringLiteral("images")));
+        const QFileInfoList files = corpus.entryInfoList(QDir::Files, QDir::Name);
+        QVERIFY2(files.size() >= 50, qPrintable(corpus.path()));
+        for (const QFileInfo &file : files) {
+            const bool mayLoad = file.baseName() == QLatin1String("truncated-half")
+                                 || file.baseName() == QLatin1String("scrambled-middle");
+            QTest::newRow(qPrintable(file.fileName())) << file.filePath() << mayLoad;
+        }
+    }
+    void damagedFilesOfEveryFormat()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, mayLoad);
+        ZelImageFileItemModel model;
+        QVERIFY(model.addImageFile(m_png).isOk());
+        ZelImageFileListView view;
+        view.setModel(&model);
+        view.resize(300, 300);
+        ZelLog::clearRecords();
+
+        ZelStatus status;
+        {
+            const QuietDecoderWarnings quiet; // the decoders say what is wrong with the file
+            status = model.addImageFile(path);
+            view.grab();
+        }
+        if (!mayLoad)
+            QVERIFY(!status.isOk());
+        // Nothing lost: the entry before stays, and a refused file adds nothing.
+        QCOMPARE(model.rowCount(), status.isOk() ? 2 : 1);
+        QCOMPARE(model.data(model.index(0)).toString(), QStringLiteral("shot.png"));
+        if (status.isOk()) {
+            QVERIFY(!model.data(model.index(1), Qt::DecorationRole).value<QIcon>().isNull());
+            QVERIFY(model.containsFile(path));
+        } else {
+            QCOMPARE(ZelLog::records().size(), 1);
+            QVERIFY(!model.containsFile(path));
+        }
+    }
+
     void truncatedJpegShowsWhatDecoded()
     {
         // The JPEG decoder keeps the rows it could read and only warns.
@@ -490,6 +535,39 @@ private Q_SLOTS:
         QCOMPARE(sizes, (QList<QSize>{QSize(640, 480).scaled(100, 50, Qt::KeepAspectRatio), QSize(100, 50),
                                       QSize(640, 480).scaled(100, 50, Qt::KeepAspectRatioByExpanding)}));
         QCOMPARE(finished.at(0).at(0).value<ZelImage>().toQImage().pixelColor(10, 10), QColor(Qt::yellow));
+    }
+
+    void resizerRefusesSizesNoImageCanHave_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("largest size, keep ratio") << QSize(INT_MAX, INT_MAX) << int(Qt::KeepAspectRatio);
+        QTest::newRow("wide, ignore ratio") << QSize(INT_MAX, 2) << int(Qt::IgnoreAspectRatio);
+        QTest::newRow("thin, expand") << QSize(1, 100000) << int(Qt::KeepAspectRatioByExpanding);
+        // Expanding to the largest size overflows QSize::scaled(); an unknown mode expands too.
+        QTest::newRow("largest size, expand") << QSize(INT_MAX, INT_MAX) << int(Qt::KeepAspectRatioByExpanding);
+        QTest::newRow("largest size, unknown mode") << QSize(INT_MAX, INT_MAX) << 6;
+    }
+
+    void resizerRefusesSizesNoImageCanHave()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, mode);
+        ZelPreviewResizer resizer;
+        QSignalSpy finished(&resizer, &ZelPreviewResizer::finished);
+        QSignalSpy error(&resizer, &ZelPreviewResizer::error);
+        QImage image(37, 5, QImage::Format_RGB32);
+        image.fill(Qt::yellow);
+        resizer.setInput(ZelImage(image));
+        resizer.setAspectRatio(Qt::AspectRatioMode(mode));
+        resizer.setSize(size);
+        resizer.start();
+        QCOMPARE(error.size(), 1);
+        QCOMPARE(finished.size(), 0);
+        // The same resizer still serves a reasonable size.
+        resizer.setSize(QSize(64, 48));
+        resizer.start();
+        QCOMPARE(finished.size(), 1);
     }
 };
 

@@ -125,6 +125,18 @@ private Q_SLOTS:
         }
     }
 
+    void forwardedNullEventsAreIgnored()
+    {
+        Shown sh(1000, 0, 500, 100);
+        // Through the meta-object, as a forwarding connection would call them.
+        QVERIFY(QMetaObject::invokeMethod(sh.s.get(), "keyPressEvent", Q_ARG(QKeyEvent *, nullptr)));
+        QVERIFY(QMetaObject::invokeMethod(sh.s.get(), "wheelEvent", Q_ARG(QWheelEvent *, nullptr)));
+        QCOMPARE(sh.log.take(), QStringList());
+        QCOMPARE(sh.s->intermediateValue(), 100);
+        QTest::keyClick(sh.s.get(), Qt::Key_End); // still serves real events
+        QCOMPARE(sh.s->intermediateValue(), 500);
+    }
+
     void groovePressJumpsAndDrags()
     {
         Shown sh(99, 10, 90, 20);

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace {
 // Below this total (seconds) only the total is shown: the count of a short
 // exposure would flicker past unread.
@@ -85,7 +87,10 @@ void ZelLongExposureWidget::update(bool status, int totalTime, int leftTime)
         m_progressBar->setRange(0, totalTime);
         m_progressBar->repaint();
     }
-    m_progressBar->setValue(totalTime - leftTime);
+    // Saturated: the difference of two ints can leave int (a negative time left, say).
+    const qint64 elapsed = qint64(totalTime) - leftTime;
+    constexpr qint64 lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
+    m_progressBar->setValue(int(qBound(lowest, elapsed, highest)));
 }
 
 void ZelLongExposureWidget::setZelLongExposureTime(double time)

@@ -4,10 +4,12 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 class ZelPreviewResizerPrivate
 {
 public:
-    Qt::AspectRatioMode aspectRatio = Qt::KeepAspectRatio;
+    Qt::AspectRatioMode aspectRatio = Qt::KeepAspectRatio; // always one of the three modes
     QSize size;
     ZelImage image;
     QString fileName;
@@ -23,7 +25,11 @@ ZelPreviewResizer::~ZelPreviewResizer() = default;
 
 void ZelPreviewResizer::setAspectRatio(Qt::AspectRatioMode aspectRatio)
 {
-    d->aspectRatio = aspectRatio;
+    // Checked as a number: a value from the meta-object system may be no mode at all.
+    const int mode = int(aspectRatio);
+    d->aspectRatio = mode == Qt::IgnoreAspectRatio || mode == Qt::KeepAspectRatioByExpanding
+        ? Qt::AspectRatioMode(mode)
+        : Qt::KeepAspectRatio;
 }
 
 void ZelPreviewResizer::setSize(QSize size)
@@ -50,7 +56,18 @@ void ZelPreviewResizer::start()
         input.load(d->fileName);
     else
         input = d->image.toQImage();
-    if (input.isNull() || d->size.isEmpty()) {
+    // A result past a gigapixel is no preview, and Qt's smooth scaler throws
+    // instead of failing when it cannot allocate one.
+    // Measured in doubles: QSize::scaled() overflows int when it expands to a huge size.
+    constexpr double maxPixels = double(qint64(1) << 28);
+    double pixels = 0;
+    if (!input.isNull() && !d->size.isEmpty()) {
+        const double sx = double(d->size.width()) / input.width(), sy = double(d->size.height()) / input.height();
+        const double f = d->aspectRatio == Qt::KeepAspectRatio ? std::min(sx, sy) : std::max(sx, sy);
+        pixels = d->aspectRatio == Qt::IgnoreAspectRatio ? double(d->size.width()) * d->size.height()
+                                                         : input.width() * f * input.height() * f;
+    }
+    if (input.isNull() || d->size.isEmpty() || pixels > maxPixels) {
         Q_EMIT error();
         return;
     }

@@ -163,6 +163,8 @@ void ZelSpanSliderWithIntermediateValue::setIntermediateValue(int intermediateVa
 
 void ZelSpanSliderWithIntermediateValue::keyPressEvent(QKeyEvent *event)
 {
+    if (!event) // a public slot: a forwarding caller may hand over nothing
+        return;
     event->accept();
     const qint64 current = d->intermediateValue;
     int step = int(maximum() * 0.001);
@@ -207,6 +209,8 @@ void ZelSpanSliderWithIntermediateValue::keyPressEvent(QKeyEvent *event)
 
 void ZelSpanSliderWithIntermediateValue::wheelEvent(QWheelEvent *e)
 {
+    if (!e)
+        return;
     Q_EMIT wheelEventArrived();
     const int delta = e->angleDelta().y();
     if (delta != 0)

@@ -26,6 +26,16 @@ QString storedKey(const QString &iniKey)
     return iniKey;
 }
 
+// The other way: a key of ours as the file read it, so that a write replaces
+// the value the file holds instead of adding a second "[%General]" entry.
+QString iniKey(const QString &key)
+{
+    static const QString general = QStringLiteral("general/");
+    if (key.startsWith(general))
+        return QLatin1String("General/") + QStringView(key).mid(general.size());
+    return key;
+}
+
 ConfigStore &store()
 {
     static ConfigStore instance;
@@ -53,7 +63,7 @@ void ZelAbstractAppConfig::setSetting(const QString &key, const QVariant &value)
         QMutexLocker lock(&s.mutex);
         s.values.insert(key, value);
         if (s.file) {
-            s.file->setValue(key, value);
+            s.file->setValue(iniKey(key), value);
             s.file->sync();
         }
     }
@@ -75,7 +85,7 @@ void ZelAbstractAppConfig::remove(const QString &key)
         if (!s.values.remove(key))
             return;
         if (s.file) {
-            s.file->remove(key);
+            s.file->remove(iniKey(key));
             s.file->sync();
         }
     }
