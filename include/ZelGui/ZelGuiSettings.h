@@ -1,10 +1,11 @@
 #pragma once
 
-// Accessors of the settings keys that the library's widgets read and write.
-// Each reads through ZelAbstractAppConfig with the key's registered default
-// and converts what is stored to the accessor's type: a value Qt can convert
-// (the text "12" for an int) is converted, anything else gives the type's
-// zero value (0, false, 0.0, an empty container).
+//! \file
+//! Accessors of the settings keys that the library's widgets read and write.
+//! Each reads through ZelAbstractAppConfig with the key's registered default
+//! and converts what is stored to the accessor's type: a value Qt can convert
+//! (the text "12" for an int) is converted, anything else gives the type's
+//! zero value (0, false, 0.0, an empty container).
 
 #include <ZelGui/zelgui_export.h>
 
@@ -15,25 +16,30 @@
 #include <QMap>
 #include <QString>
 
-// Header state key -> bytes of QHeaderView::saveState().
+//! Header state key -> bytes of QHeaderView::saveState().
 using HeaderViewState = QHash<QByteArray, QByteArray>;
-// Header identifier -> name of its active column profile.
+//! Header identifier -> name of its active column profile.
 using ActiveProfile = QMap<QByteArray, QString>;
-// Header identifier -> names of its column profiles.
+//! Header identifier -> names of its column profiles.
 using TableHeaderProfiles = QMap<QByteArray, QList<QString>>;
 
-// "general/icon_size", default 30.
+//! "general/icon_size", default 30.
+//!@{
 ZELGUI_EXPORT int settingIconSize();
 ZELGUI_EXPORT void settingIconSize(int size);
+//!@}
 
-// "general/language": a QLocale::Language; its default is Russian on a
-// Russian system and English elsewhere, decided afresh on every call.
+//! "general/language": a QLocale::Language; its default is Russian on a
+//! Russian system and English elsewhere, decided afresh on every call.
+//!@{
 ZELGUI_EXPORT QLocale::Language settingLanguage();
 ZELGUI_EXPORT void settingLanguage(QLocale::Language language);
+//!@}
 
-// Notification pop-ups: offsets from the screen corner in pixels, lifetime
-// in seconds (0 keeps a pop-up until it is closed), transparency from 0 to
-// 1, and whether pop-ups stack above each other.
+//! Notification pop-ups: offsets from the screen corner in pixels, lifetime
+//! in seconds (0 keeps a pop-up until it is closed), transparency from 0 to
+//! 1, and whether pop-ups stack above each other.
+//!@{
 ZELGUI_EXPORT int settingMessageOffsetHorizontal();
 ZELGUI_EXPORT void settingMessageOffsetHorizontal(int offset);
 ZELGUI_EXPORT int settingMessageOffsetVertical();
@@ -44,11 +50,13 @@ ZELGUI_EXPORT double settingMessageTransparency();
 ZELGUI_EXPORT void settingMessageTransparency(double transparency);
 ZELGUI_EXPORT bool settingMessageStacked();
 ZELGUI_EXPORT void settingMessageStacked(bool stacked);
+//!@}
 
-// Keys of the notification kinds a user can switch off. Pass one with a
-// message (ZelMessenger::processMessage, ZelTrayMessage::popUp): the pop-up
-// then offers "Don't show again", which writes false under the key, and is
-// skipped while the key holds false. Each holds a bool, default true.
+//! Keys of the notification kinds a user can switch off. Pass one with a
+//! message (ZelMessenger::processMessage, ZelTrayMessage::popUp): the pop-up
+//! then offers "Don't show again", which writes false under the key, and is
+//! skipped while the key holds false. Each holds a bool, default true.
+//!@{
 ZELGUI_EXPORT extern const QString settingMessageNotificationsSuccessLoadKey;
 ZELGUI_EXPORT extern const QString settingMessageNotificationsFailedLoadKey;
 ZELGUI_EXPORT extern const QString settingMessageNotificationsFastCaptureSuccessKey;
@@ -56,11 +64,21 @@ ZELGUI_EXPORT extern const QString settingMessageNotificationsFastCaptureFailedK
 ZELGUI_EXPORT extern const QString settingMessageNotificationsAutoCaptureSuccessKey;
 ZELGUI_EXPORT extern const QString settingMessageNotificationsAutoCaptureFailedKey;
 ZELGUI_EXPORT extern const QString settingMessageNotificationsPanoramaKey;
+//!@}
 
-// Column profiles of table headers.
+//! Column profiles of table headers.
+//! "general/table_header_profiles": the profile names of each table header.
+//!@{
 ZELGUI_EXPORT TableHeaderProfiles settingTableHeaderProfiles();
 ZELGUI_EXPORT void settingTableHeaderProfiles(const QMap<QByteArray, QList<QString>> &profiles);
+//!@}
+//! "elements/tableheaderstate": the stored layouts of the table headers.
+//!@{
 ZELGUI_EXPORT HeaderViewState settingHeaderViewState();
 ZELGUI_EXPORT void settingHeaderViewState(const QHash<QByteArray, QByteArray> &state);
+//!@}
+//! "elements/activeprofile": the active profile of each table header.
+//!@{
 ZELGUI_EXPORT ActiveProfile settingHeaderActiveProfile();
 ZELGUI_EXPORT void settingHeaderActiveProfile(const QMap<QByteArray, QString> &profiles);
+//!@}
