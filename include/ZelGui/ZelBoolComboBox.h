@@ -34,6 +34,7 @@ private Q_SLOTS:
     void slotSetCurrentIndex(int index);
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

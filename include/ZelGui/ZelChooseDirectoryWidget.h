@@ -52,6 +52,7 @@ private Q_SLOTS:
     void changeDir();
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

@@ -54,6 +54,7 @@ protected Q_SLOTS:
     void chooseFile();
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

@@ -61,6 +61,7 @@ private Q_SLOTS:
     void Q_EMITHighlightedColor(int index);
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

@@ -73,6 +73,7 @@ public Q_SLOTS:
     void Q_EMITValue();
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

@@ -71,6 +71,7 @@ private Q_SLOTS:
     void extractValue();
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

@@ -60,6 +60,7 @@ Q_SIGNALS:
     void pathChanged(QString path);
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

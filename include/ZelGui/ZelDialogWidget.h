@@ -27,6 +27,7 @@ public:
     void addWidgetToDialog(QWidget *widget, const QString &title);
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

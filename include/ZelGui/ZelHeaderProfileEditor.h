@@ -45,6 +45,7 @@ public Q_SLOTS:
     void removeProfile();
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

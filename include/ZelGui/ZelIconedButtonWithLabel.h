@@ -58,6 +58,7 @@ Q_SIGNALS:
     void toogled(bool checked);
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

@@ -44,6 +44,7 @@ Q_SIGNALS:
     void currentFormatChanged(QByteArray format);
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private Q_SLOTS:

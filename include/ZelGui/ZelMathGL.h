@@ -34,6 +34,7 @@ public:
     void setScaleBottom(int min, int max, int step);
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

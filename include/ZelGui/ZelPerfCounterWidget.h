@@ -36,6 +36,7 @@ public Q_SLOTS:
     void onMetricAdded(const QString &name);
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

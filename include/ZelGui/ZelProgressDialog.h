@@ -37,6 +37,7 @@ public:
     QString status() const;
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

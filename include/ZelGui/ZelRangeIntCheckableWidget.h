@@ -65,6 +65,7 @@ protected:
     void connectControls() override;
     //! Takes down what connectControls() made.
     void disconnectControls() override;
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 

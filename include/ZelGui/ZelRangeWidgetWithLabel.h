@@ -66,6 +66,7 @@ protected Q_SLOTS:
 protected:
     //! Snaps \a value to the step grid that starts at 0; steps below 3 leave it as is.
     int roundValueUsingSingleStep(int value) const override;
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 

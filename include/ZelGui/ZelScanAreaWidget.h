@@ -68,6 +68,7 @@ protected Q_SLOTS:
     void validate();
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:

@@ -62,6 +62,7 @@ private Q_SLOTS:
     void zoomOut();
 
 protected:
+    //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:
