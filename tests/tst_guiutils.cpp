@@ -152,8 +152,9 @@ private Q_SLOTS:
     void colorMenuActionsRunBoundHandlers()
     {
         QMap<Qt::GlobalColor, QString> colors{{Qt::darkCyan, "Teal-ish"}, {Qt::red, "Red"}};
-        // A key outside Qt::GlobalColor keeps its entry with an invalid colour.
-        colors.insert(Qt::GlobalColor(42), QStringLiteral("Odd"));
+        // A key past Qt's colour table (25: still a value the enumeration can
+        // hold) keeps its entry with an invalid colour.
+        colors.insert(Qt::GlobalColor(25), QStringLiteral("Odd"));
         const std::unique_ptr<QMenu> menu(GuiUtils::getColorMenuByColors(QStringLiteral("Marker"), colors));
         QList<QColor> picked;
         for (QAction *action : menu->actions()) {

@@ -181,6 +181,16 @@ void DocksPage::log(const QString &line)
     m_log->scrollToBottom();
 }
 
+// The docks announce their hiding while QWidget's destructor closes the page,
+// when it is no longer a DocksPage: cut them off before that.
+DocksPage::~DocksPage()
+{
+    for (ZelDockWidgetLPOriented *dock : std::as_const(m_docks))
+        disconnect(dock, nullptr, this, nullptr);
+    for (OrientingPanel *panel : std::as_const(m_panels))
+        panel->setReport({});
+}
+
 QString DocksPage::title() const
 {
     return QStringLiteral("Docks");

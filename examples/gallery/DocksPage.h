@@ -20,6 +20,7 @@ class DocksPage : public GalleryPage
     Q_OBJECT
 public:
     explicit DocksPage(QWidget *parent = nullptr);
+    ~DocksPage() override;
 
     QString title() const override;
     QIcon icon() const override;
