@@ -32,7 +32,6 @@
 
 namespace {
 
-constexpr int maxLogLines = 500;
 constexpr int barHeight = 16;
 // Pictures are sampled at most this wide and high: plenty for a histogram.
 constexpr int sampleSide = 512;
@@ -91,10 +90,9 @@ QString componentName(ZelHSLHistogram::Component component)
 
 ColourPage::ColourPage(QWidget *parent)
     : GalleryPage(parent)
-    , m_log(new QListWidget(this))
+    , m_log(new SignalLog(this))
     , m_tabs(new QTabWidget(this))
 {
-    m_log->setAccessibleName(QStringLiteral("Signal log"));
     auto *tab = new QWidget(m_tabs);
     auto *columns = new QHBoxLayout(tab);
     columns->addWidget(createBarsColumn(tab), 1);
@@ -181,18 +179,8 @@ QWidget *ColourPage::createBarsColumn(QWidget *parent)
     });
 
     // Every emission of every widget on the page.
-    auto *logBox = new QGroupBox(QStringLiteral("Signals, newest last"), column);
-    m_log->setParent(logBox);
     m_log->setObjectName(QStringLiteral("log"));
-    m_log->setUniformItemSizes(true);
-    auto *clear = new QPushButton(QStringLiteral("Clear log"), logBox);
-    auto *logLayout = new QVBoxLayout(logBox);
-    logLayout->addWidget(m_log, 1);
-    logLayout->addWidget(clear, 0, Qt::AlignRight);
-    connect(clear, &QPushButton::clicked, this, [this] {
-        m_log->clear();
-        m_emissions = 0;
-    });
+    auto *logBox = signalLogBox(QStringLiteral("Signals, newest last"), m_log, column);
 
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -529,11 +517,7 @@ QImage ColourPage::testPicture()
 
 void ColourPage::log(const QString &line)
 {
-    ++m_emissions;
-    m_log->addItem(QStringLiteral("%1. %2").arg(m_emissions).arg(line));
-    while (m_log->count() > maxLogLines)
-        delete m_log->takeItem(0);
-    m_log->scrollToBottom();
+    m_log->add(line);
 }
 
 void ColourPage::updateReadouts()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GalleryPage.h"
+#include "SignalLog.h"
 
 #include <ZelGui/ZelHSLHistogram.h>
 
@@ -77,7 +78,6 @@ private:
     QLabel *m_histogramReadout = nullptr;
     HSLHistogram m_data;
 
-    QListWidget *m_log = nullptr;
+    SignalLog *m_log = nullptr;
     QTabWidget *m_tabs = nullptr;
-    int m_emissions = 0;
 };

@@ -30,7 +30,6 @@
 
 namespace {
 
-constexpr int maxLogLines = 500;
 
 QString colorText(const QColor &color)
 {
@@ -104,9 +103,8 @@ private:
 ColourPickersPage::ColourPickersPage(QWidget *parent)
     : GalleryPage(parent)
     , m_tabs(new QTabWidget(this))
-    , m_log(new QListWidget)
+    , m_log(new SignalLog(this))
 {
-    m_log->setAccessibleName(QStringLiteral("Signal log"));
     m_tabs->addTab(createPickersTab(), QStringLiteral("Pickers"));
     m_tabs->addTab(createMenusTab(), QStringLiteral("Colour menus and tables"));
     m_tabs->addTab(createStatusTab(), QStringLiteral("Status text and zoom to fit"));
@@ -177,14 +175,8 @@ QWidget *ColourPickersPage::createPickersTab()
     auto *lineLayout = new QVBoxLayout(lineBox);
     lineLayout->addWidget(m_line);
 
-    auto *logBox = new QGroupBox(QStringLiteral("Signals, newest last"), tab);
-    m_log->setParent(logBox);
     m_log->setObjectName(QStringLiteral("log"));
-    m_log->setUniformItemSizes(true);
-    auto *clear = new QPushButton(QStringLiteral("Clear log"), logBox);
-    auto *logLayout = new QVBoxLayout(logBox);
-    logLayout->addWidget(m_log, 1);
-    logLayout->addWidget(clear, 0, Qt::AlignRight);
+    auto *logBox = signalLogBox(QStringLiteral("Signals, newest last"), m_log, tab);
 
     auto *left = new QVBoxLayout;
     left->addWidget(comboBox);
@@ -236,10 +228,6 @@ QWidget *ColourPickersPage::createPickersTab()
     connect(m_line, &ZelLineColorPicker::colorChanged, this, [this](const QColor &color) {
         log(QStringLiteral("line picker: colorChanged(%1)").arg(colorText(color)));
         m_combo->setCurrentColor(color);
-    });
-    connect(clear, &QPushButton::clicked, this, [this] {
-        m_log->clear();
-        m_entries = 0;
     });
     return tab;
 }
@@ -391,11 +379,7 @@ void ColourPickersPage::updateFit()
 
 void ColourPickersPage::log(const QString &line)
 {
-    ++m_entries;
-    m_log->addItem(QStringLiteral("%1. %2").arg(m_entries).arg(line));
-    while (m_log->count() > maxLogLines)
-        delete m_log->takeItem(0);
-    m_log->scrollToBottom();
+    m_log->add(line);
 }
 
 QString ColourPickersPage::title() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GalleryPage.h"
+#include "SignalLog.h"
 
 #include <memory>
 
@@ -57,7 +58,7 @@ private:
     ZelColorRectItem *m_readonly = nullptr;
     ZelLineColorPicker *m_line = nullptr;
     QLabel *m_comboReadout = nullptr;
-    QListWidget *m_log = nullptr;
+    SignalLog *m_log = nullptr;
     // GuiUtils hands its menus over without a parent.
     std::unique_ptr<QMenu> m_penMenu;
     std::unique_ptr<QMenu> m_fillMenu;
@@ -66,5 +67,4 @@ private:
     QSpinBox *m_imageWidth = nullptr;
     QSpinBox *m_imageHeight = nullptr;
     QLabel *m_fitReadout = nullptr;
-    int m_entries = 0;
 };

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int maxLogLines = 500;
 
 QString areaName(Qt::DockWidgetArea area)
 {
@@ -59,27 +58,16 @@ QIcon docksIcon()
 DocksPage::DocksPage(QWidget *parent)
     : GalleryPage(parent)
     , m_main(new QMainWindow(this))
-    , m_log(new QListWidget(this))
+    , m_log(new SignalLog(this))
 {
-    m_log->setAccessibleName(QStringLiteral("Signal log"));
     // A main window inside the page, as a host application has it.
     m_main->setWindowFlags(Qt::Widget);
     m_main->setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     m_main->setMinimumSize(560, 420);
 
-    auto *centre = new QGroupBox(QStringLiteral("Dock signals and orientation calls, newest last"), m_main);
-    auto *clear = new QPushButton(QStringLiteral("Clear log"), centre);
-    m_log->setParent(centre);
     m_log->setObjectName(QStringLiteral("log"));
-    m_log->setUniformItemSizes(true);
-    auto *centreLayout = new QVBoxLayout(centre);
-    centreLayout->addWidget(m_log, 1);
-    centreLayout->addWidget(clear, 0, Qt::AlignRight);
-    m_main->setCentralWidget(centre);
-    connect(clear, &QPushButton::clicked, this, [this] {
-        m_log->clear();
-        m_entries = 0;
-    });
+    m_main->setCentralWidget(
+        signalLogBox(QStringLiteral("Dock signals and orientation calls, newest last"), m_log, m_main));
 
     addPanel(QStringLiteral("Layers"), Qt::LeftDockWidgetArea);
     addPanel(QStringLiteral("Adjust"), Qt::RightDockWidgetArea);
@@ -174,11 +162,7 @@ void DocksPage::placeDocks()
 
 void DocksPage::log(const QString &line)
 {
-    ++m_entries;
-    m_log->addItem(QStringLiteral("%1. %2").arg(m_entries).arg(line));
-    while (m_log->count() > maxLogLines)
-        delete m_log->takeItem(0);
-    m_log->scrollToBottom();
+    m_log->add(line);
 }
 
 // The docks announce their hiding while QWidget's destructor closes the page,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GalleryPage.h"
+#include "SignalLog.h"
 
 #include <QList>
 
@@ -37,8 +38,7 @@ private:
     void log(const QString &line);
 
     QMainWindow *m_main = nullptr;
-    QListWidget *m_log = nullptr;
+    SignalLog *m_log = nullptr;
     QList<ZelDockWidgetLPOriented *> m_docks;
     QList<OrientingPanel *> m_panels;
-    int m_entries = 0;
 };

@@ -1,6 +1,7 @@
 #include "SliderDemos.h"
 
 #include "GalleryLabels.h"
+#include "SignalLog.h"
 
 #include <ZelGui/ZelLineEdit.h>
 #include <ZelGui/ZelListWidget.h>
@@ -41,35 +42,6 @@
 namespace {
 
 constexpr int maxLogLines = 300;
-
-// A numbered log of emissions, newest last.
-class SignalLog : public QListWidget
-{
-public:
-    explicit SignalLog(QWidget *parent)
-        : QListWidget(parent)
-    {
-        setUniformItemSizes(true);
-        setAccessibleName(QStringLiteral("Signal log"));
-    }
-
-    void add(const QString &line)
-    {
-        addItem(QStringLiteral("%1. %2").arg(++m_count).arg(line));
-        while (count() > maxLogLines)
-            delete takeItem(0);
-        scrollToBottom();
-    }
-
-    void reset()
-    {
-        clear();
-        m_count = 0;
-    }
-
-private:
-    int m_count = 0;
-};
 
 // Calls a function for one type of event of the watched object.
 class EventWatcher : public QObject
@@ -488,13 +460,8 @@ QWidget *createSpanRangeDemo(QWidget *parent)
     auto *spanButton = new QPushButton(QStringLiteral("setSpan(25, 75)"), box);
     auto *readout = readoutLabel(box);
 
-    auto *logBox = new QGroupBox(QStringLiteral("Signals, newest last"), demo);
-    auto *log = new SignalLog(logBox);
-    auto *clear = new QPushButton(QStringLiteral("Clear log"), logBox);
-    auto *logLayout = new QVBoxLayout(logBox);
-    logLayout->addWidget(log, 1);
-    logLayout->addWidget(clear, 0, Qt::AlignRight);
-    QObject::connect(clear, &QPushButton::clicked, log, [log] { log->reset(); });
+    auto *log = new SignalLog(nullptr, maxLogLines);
+    auto *logBox = signalLogBox(QStringLiteral("Signals, newest last"), log, demo);
 
     const auto showState = [horizontal, vertical, readout] {
         const auto text = [](const ZelSpanRangeWidget *w) {

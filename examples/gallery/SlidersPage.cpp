@@ -25,7 +25,6 @@
 
 namespace {
 
-constexpr int maxLogLines = 500;
 constexpr int videoSteps = 1000;
 
 QString handleName(ZelSpanSlider::SpanHandle handle)
@@ -45,10 +44,9 @@ QString handleName(ZelSpanSlider::SpanHandle handle)
 
 SlidersPage::SlidersPage(QWidget *parent)
     : GalleryPage(parent)
-    , m_log(new QListWidget(this))
+    , m_log(new SignalLog(this))
     , m_tabs(new QTabWidget(this))
 {
-    m_log->setAccessibleName(QStringLiteral("Signal log"));
     m_tabs->addTab(createSpanSliderTab(), QStringLiteral("Span sliders"));
     // The demos scroll rather than widen the page beyond the window.
     auto scrolled = [this](QWidget *demo) {
@@ -185,13 +183,7 @@ QWidget *SlidersPage::createSpanSliderTab()
     playLayout->addStretch(1);
 
     // Every emission of every slider.
-    auto *logBox = new QGroupBox(QStringLiteral("Signals, newest last"), tab);
-    m_log->setParent(logBox);
-    m_log->setUniformItemSizes(true);
-    auto *clear = new QPushButton(QStringLiteral("Clear log"), logBox);
-    auto *logLayout = new QVBoxLayout(logBox);
-    logLayout->addWidget(m_log, 1);
-    logLayout->addWidget(clear, 0, Qt::AlignRight);
+    auto *logBox = signalLogBox(QStringLiteral("Signals, newest last"), m_log, tab);
 
     auto *grid = new QGridLayout(tab);
     grid->addWidget(spanBox, 0, 0);
@@ -226,10 +218,6 @@ QWidget *SlidersPage::createSpanSliderTab()
     connect(m_speed, &QDoubleSpinBox::valueChanged, this, [this](double speed) {
         m_video->setSpeedUp(speed);
         updateReadouts();
-    });
-    connect(clear, &QPushButton::clicked, this, [this] {
-        m_log->clear();
-        m_emissions = 0;
     });
     return tab;
 }
@@ -279,11 +267,7 @@ void SlidersPage::watchIntermediateSlider(ZelSpanSliderWithIntermediateValue *sl
 
 void SlidersPage::log(const QString &line)
 {
-    ++m_emissions;
-    m_log->addItem(QStringLiteral("%1. %2").arg(m_emissions).arg(line));
-    while (m_log->count() > maxLogLines)
-        delete m_log->takeItem(0);
-    m_log->scrollToBottom();
+    m_log->add(line);
 }
 
 void SlidersPage::updateReadouts()

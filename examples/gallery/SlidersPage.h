@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GalleryPage.h"
+#include "SignalLog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -61,7 +62,6 @@ private:
     QLabel *m_intermediateReadout = nullptr;
     QLabel *m_videoReadout = nullptr;
     QLabel *m_coloredReadout = nullptr;
-    QListWidget *m_log = nullptr;
+    SignalLog *m_log = nullptr;
     QTabWidget *m_tabs = nullptr;
-    int m_emissions = 0;
 };

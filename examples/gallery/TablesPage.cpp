@@ -39,7 +39,6 @@ namespace {
 
 constexpr int tableRows = 300;
 constexpr int sampleCount = 12;
-constexpr int maxLogLines = 300;
 
 const QString profilesKey = QStringLiteral("general/table_header_profiles");
 const QString statesKey = QStringLiteral("elements/tableheaderstate");
@@ -84,13 +83,11 @@ QImage samplePicture(int number, QSize size)
 
 TablesPage::TablesPage(QWidget *parent)
     : GalleryPage(parent)
-    , m_log(new QListWidget(this))
+    , m_log(new SignalLog(this))
     , m_loader(new QTimer(this))
 {
-    m_log->setAccessibleName(QStringLiteral("Signal log"));
     setObjectName(QStringLiteral("tablesPage"));
     m_log->setObjectName(QStringLiteral("log"));
-    m_log->setUniformItemSizes(true);
     m_loader->setInterval(0);
     connect(m_loader, &QTimer::timeout, this, &TablesPage::loadNextFile);
 
@@ -424,11 +421,7 @@ void TablesPage::editProfiles()
 
 void TablesPage::logLine(const QString &line)
 {
-    ++m_emissions;
-    m_log->addItem(QStringLiteral("%1. %2").arg(m_emissions).arg(line));
-    while (m_log->count() > maxLogLines)
-        delete m_log->takeItem(0);
-    m_log->scrollToBottom();
+    m_log->add(line);
 }
 
 QString TablesPage::title() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GalleryPage.h"
+#include "SignalLog.h"
 
 #include <QStringList>
 
@@ -71,9 +72,8 @@ private:
     ZelImageFileListView *m_imageList = nullptr;
     QLabel *m_folder = nullptr;
     QLabel *m_imageReadout = nullptr;
-    QListWidget *m_log = nullptr;
+    SignalLog *m_log = nullptr;
     QTimer *m_loader = nullptr;
     QStringList m_pending;
     std::unique_ptr<QTemporaryDir> m_samples;
-    int m_emissions = 0;
 };

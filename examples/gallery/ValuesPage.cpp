@@ -28,7 +28,6 @@
 
 namespace {
 
-constexpr int maxLogLines = 500;
 
 QLabel *readoutLabel(QWidget *parent)
 {
@@ -71,20 +70,11 @@ ZelEnumeration binningModes()
 
 ValuesPage::ValuesPage(QWidget *parent)
     : GalleryPage(parent)
-    , m_log(new QListWidget(this))
+    , m_log(new SignalLog(this))
 {
-    m_log->setAccessibleName(QStringLiteral("Signal log"));
     m_log->setObjectName(QStringLiteral("log"));
     m_log->setWordWrap(true);
-    auto *logBox = new QGroupBox(QStringLiteral("Emissions"), this);
-    auto *clear = new QPushButton(QStringLiteral("Clear log"), logBox);
-    auto *logLayout = new QVBoxLayout(logBox);
-    logLayout->addWidget(m_log, 1);
-    logLayout->addWidget(clear, 0, Qt::AlignRight);
-    connect(clear, &QPushButton::clicked, this, [this] {
-        m_log->clear();
-        m_emissions = 0;
-    });
+    auto *logBox = signalLogBox(QStringLiteral("Emissions"), m_log, this);
 
     auto *left = new QVBoxLayout;
     left->addWidget(createTableBox(), 1);
@@ -329,9 +319,5 @@ QString ValuesPage::description() const
 
 void ValuesPage::log(const QString &line)
 {
-    ++m_emissions;
-    m_log->addItem(QStringLiteral("%1. %2").arg(m_emissions).arg(line));
-    while (m_log->count() > maxLogLines)
-        delete m_log->takeItem(0);
-    m_log->scrollToBottom();
+    m_log->add(line);
 }

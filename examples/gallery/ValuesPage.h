@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GalleryPage.h"
+#include "SignalLog.h"
 
 class CameraTableModel;
 class CameraTableView;
@@ -54,6 +55,5 @@ private:
     ZelEnumComboBox *m_enumBox = nullptr;
     ZelLanguageComboBox *m_languageBox = nullptr;
     ZelFontFamilyCombobox *m_fontBox = nullptr;
-    QListWidget *m_log = nullptr;
-    int m_emissions = 0;
+    SignalLog *m_log = nullptr;
 };

@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr int maxLogLines = 500;
 
 // A test chart drawn at run time: a checkerboard of 8-pixel squares, a
 // ruler with a tick every 10 pixels, a colour wheel, concentric rings and
@@ -88,10 +87,9 @@ ZoomPage::ZoomPage(QWidget *parent)
     , m_scaleBox(new ZelZoomGOSTComboBox(this))
     , m_percentBox(new ZelZoomSpinBox(this))
     , m_view(new QGraphicsView(this))
-    , m_log(new QListWidget(this))
+    , m_log(new SignalLog(this))
     , m_summary(new QLabel(this))
 {
-    m_log->setAccessibleName(QStringLiteral("Signal log"));
     auto *scene = new QGraphicsScene(m_view);
     scene->addPixmap(testChart());
     m_view->setScene(scene);
@@ -114,12 +112,7 @@ ZoomPage::ZoomPage(QWidget *parent)
     note->setWordWrap(true);
     form->addRow(note);
 
-    auto *logBox = new QGroupBox(QStringLiteral("zoomChanged() emissions"), this);
-    auto *logLayout = new QVBoxLayout(logBox);
-    auto *clear = new QPushButton(QStringLiteral("Clear log"), logBox);
-    m_log->setUniformItemSizes(true);
-    logLayout->addWidget(m_log, 1);
-    logLayout->addWidget(clear, 0, Qt::AlignRight);
+    auto *logBox = signalLogBox(QStringLiteral("zoomChanged() emissions"), m_log, this);
 
     auto *side = new QVBoxLayout;
     side->addWidget(controls);
@@ -143,10 +136,6 @@ ZoomPage::ZoomPage(QWidget *parent)
     connect(m_percentBox, &ZelZoomSpinBox::zoomChanged, this, [this](double zoom) {
         logZoom(QStringLiteral("percent box"), zoom);
         m_toolbar->setZoom(zoom);
-    });
-    connect(clear, &QPushButton::clicked, this, [this] {
-        m_log->clear();
-        m_emissions = 0;
     });
 
     // Start the log with one toolbar change, so that it shows the toolbar's
@@ -190,13 +179,7 @@ void ZoomPage::toolbarZoomChanged(double zoom)
 
 void ZoomPage::logZoom(const QString &source, double zoom)
 {
-    ++m_emissions;
-    m_log->addItem(QStringLiteral("%1. %2: %3 (%4)")
-                       .arg(m_emissions)
-                       .arg(source, ZoomDefs::zoomValueToText(zoom), QString::number(zoom, 'g', 10)));
-    while (m_log->count() > maxLogLines)
-        delete m_log->takeItem(0);
-    m_log->scrollToBottom();
+    m_log->add(QStringLiteral("%1: %2 (%3)").arg(source, ZoomDefs::zoomValueToText(zoom), QString::number(zoom, 'g', 10)));
 }
 
 void ZoomPage::updateSummary()
@@ -206,5 +189,5 @@ void ZoomPage::updateSummary()
                                 m_toolbar->canExecZoomIn() ? QStringLiteral("on") : QStringLiteral("off"),
                                 m_toolbar->canExecZoomOut() ? QStringLiteral("on") : QStringLiteral("off"),
                                 m_scaleBox->currentIndex() < 0 ? QStringLiteral("none") : m_scaleBox->currentText())
-                           .arg(m_emissions));
+                           .arg(m_log->total()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GalleryPage.h"
+#include "SignalLog.h"
 
 class QGraphicsView;
 class QLabel;
@@ -38,7 +39,6 @@ private:
     ZelZoomGOSTComboBox *m_scaleBox = nullptr;
     ZelZoomSpinBox *m_percentBox = nullptr;
     QGraphicsView *m_view = nullptr;
-    QListWidget *m_log = nullptr;
+    SignalLog *m_log = nullptr;
     QLabel *m_summary = nullptr;
-    int m_emissions = 0;
 };
