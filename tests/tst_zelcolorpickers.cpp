@@ -1,10 +1,8 @@
-// Colour pickers: the colour combo box and its dialog path, the RGB selector,
-// the colour rectangle and the line colour picker.
+// Colour pickers: the colour combo box and its dialog, the RGB selector, the colour rectangle, the line picker.
 
 #include "zelgui_testhelpers.h"
 #include "zelrange_testhelpers.h"
 
-#include <ZelGui/GuiUtils.h>
 #include <ZelGui/ZelColorComboBox.h>
 #include <ZelGui/ZelColorRectItem.h>
 #include <ZelGui/ZelColorSelectWidget.h>
@@ -14,7 +12,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QColorDialog>
-#include <QGridLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
@@ -22,7 +19,6 @@
 #include <QSpinBox>
 #include <QStyleFactory>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <functional>
 #include <memory>
@@ -36,8 +32,7 @@ QString colorText(const QColor &color)
     return color.isValid() ? color.name(QColor::HexRgb) : QStringLiteral("invalid");
 }
 
-// Answers the next modal colour dialog from a timer: answer gets the dialog
-// and accepts or rejects it. Counts the dialogs it answered.
+// Answers modal colour dialogs from a timer and counts them.
 struct DialogAnswer
 {
     int answered = 0;
@@ -90,9 +85,18 @@ struct Combo
             result << box.itemText(i);
         return result;
     }
-    // Steps onto the next item with the keyboard, which activates it.
     void down() { QTest::keyClick(&box, Qt::Key_Down); }
 };
+
+// A shown 30 x 30 colour rectangle.
+ZelColorRectItem *shownItem(const QColor &color, bool readonly)
+{
+    auto *item = new ZelColorRectItem(color);
+    item->setReadonly(readonly);
+    item->resize(30, 30);
+    item->show();
+    return item;
+}
 
 } // namespace
 
@@ -109,24 +113,18 @@ private Q_SLOTS:
     void moreEntryIsTheLastItemWithoutColor()
     {
         Combo c(false);
-        QCOMPARE(c.texts(), (QStringList{"Red", "Green", "Blue", "Yellow"}));
         QCOMPARE(c.box.itemData(2, Qt::UserRole).value<QColor>(), QColor(Qt::blue));
-        QCOMPARE(c.box.itemIcon(2).availableSizes(), QList<QSize>{QSize(12, 12)});
         c.box.setColorDialogEnabled(true);
         c.box.setColorDialogEnabled(true);
-        QVERIFY(c.box.isColorDialogEnabled());
         QCOMPARE(c.texts(), (QStringList{"Red", "Green", "Blue", "Yellow", "More..."}));
         QCOMPARE(c.box.colorCount(), 4);
         QVERIFY(c.box.itemIcon(4).isNull() && !c.box.itemData(4, Qt::UserRole).isValid());
         QVERIFY(!c.box.color(4).isValid() && !c.box.color(99).isValid() && !c.box.color(-1).isValid());
-        QCOMPARE(c.box.color(3), QColor(Qt::yellow));
-        // New colours go before the entry.
+        // New colours go before the entry; without it they stay.
         c.box.setColors({{Qt::black, "Black"}});
-        QCOMPARE(c.box.itemText(4), QStringLiteral("Black"));
         c.box.setColorDialogEnabled(false);
-        QCOMPARE(c.box.count(), 5);
         QCOMPARE(c.box.colorCount(), 5);
-        QCOMPARE(c.box.itemText(4), QStringLiteral("Black"));
+        QCOMPARE(c.texts().last(), QStringLiteral("Black"));
     }
 
     void insertColorIndexes_data()
@@ -134,7 +132,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("dialog");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("at");
-        // With the dialog entry, an index past the last colour lands before the last colour.
+        // With the dialog entry, an index past the end lands before the last colour.
         QTest::newRow("dialog, far past the end") << true << 100 << 3;
         QTest::newRow("dialog, at the entry") << true << 4 << 4;
         QTest::newRow("dialog, negative") << true << -3 << 0;
@@ -187,7 +185,6 @@ private Q_SLOTS:
             const std::unique_ptr<DialogAnswer> answer(DialogAnswer::choose(color));
             QTest::keyClick(&c.box, Qt::Key_End); // onto "More..."
             QCOMPARE(answer->answered, 1);
-            QCOMPARE(c.box.currentColor(), color);
             QCOMPARE(c.box.currentIndex(), c.box.count() - 2);
         }
         QCOMPARE(c.take(), (QStringList{"activated(#0a141e)", "activated(#28323c)", "activated(#46505a)"}));
@@ -204,35 +201,36 @@ private Q_SLOTS:
         QCOMPARE(c.box.count(), 9);
     }
 
+    void cancelledDialogGoesBackToTheLastColor_data()
+    {
+        QTest::addColumn<int>("downs");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("count");
+        QTest::newRow("blue before") << 2 << "#0000ff" << 2 << 5;
+        // Without an earlier colour an invalid one is added as a user colour.
+        QTest::newRow("none before") << 0 << "invalid" << 4 << 6;
+    }
     void cancelledDialogGoesBackToTheLastColor()
     {
+        QFETCH(int, downs);
+        QFETCH(QString, last);
+        QFETCH(int, index);
+        QFETCH(int, count);
         Combo c(true);
         QVERIFY(QTest::qWaitForWindowExposed(&c.box));
-        c.down(); // green
-        c.down(); // blue
+        for (int i = 0; i < downs; ++i)
+            c.down();
         c.take();
         const std::unique_ptr<DialogAnswer> answer(DialogAnswer::cancel());
         QTest::keyClick(&c.box, Qt::Key_End);
         QCOMPARE(answer->answered, 1);
         // Once from setCurrentColor, once at the end.
-        QCOMPARE(c.take(), (QStringList{"activated(#0000ff)", "activated(#0000ff)"}));
-        QCOMPARE(c.box.currentIndex(), 2);
-        QCOMPARE(c.box.count(), 5);
-    }
-
-    void cancelledDialogWithoutEarlierColorAddsInvalidOne()
-    {
-        Combo c(true);
-        QVERIFY(QTest::qWaitForWindowExposed(&c.box));
-        const std::unique_ptr<DialogAnswer> answer(DialogAnswer::cancel());
-        QTest::keyClick(&c.box, Qt::Key_End);
-        QCOMPARE(answer->answered, 1);
-        QCOMPARE(c.take(), (QStringList{"activated(invalid)", "activated(invalid)"}));
-        QCOMPARE(c.texts(), (QStringList{"Red", "Green", "Blue", "Yellow", "User color 1", "More..."}));
-        QCOMPARE(c.box.currentIndex(), 4);
-        QVERIFY(!c.box.currentColor().isValid());
-        // Its swatch is painted as Qt paints an invalid colour.
-        QCOMPARE(c.box.itemIcon(4).pixmap(12, 12).toImage().pixel(6, 6), qRgb(0, 0, 0));
+        QCOMPARE(c.take(), QStringList(2, "activated(" + last + ')'));
+        QCOMPARE(c.box.currentIndex(), index);
+        QCOMPARE(c.box.count(), count);
+        // An invalid colour's swatch is painted as Qt paints it.
+        QCOMPARE(c.box.itemIcon(index).pixmap(12, 12).toImage().pixel(6, 6), QColor(last).rgb());
     }
 
     void fullBoxNeitherHangsNorLosesItems()
@@ -248,15 +246,10 @@ private Q_SLOTS:
         QCOMPARE(c.take(), QStringList());
     }
 
-    void textsAreTranslated()
+    void selectorNamesAreTranslated()
     {
         RussianTranslation russian;
         QVERIFY(russian.loaded);
-        ZelColorComboBox box;
-        box.setColorDialogEnabled(true);
-        box.setCurrentColor(Qt::red);
-        QCOMPARE(box.itemText(0), QStringLiteral("Цвет пользователя 1"));
-        QCOMPARE(box.itemText(1), QStringLiteral("Другой..."));
         ZelColorSelectWidget selector;
         QCOMPARE(selector.findChild<ZelRangeWidget *>(QStringLiteral("blueWidget"))->accessibleName(),
                  QStringLiteral("Синий"));
@@ -265,9 +258,6 @@ private Q_SLOTS:
     void sizeHintFitsANumberedUserColor()
     {
         ZelColorComboBox box;
-        const int text = box.fontMetrics().horizontalAdvance(QStringLiteral("User Color 99"));
-        QVERIFY(box.sizeHint().width() >= text + 20);
-        QVERIFY(box.sizeHint().height() >= box.fontMetrics().height() + 4);
         QFont big = box.font();
         big.setPointSize(big.pointSize() * 2);
         box.setFont(big);
@@ -276,34 +266,18 @@ private Q_SLOTS:
 
     // --- ZelColorSelectWidget ---
 
-    void selectorFormAndRanges()
+    void selectorRangesAndNames()
     {
         ZelColorSelectWidget w(nullptr, 10, 200);
-        QCOMPARE(w.objectName(), QStringLiteral("ZelColorSelectWidgetClass"));
-        QCOMPARE(w.windowTitle(), QStringLiteral("ColorSelectWidget"));
-        QCOMPARE(w.minimumHeight(), 76);
-        auto *box = w.findChild<QLabel *>(QStringLiteral("colorBox"));
-        QCOMPARE(box, w.colorBox());
-        QCOMPARE(box->styleSheet(), QStringLiteral("background-color: rgb(255, 255, 255);"));
-        QCOMPARE(box->minimumSize(), QSize(40, 40));
-        auto *grid = w.findChild<QGridLayout *>(QStringLiteral("gridLayout"));
-        int row = 0, column = 0, rows = 0, columns = 0;
-        grid->getItemPosition(grid->indexOf(box), &row, &column, &rows, &columns);
-        QCOMPARE(QList<int>({row, column, rows, columns}), QList<int>({0, 0, 3, 1}));
-        QStringList labels;
-        for (const char *name : {"redLabel", "greenLabel", "blueLabel"})
-            labels << w.findChild<QLabel *>(QLatin1String(name))->text();
-        QCOMPARE(labels, (QStringList{"R:", "G:", "B:"}));
         for (const ZelMinMaxRange<int> &range : {w.redRange(), w.greenRange(), w.blueRange()})
             QCOMPARE(range, ZelMinMaxRange<int>(10, 200, 1));
         // Every control has the component's whole name.
         auto *green = w.findChild<ZelRangeWidget *>(QStringLiteral("greenWidget"));
         QCOMPARE(green->findChild<QSpinBox *>()->accessibleName(), QStringLiteral("Green"));
         QCOMPARE(green->findChild<QSlider *>()->accessibleName(), QStringLiteral("Green"));
-
-        QVERIFY(w.isColorBoxVisible());
+        w.show();
         w.setVisibleColorBox(false);
-        QVERIFY(!w.isColorBoxVisible());
+        QVERIFY(w.colorBox()->isHidden());
     }
 
     void userEditsAnnounceBothSignals()
@@ -334,7 +308,6 @@ private Q_SLOTS:
         QSignalSpy colors(&w, qOverload<QColor>(&ZelColorSelectWidget::colorChanged));
         QSignalSpy triples(&w, qOverload<int, int, int>(&ZelColorSelectWidget::colorChanged));
         w.setColor(QColor(10, 20, 30));
-        QCOMPARE(QList<int>({w.red(), w.green(), w.blue()}), QList<int>({10, 20, 30}));
         w.setRed(11);
         w.setGreen(21);
         w.setBlue(31);
@@ -383,7 +356,6 @@ private Q_SLOTS:
         item.resize(20, 10);
         const QImage image = item.grab().toImage();
         QCOMPARE(image.pixel(0, 0), pixel);
-        QCOMPARE(image.pixel(10, 5), pixel);
         QCOMPARE(image.pixel(19, 9), pixel);
     }
 
@@ -416,75 +388,61 @@ private Q_SLOTS:
         QVERIFY(outlinePixels(other) > 20);
     }
 
-    void rectItemColorAndProperty()
+    void rectItemAnnouncesChangedColors()
     {
         ZelColorRectItem item(Qt::red);
-        QVERIFY(item.isReadonly());
         QSignalSpy selected(&item, &ZelColorRectItem::selected);
         QVERIFY(item.setProperty("color", QColor(Qt::red)));
-        QCOMPARE(selected.count(), 0);
         item.setColor(Qt::blue);
         QCOMPARE(selected.count(), 1);
-        QCOMPARE(item.property("color").value<QColor>(), QColor(Qt::blue));
         QCOMPARE(selected.first().first().value<QColor>(), QColor(Qt::blue));
     }
 
     void readonlyItemReportsClicksButOpensNoDialog()
     {
-        ZelColorRectItem item(Qt::darkCyan);
-        item.resize(30, 30);
-        item.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&item));
-        QSignalSpy selected(&item, &ZelColorRectItem::selected);
+        const std::unique_ptr<ZelColorRectItem> item(shownItem(Qt::darkCyan, true));
+        QVERIFY(QTest::qWaitForWindowExposed(item.get()));
+        QSignalSpy selected(item.get(), &ZelColorRectItem::selected);
         const std::unique_ptr<DialogAnswer> answer(DialogAnswer::cancel());
-        QTest::mouseClick(&item, Qt::RightButton, {}, item.rect().center());
+        QTest::mouseClick(item.get(), Qt::RightButton, {}, item->rect().center());
         QCOMPARE(selected.count(), 1);
-        QTest::mouseDClick(&item, Qt::LeftButton, {}, item.rect().center());
+        QTest::mouseDClick(item.get(), Qt::LeftButton, {}, item->rect().center());
         QCoreApplication::processEvents();
-        QCOMPARE(answer->answered, 0);
-        for (const QList<QVariant> &args : selected)
-            QCOMPARE(args.first().value<QColor>(), QColor(Qt::darkCyan));
         // Keys: Space reports, F2 does not edit a read-only item.
         const int before = selected.count();
-        QTest::keyClick(&item, Qt::Key_Space);
-        QTest::keyClick(&item, Qt::Key_F2);
+        QTest::keyClick(item.get(), Qt::Key_Space);
+        QTest::keyClick(item.get(), Qt::Key_F2);
         QCOMPARE(selected.count(), before + 1);
+        QCOMPARE(selected.last().first().value<QColor>(), QColor(Qt::darkCyan));
         QCOMPARE(answer->answered, 0);
     }
 
     void editableItemTakesTheDialogsColor()
     {
-        ZelColorRectItem item(Qt::darkCyan);
-        item.resize(30, 30);
-        item.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&item));
-        item.setReadonly(false);
+        const std::unique_ptr<ZelColorRectItem> item(shownItem(Qt::darkCyan, false));
+        QVERIFY(QTest::qWaitForWindowExposed(item.get()));
         QStringList log;
-        connect(&item, &ZelColorRectItem::selected, this, [&](const QColor &c) { log << colorText(c); });
+        connect(item.get(), &ZelColorRectItem::selected, this, [&](const QColor &c) { log << colorText(c); });
         const std::unique_ptr<DialogAnswer> answer(DialogAnswer::choose(QColor(1, 2, 3)));
-        QTest::mouseDClick(&item, Qt::LeftButton, {}, item.rect().center());
+        QTest::mouseDClick(item.get(), Qt::LeftButton, {}, item->rect().center());
         QCOMPARE(answer->answered, 1);
-        QCOMPARE(item.color(), QColor(1, 2, 3));
-        // The change, the dialog's end, and the double click passed on to
-        // QWidget (which handles it as a press) each report the new colour.
+        // The change, the dialog's end, and the double click passed on as a press each report the colour.
         QCOMPARE(log, (QStringList{"#010203", "#010203", "#010203"}));
-        QCOMPARE(item.grab().toImage().pixel(2, 2), qRgb(1, 2, 3));
+        QCOMPARE(item->grab().toImage().pixel(2, 2), qRgb(1, 2, 3));
 
         // A cancelled dialog changes nothing; F2 opens it too.
         log.clear();
         const std::unique_ptr<DialogAnswer> cancel(DialogAnswer::cancel());
         answer->timer.stop();
-        QTest::keyClick(&item, Qt::Key_F2);
+        QTest::keyClick(item.get(), Qt::Key_F2);
         QCOMPARE(cancel->answered, 1);
         QCOMPARE(log, QStringList());
-        QCOMPARE(item.color(), QColor(1, 2, 3));
+        QCOMPARE(item->color(), QColor(1, 2, 3));
     }
 
     void itemDeletedWhileItsDialogIsOpen()
     {
-        auto *item = new ZelColorRectItem(Qt::red);
-        item->setReadonly(false);
-        item->show();
+        ZelColorRectItem *item = shownItem(Qt::red, false);
         QVERIFY(QTest::qWaitForWindowExposed(item));
         const QPointer<ZelColorRectItem> alive(item);
         QSignalSpy selected(item, &ZelColorRectItem::selected);
@@ -507,14 +465,12 @@ private Q_SLOTS:
     void lineColorPickerSwatches()
     {
         ZelLineColorPicker picker;
-        const QStringList names{"black", "chartreuse", "coral", "crimson", "darkblue", "royalblue", "darkcyan",
-                                "darkorange", "darkred", "darksalmon", "seagreen", "seashell", "mediumorchid",
-                                "springgreen", "gold"};
         QList<QColor> expected;
-        for (const QString &name : names)
+        for (const char *name : {"black", "chartreuse", "coral", "crimson", "darkblue", "royalblue", "darkcyan",
+                                 "darkorange", "darkred", "darksalmon", "seagreen", "seashell", "mediumorchid",
+                                 "springgreen", "gold"})
             expected << QColor::fromString(name);
         QCOMPARE(picker.supportedColors(), expected);
-
         picker.resize(400, 24);
         picker.show();
         QVERIFY(QTest::qWaitForWindowExposed(&picker));
@@ -522,10 +478,8 @@ private Q_SLOTS:
         QCOMPARE(swatches.size(), 15);
         QSignalSpy changed(&picker, &ZelLineColorPicker::colorChanged);
         for (int i = 0; i < swatches.size(); ++i) {
-            QVERIFY(swatches[i]->isReadonly() && swatches[i]->width() > 10);
             QCOMPARE(swatches[i]->color(), expected[i]);
-            if (i > 0)
-                QVERIFY(swatches[i]->x() > swatches[i - 1]->x());
+            QVERIFY(swatches[i]->width() > 10 && (i == 0 || swatches[i]->x() > swatches[i - 1]->x()));
         }
         // Each click reports the swatch under it, also twice in a row.
         for (int i : {3, 3, 14, 0}) {

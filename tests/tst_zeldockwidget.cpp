@@ -10,7 +10,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
 #include <QVBoxLayout>
@@ -30,29 +29,25 @@ public:
     }
 };
 
-// Contents that record the orientation calls and whether they were already
-// the dock's contents at the time.
+// Contents that record the orientation calls and whether they were the dock's contents at the time.
 class OrientedContents : public QLabel, public ILPOrientedWidget
 {
 public:
     explicit OrientedContents(QDockWidget *dock)
-        : m_dock(dock)
+        : dock(dock)
     {
     }
     QStringList calls;
+    QPointer<QDockWidget> dock;
     ZelStatus orientPortrait() override { return record(QStringLiteral("portrait")); }
     ZelStatus orientLandscape() override { return record(QStringLiteral("landscape")); }
-
-private:
     ZelStatus record(const QString &call)
     {
-        calls << (m_dock && m_dock->widget() == this ? call : call + QStringLiteral(" (before set)"));
+        calls << (dock && dock->widget() == this ? call : call + QStringLiteral(" (before set)"));
         return ZelStatus::Ok;
     }
-    QPointer<QDockWidget> m_dock;
 };
 
-// A shown main window with a central widget.
 struct Window
 {
     QMainWindow main;
@@ -78,7 +73,6 @@ struct Window
         QStringList names;
         for (QDockWidget *other : main.tabifiedDockWidgets(dock))
             names << other->objectName();
-        names.sort();
         return names;
     }
     // Lets every zero-delay check that is due run.
@@ -89,8 +83,7 @@ struct Window
     }
 };
 
-// Captures the debug lines of the dock's category while alive; other
-// messages go on as usual.
+// Captures the debug lines of the dock's category while alive.
 struct DebugLines
 {
     static inline QStringList *lines = nullptr;
@@ -123,8 +116,7 @@ class tst_ZelDockWidget : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
-    // The offscreen platform reports what it cannot do for windows; any
-    // other warning is a failure.
+    // Any warning but the offscreen platform's is a failure.
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support)"))); }
 
     void docksInOneAreaTabTogether()
@@ -198,8 +190,7 @@ private Q_SLOTS:
     {
         Window w;
         QVERIFY(QTest::qWaitForWindowExposed(&w.main));
-        // A plain dock (which does not tab itself) and a tab group beside it
-        // in the same area.
+        // A plain dock (which does not tab itself) and a tab group beside it in the same area.
         QDockWidget *plain = w.dock<QDockWidget>(QStringLiteral("plain"), Qt::RightDockWidgetArea);
         ZelDockWidget *a = w.dock(QStringLiteral("a"), Qt::RightDockWidgetArea);
         QDockWidget *b = w.dock<QDockWidget>(QStringLiteral("b"), Qt::NoDockWidgetArea);
@@ -231,17 +222,6 @@ private Q_SLOTS:
         QTRY_COMPARE(inner->tabifiedDockWidgets(a), QList<QDockWidget *>{b});
     }
 
-    void dockOutsideMainWindowIsLeftAlone()
-    {
-        QWidget host;
-        auto *dock = new ZelDockWidget(&host);
-        host.show();
-        dock->enforceTabified();
-        Q_EMIT dock->dockLocationChanged(Qt::LeftDockWidgetArea);
-        Window::settle();
-        QCOMPARE(dock->parentWidget(), &host);
-    }
-
     void changesInOnePassLeadToOneCheck()
     {
         Window w;
@@ -271,21 +251,17 @@ private Q_SLOTS:
     {
         ZelDockWidget dock;
         QStringList log;
-        connect(&dock, &ZelDockWidget::contentsWidgetAboutToBeChanged, this, [&](QWidget *w) {
-            log << QStringLiteral("about to(%1, current %2)").arg(w ? w->objectName() : "null",
-                                                                   dock.widget() ? dock.widget()->objectName() : "null");
-        });
-        connect(&dock, &ZelDockWidget::contentsWidgetChanged, this, [&](QWidget *w) {
-            log << QStringLiteral("changed(%1, current %2)").arg(w ? w->objectName() : "null",
-                                                                  dock.widget() ? dock.widget()->objectName() : "null");
-        });
+        const auto name = [](QWidget *w) { return w ? w->objectName() : QStringLiteral("null"); };
+        connect(&dock, &ZelDockWidget::contentsWidgetAboutToBeChanged, this,
+                [&](QWidget *w) { log << QStringLiteral("about to(%1, current %2)").arg(name(w), name(dock.widget())); });
+        connect(&dock, &ZelDockWidget::contentsWidgetChanged, this,
+                [&](QWidget *w) { log << QStringLiteral("changed(%1, current %2)").arg(name(w), name(dock.widget())); });
         dock.show();
-        auto *first = new QLabel(QStringLiteral("first"));
+        auto *first = new QLabel;
         first->setObjectName(QStringLiteral("first"));
         dock.setContentsWidget(first);
-        QVERIFY(first->isVisible());
-        QVERIFY(dock.updatesEnabled());
-        auto *second = new QLabel(QStringLiteral("second"));
+        QVERIFY(first->isVisible() && dock.updatesEnabled());
+        auto *second = new QLabel;
         second->setObjectName(QStringLiteral("second"));
         dock.setContentsWidget(second);
         dock.setContentsWidget(nullptr);
@@ -321,8 +297,7 @@ private Q_SLOTS:
         w.main.addDockWidget(Qt::LeftDockWidgetArea, dock);
         QCOMPARE(contents->calls, QStringList{"portrait"});
         QCOMPARE(dock->lastDockArea(), Qt::LeftDockWidgetArea);
-        // Floating reports no area; a side given while it still floats (the
-        // main window places it there for later) is kept for the docking.
+        // Floating reports no area; a side given while it still floats is kept for the docking.
         dock->setFloating(true);
         QCOMPARE(dock->lastDockArea(), Qt::NoDockWidgetArea);
         w.main.addDockWidget(Qt::TopDockWidgetArea, dock);
@@ -337,8 +312,7 @@ private Q_SLOTS:
         const QString address = QStringLiteral("0x%1").arg(quintptr(static_cast<ILPOrientedWidget *>(contents)), 0, 16);
         QCOMPARE(debug.captured.first(), QStringLiteral("location changed: Qt::LeftDockWidgetArea 1 ") + address);
 
-        // New contents are oriented for the last area before they are set;
-        // floating, they are oriented portrait.
+        // New contents are oriented for the last area before they are set; floating, portrait.
         contents->calls.clear();
         w.main.addDockWidget(Qt::BottomDockWidgetArea, dock);
         auto *next = new OrientedContents(dock);
@@ -361,10 +335,7 @@ private Q_SLOTS:
         w.main.addDockWidget(Qt::TopDockWidgetArea, dock);
         dock->setFloating(true);
         w.main.addDockWidget(Qt::LeftDockWidgetArea, dock);
-        QSignalSpy changed(dock, &ZelDockWidget::contentsWidgetChanged);
         dock->setContentsWidget(nullptr);
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.first().first().value<QWidget *>(), nullptr);
         QCOMPARE(oriented->calls, QStringList());
         QCOMPARE(debug.captured, QStringList());
         QCOMPARE(dock->lastDockArea(), Qt::LeftDockWidgetArea);

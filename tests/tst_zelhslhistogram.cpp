@@ -1,6 +1,4 @@
-// HSL histogram: curves by component, samples after hue shifts and log
-// mode (read back from the curves), the rainbow under the hue curve, the
-// shading outside the selection in rendered pixels, bad input.
+// HSL histogram: curves by component, samples after hue shifts and log mode, the rainbow, the shading, bad input.
 
 #include <ZelGui/ZelHSLHistogram.h>
 
@@ -31,7 +29,6 @@ const double notANumber = std::numeric_limits<double>::quiet_NaN();
 QList<QPointF> points(int n, const std::function<double(int)> &count)
 {
     QList<QPointF> list;
-    list.reserve(n);
     for (int i = 0; i < n; ++i)
         list.append(QPointF(i, count(i)));
     return list;
@@ -57,7 +54,6 @@ public:
     }
 };
 
-// A shown 400 x 200 histogram.
 struct Shown
 {
     std::unique_ptr<ZelHSLHistogram> plot = std::make_unique<ZelHSLHistogram>();
@@ -99,35 +95,18 @@ private Q_SLOTS:
     void newHistogramShowsNothing()
     {
         ZelHSLHistogram plot;
-        QCOMPARE(plot.component(), ZelHSLHistogram::Hue);
-        QVERIFY(!plot.logMode());
-        QCOMPARE(plot.hueShift(), 0);
-        QCOMPARE(plot.data(), HSLHistogram());
         QVERIFY(attached(&plot).isEmpty());
-        QVERIFY(!plot.isAxisVisible(QwtAxis::YLeft));
-        QVERIFY(!plot.isAxisVisible(QwtAxis::XBottom));
-
-        const QwtPlotCurve *hue = plot.curve(ZelHSLHistogram::Hue);
-        const QwtPlotCurve *saturation = plot.curve(ZelHSLHistogram::Saturation);
-        const QwtPlotCurve *lightness = plot.curve(ZelHSLHistogram::Lightness);
-        QVERIFY(dynamic_cast<const ZelHuePlotCurve *>(hue));
-        QCOMPARE(hue->title().text(), QStringLiteral("hue"));
-        QCOMPARE(saturation->title().text(), QStringLiteral("saturation"));
-        QCOMPARE(lightness->title().text(), QStringLiteral("lightness"));
-        for (const QwtPlotCurve *curve : {hue, saturation, lightness})
-            QVERIFY(curve->testRenderHint(QwtPlotItem::RenderAntialiased));
-        QCOMPARE(saturation->brush(), QBrush(Qt::darkGray, Qt::SolidPattern));
-        QCOMPARE(lightness->brush(), QBrush(Qt::darkGray, Qt::SolidPattern));
+        QVERIFY(!plot.isAxisVisible(QwtAxis::YLeft) && !plot.isAxisVisible(QwtAxis::XBottom));
+        QVERIFY(dynamic_cast<const ZelHuePlotCurve *>(plot.curve(ZelHSLHistogram::Hue)));
+        // Titles stay untranslated.
+        QCOMPARE(plot.curve(ZelHSLHistogram::Hue)->title().text(), QStringLiteral("hue"));
+        QCOMPARE(plot.curve(ZelHSLHistogram::Saturation)->title().text(), QStringLiteral("saturation"));
+        QCOMPARE(plot.curve(ZelHSLHistogram::Lightness)->title().text(), QStringLiteral("lightness"));
+        QCOMPARE(plot.curve(ZelHSLHistogram::Saturation)->brush(), QBrush(Qt::darkGray, Qt::SolidPattern));
+        QCOMPARE(plot.curve(ZelHSLHistogram::Lightness)->brush(), QBrush(Qt::darkGray, Qt::SolidPattern));
         QVERIFY(!plot.curve(Component(3)));
-
-        // The value type is known by name, so it travels in queued
-        // connections and variants.
+        // Known by name, so it travels in queued connections and variants.
         QVERIFY(QMetaType::fromName("HSLHistogram").isValid());
-        HSLHistogram h;
-        h.hue = {{1, 2}};
-        h.extra = 7;
-        h.lightnessMax = 9;
-        QCOMPARE(QVariant::fromValue(h).value<HSLHistogram>(), h);
     }
 
     void componentAttachesItsCurveAndScale_data()
@@ -147,12 +126,9 @@ private Q_SLOTS:
         for (Component from : {ZelHSLHistogram::Hue, ZelHSLHistogram::Saturation, ZelHSLHistogram::Lightness}) {
             plot.setComponent(from);
             plot.setComponent(component);
-            QCOMPARE(plot.component(), component);
             QCOMPARE(attached(&plot), QList<const QwtPlotItem *>{plot.curve(component)});
             QCOMPARE(plot.axisInterval(QwtAxis::XBottom), QwtInterval(0.0, max));
         }
-        QCOMPARE(plot.property("component").value<Component>(), component);
-
         // An unknown component is stored and changes nothing else.
         plot.setComponent(Component(5));
         QCOMPARE(int(plot.component()), 5);
@@ -167,8 +143,7 @@ private Q_SLOTS:
         data.saturation = points(256, [](int) { return 100.0; });
         Shown sh(ZelHSLHistogram::Hue, data);
         QVERIFY(QTest::qWaitForWindowExposed(sh.plot.get()));
-        const QColor rainbow = sh.at(128, 0.8);
-        QVERIFY(rainbow.hslSaturation() > 100);
+        QVERIFY(sh.at(128, 0.8).hslSaturation() > 100);
         sh.plot->setComponent(ZelHSLHistogram::Saturation);
         QCOMPARE(sh.at(128, 0.8), QColor(Qt::darkGray));
     }
@@ -190,8 +165,7 @@ private Q_SLOTS:
         QTest::newRow("by 370") << 360 << 370 << rotated(360, [](int j) { return (j + 350) % 360; });
         // Below -360 the points whose sum is negative drop out.
         QTest::newRow("by -370") << 360 << -370 << rotated(360, [](int j) { return j < 350 ? j + 10 : -1; });
-        // A short list: indexes past its end drop out, and the first ones
-        // receive nothing.
+        // A short list: indexes past its end drop out, the first ones receive nothing.
         QTest::newRow("short by 10") << 100 << 10 << rotated(100, [](int j) { return j < 10 ? -1 : j - 10; });
         QTest::newRow("by INT_MAX") << 360 << INT_MAX << rotated(360, [](int j) { return (j + 233) % 360; });
         // Only hue 128 sums to a multiple of 360; all the others are negative.
@@ -209,12 +183,10 @@ private Q_SLOTS:
         ZelHSLHistogram plot;
         plot.setData(data);
         plot.setHueShift(shift);
-        QCOMPARE(plot.hueShift(), shift);
         QCOMPARE(samplesOf(plot.curve(ZelHSLHistogram::Hue)), expected);
         QCOMPARE(samplesOf(plot.curve(ZelHSLHistogram::Saturation)), data.saturation);
         QCOMPARE(samplesOf(plot.curve(ZelHSLHistogram::Lightness)), data.lightness);
         QCOMPARE(static_cast<const ZelHuePlotCurve *>(plot.curve(ZelHSLHistogram::Hue))->shiftValue(), shift);
-        // The stored histogram stays as given.
         QCOMPARE(plot.data(), data);
     }
 
@@ -228,7 +200,6 @@ private Q_SLOTS:
         plot.setData(data);
         plot.setHueShift(1);
         plot.setLogMode(true);
-        QVERIFY(plot.logMode());
         // Shifted first, then made logarithmic.
         QCOMPARE(samplesOf(plot.curve(ZelHSLHistogram::Hue)),
                  (QList<QPointF>{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}}));
@@ -279,13 +250,10 @@ private Q_SLOTS:
         QFETCH(int, hueAtZero);
         ZelHuePlotCurve curve(QStringLiteral("hue"));
         curve.setShiftValue(shift);
-        const QGradient *gradient = curve.brush().gradient();
-        QVERIFY(gradient);
-        QCOMPARE(gradient->type(), QGradient::LinearGradient);
+        const auto *gradient = static_cast<const QLinearGradient *>(curve.brush().gradient());
+        QVERIFY(gradient && gradient->type() == QGradient::LinearGradient);
         QCOMPARE(gradient->coordinateMode(), QGradient::StretchToDeviceMode);
-        const auto *linear = static_cast<const QLinearGradient *>(gradient);
-        QCOMPARE(linear->start(), QPointF(0, 0));
-        QCOMPARE(linear->finalStop(), QPointF(1, 0));
+        QCOMPARE(QLineF(gradient->start(), gradient->finalStop()), QLineF(0, 0, 1, 0));
         const QGradientStops stops = gradient->stops();
         QCOMPARE(stops.size(), 360);
         for (int i = 0; i < 360; ++i) {
@@ -294,30 +262,8 @@ private Q_SLOTS:
         }
     }
 
-    void eachBarStandsOnItsOwnColour()
-    {
-        HSLHistogram data;
-        data.hue = points(360, [](int) { return 100.0; });
-        Shown sh(ZelHSLHistogram::Hue, data);
-        sh.plot->setAxisScale(QwtAxis::YLeft, 0, 110);
-        QVERIFY(QTest::qWaitForWindowExposed(sh.plot.get()));
-        for (int shift : {0, 10, -100}) {
-            sh.plot->setHueShift(shift);
-            // Hue h is drawn at h + shift, on the colour of hue h: give or
-            // take 8 degrees, as the rainbow spans the whole canvas while
-            // the scale stops short of its frame and margins.
-            for (int h : {30, 120, 200, 355}) {
-                const int drawnAt = (h + shift + 360) % 360;
-                const int seen = sh.at(drawnAt + 0.5, 0.8).hslHue();
-                const int off = std::abs(seen - h);
-                QVERIFY2(std::min(off, 360 - off) <= 8,
-                         qPrintable(QStringLiteral("shift %1, hue %2 shows %3").arg(shift).arg(h).arg(seen)));
-            }
-        }
-    }
-
-    // Run once more by ctest with QT_SCALE_FACTOR=2, where the canvas keeps
-    // two device pixels per unit.
+    // Hue h is drawn at h + shift on the colour of hue h, give or take 8 degrees (the rainbow spans the whole
+    // canvas, the scale stops short of its frame). Run again by ctest with QT_SCALE_FACTOR=2.
     void rainbowSpansTheCanvasAtAnyPixelRatio()
     {
         HSLHistogram data;
@@ -325,17 +271,18 @@ private Q_SLOTS:
         Shown sh(ZelHSLHistogram::Hue, data);
         sh.plot->setAxisScale(QwtAxis::YLeft, 0, 110);
         QVERIFY(QTest::qWaitForWindowExposed(sh.plot.get()));
-        const int shift = 77;
-        sh.plot->setHueShift(shift);
-        const QImage image = sh.canvas();
-        const qreal dpr = sh.plot->devicePixelRatio();
-        QCOMPARE(image.devicePixelRatio(), dpr);
-        const int y = int(image.height() * 0.8);
-        for (int h : {10, 100, 200, 300}) {
-            const int seen = image.pixelColor(int(dpr * sh.x((h + shift) % 360 + 0.5)), y).hslHue();
-            const int off = std::abs(seen - h);
-            QVERIFY2(std::min(off, 360 - off) <= 8,
-                     qPrintable(QStringLiteral("ratio %1: hue %2 shows %3").arg(dpr).arg(h).arg(seen)));
+        for (int shift : {0, 10, -100, 77}) {
+            sh.plot->setHueShift(shift);
+            const QImage image = sh.canvas();
+            const qreal dpr = sh.plot->devicePixelRatio();
+            QCOMPARE(image.devicePixelRatio(), dpr);
+            for (int h : {10, 120, 200, 355}) {
+                const int x = int(dpr * sh.x((h + shift + 360) % 360 + 0.5));
+                const int seen = image.pixelColor(x, int(image.height() * 0.8)).hslHue();
+                const int off = std::abs(seen - h);
+                QVERIFY2(std::min(off, 360 - off) <= 8, qPrintable(QStringLiteral("ratio %1, shift %2: hue %3 shows %4")
+                                                                         .arg(dpr).arg(shift).arg(h).arg(seen)));
+            }
         }
     }
 
@@ -343,101 +290,75 @@ private Q_SLOTS:
     {
         QTest::addColumn<Component>("component");
         QTest::addColumn<QList<int>>("selection"); // min, max
+        QTest::addColumn<int>("shift");
         QTest::addColumn<QList<double>>("shaded");
         QTest::addColumn<QList<double>>("clear");
         using H = ZelHSLHistogram;
-        QTest::newRow("hue") << H::Hue << QList{90, 180} << QList{45.0, 270.0, 355.0} << QList{95.0, 135.0, 175.0};
-        QTest::newRow("saturation") << H::Saturation << QList{100, 200} << QList{20.0, 230.0}
+        QTest::newRow("hue") << H::Hue << QList{90, 180} << 0 << QList{45.0, 270.0, 355.0} << QList{95.0, 135.0, 175.0};
+        QTest::newRow("saturation") << H::Saturation << QList{100, 200} << 0 << QList{20.0, 230.0}
                                     << QList{120.0, 190.0};
-        QTest::newRow("lightness") << H::Lightness << QList{0, 50} << QList{60.0, 250.0} << QList{2.0, 45.0};
+        QTest::newRow("lightness") << H::Lightness << QList{0, 50} << 0 << QList{60.0, 250.0} << QList{2.0, 45.0};
+        // The selection is not shifted with the hues.
+        QTest::newRow("shifted hue") << H::Hue << QList{90, 180} << 100 << QList{45.0} << QList{135.0};
         // Ends on one pixel shade nothing.
-        QTest::newRow("empty") << H::Hue << QList{90, 90} << QList<double>{} << QList{45.0, 90.0, 270.0};
-        // A minimum above the maximum: the clear band starts at the minimum
-        // and is as wide as the two ends are apart.
-        QTest::newRow("inverted") << H::Hue << QList{180, 90} << QList{45.0, 135.0, 300.0}
+        QTest::newRow("empty") << H::Hue << QList{90, 90} << 0 << QList<double>{} << QList{45.0, 90.0, 270.0};
+        // A minimum above the maximum: the clear band starts at the minimum, as wide as the ends are apart.
+        QTest::newRow("inverted") << H::Hue << QList{180, 90} << 0 << QList{45.0, 135.0, 300.0}
                                   << QList{185.0, 225.0, 265.0};
-        // Far outside the scale: the clear band lies beyond the canvas, so
-        // all of it is shaded.
-        QTest::newRow("beyond") << H::Hue << QList{INT_MAX - 1, INT_MAX} << QList{10.0, 350.0} << QList<double>{};
+        // Far outside the scale: the clear band lies beyond the canvas, so all of it is shaded.
+        QTest::newRow("beyond") << H::Hue << QList{INT_MAX - 1, INT_MAX} << 0 << QList{10.0, 350.0} << QList<double>{};
     }
     void shadingOutsideTheSelection()
     {
         QFETCH(Component, component);
         QFETCH(QList<int>, selection);
+        QFETCH(int, shift);
         QFETCH(QList<double>, shaded);
         QFETCH(QList<double>, clear);
+        using H = ZelHSLHistogram;
         HSLHistogram data;
-        data.hueMin = data.saturationMin = data.lightnessMin = selection[0];
-        data.hueMax = data.saturationMax = data.lightnessMax = selection[1];
+        // The other components' selections (0 to 10) play no part.
+        data.hueMax = data.saturationMax = data.lightnessMax = 10;
+        int &min = component == H::Hue ? data.hueMin : component == H::Saturation ? data.saturationMin : data.lightnessMin;
+        int &max = component == H::Hue ? data.hueMax : component == H::Saturation ? data.saturationMax : data.lightnessMax;
+        min = selection[0];
+        max = selection[1];
         Shown sh(component, data);
+        sh.plot->setHueShift(shift);
         QVERIFY(QTest::qWaitForWindowExposed(sh.plot.get()));
-        // The selection of the other components plays no part.
-        if (component == ZelHSLHistogram::Hue)
-            data.saturationMin = data.lightnessMin = 0, data.saturationMax = data.lightnessMax = 10;
         for (double v : shaded)
             QVERIFY2(sh.at(v) == shade, qPrintable(QStringLiteral("%1 not shaded").arg(v)));
         for (double v : clear)
             QVERIFY2(sh.at(v) != shade, qPrintable(QStringLiteral("%1 shaded").arg(v)));
         // Drawn at device pixel ratio 2 the edges stay where they are.
-        const QImage hiDpi = [&] {
-            QImage image(sh.plot->canvas()->size() * 2, QImage::Format_ARGB32_Premultiplied);
-            image.setDevicePixelRatio(2);
-            sh.plot->canvas()->render(&image);
-            return image;
-        }();
+        QImage hiDpi(sh.plot->canvas()->size() * 2, QImage::Format_ARGB32_Premultiplied);
+        hiDpi.setDevicePixelRatio(2);
+        sh.plot->canvas()->render(&hiDpi);
         for (double v : shaded)
             QCOMPARE(hiDpi.pixelColor(2 * sh.x(v), hiDpi.height() / 2), shade);
     }
 
-    void selectionIsNotShifted()
-    {
-        HSLHistogram data;
-        data.hueMin = 90;
-        data.hueMax = 180;
-        Shown sh(ZelHSLHistogram::Hue, data);
-        sh.plot->setHueShift(100);
-        QVERIFY(QTest::qWaitForWindowExposed(sh.plot.get()));
-        QCOMPARE(sh.at(45), shade);
-        QVERIFY(sh.at(135) != shade);
-    }
-
     void badHistograms()
     {
-        // Empty.
-        Shown empty(ZelHSLHistogram::Hue);
-        empty.plot->setHueShift(10);
-        empty.plot->setLogMode(true);
-        QVERIFY(QTest::qWaitForWindowExposed(empty.plot.get()));
-        QCOMPARE(empty.plot->curve(ZelHSLHistogram::Hue)->dataSize(), size_t(0));
-        QVERIFY(!empty.canvas().isNull());
-
-        // Huge: 100 000 points; the rotation folds every index into one turn,
-        // later points winning.
+        // 100 000 points: the rotation folds every index into one turn, later points winning.
         HSLHistogram huge;
         huge.hue = points(100000, [](int i) { return double(i); });
-        huge.saturation = huge.lightness = huge.hue;
-        Shown big(ZelHSLHistogram::Saturation, huge);
-        big.plot->setHueShift(10);
-        const QList<QPointF> hue = samplesOf(big.plot->curve(ZelHSLHistogram::Hue));
+        huge.saturation = huge.hue;
+        ZelHSLHistogram big;
+        big.setData(huge);
+        big.setHueShift(10);
+        const QList<QPointF> hue = samplesOf(big.curve(ZelHSLHistogram::Hue));
         QCOMPARE(hue.size(), 100000);
         QCOMPARE(hue[10], QPointF(10, 99720));
         QCOMPARE(hue[9], QPointF(9, 99719));
         QCOMPARE(hue[360], QPointF(0, 0));
-        QCOMPARE(big.plot->curve(ZelHSLHistogram::Saturation)->dataSize(), size_t(100000));
-        QVERIFY(QTest::qWaitForWindowExposed(big.plot.get()));
-        QVERIFY(!big.canvas().isNull());
+        QCOMPARE(big.curve(ZelHSLHistogram::Saturation)->dataSize(), size_t(100000));
 
-        // NaN counts are kept as given and drawn as nothing; in log mode they
-        // become 0.
+        // NaN counts are kept as given; in log mode they become 0.
         HSLHistogram withNan;
         withNan.hue = points(360, [](int i) { return i % 7 == 0 ? notANumber : 50.0; });
-        withNan.lightness = points(256, [](int) { return notANumber; });
         Shown nanPlot(ZelHSLHistogram::Hue, withNan);
-        QVERIFY(QTest::qWaitForWindowExposed(nanPlot.plot.get()));
         QVERIFY(std::isnan(nanPlot.plot->curve(ZelHSLHistogram::Hue)->sample(7).y()));
-        QVERIFY(!nanPlot.canvas().isNull());
-        nanPlot.plot->setComponent(ZelHSLHistogram::Lightness);
-        QVERIFY(!nanPlot.canvas().isNull());
         nanPlot.plot->setLogMode(true);
         QCOMPARE(nanPlot.plot->curve(ZelHSLHistogram::Hue)->sample(7), QPointF(7, 0));
     }
