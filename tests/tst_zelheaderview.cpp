@@ -1,10 +1,8 @@
-// Header view: the id path, layouts round-tripping through the settings per
-// table and profile, the context menu driven by mouse and keys, bad stored
-// layouts; the profile editor writing every change at once.
+// Header view: id path, layouts saved per table and profile, the context
+// menu by mouse and keys, bad stored layouts; the profile editor.
 
 #include "zelgui_testhelpers.h"
 
-#include <ZelGui/ZelBindableQAction.h>
 #include <ZelGui/ZelGuiSettings.h>
 #include <ZelGui/ZelHeaderProfileEditor.h>
 #include <ZelGui/ZelHorizontalHeaderView.h>
@@ -19,7 +17,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QStyleFactory>
@@ -71,8 +68,7 @@ struct Table
         return QTest::qWaitForWindowExposed(window.get());
     }
 
-    // What a user sees of the layout: visual order, widths, hidden flags and
-    // the sort indicator.
+    // Visual order, widths, hidden flags and the sort indicator.
     QString layout() const
     {
         QStringList parts;
@@ -115,11 +111,6 @@ struct Table
         return false;
     }
 };
-
-HeaderViewState storedStates()
-{
-    return settingHeaderViewState();
-}
 
 QStringList menuTexts(const QMenu *menu)
 {
@@ -166,9 +157,7 @@ private Q_SLOTS:
         const QByteArray utf8 = QStringLiteral("таблица").toUtf8();
         QCOMPARE(ZelHorizontalHeaderView(utf8, Qt::Horizontal, inner).id(), "/" + utf8 + "/inner/");
         QCOMPARE(ZelHorizontalHeaderView("solo", Qt::Vertical).id(), QByteArray("/solo"));
-        // setId takes the id as it is.
-        table.header->setId("plain");
-        QCOMPARE(table.header->id(), QByteArray("plain"));
+        table.header->setId("plain"); // taken as it is
         QCOMPARE(table.header->fullProfilePrefix(), QByteArray("_defaultplain"));
     }
 
@@ -235,7 +224,7 @@ private Q_SLOTS:
             }
             layout = table.layout();
             QVERIFY(layout != initial);
-            QCOMPARE(storedStates().keys(), QList<QByteArray>{"_default" + tablePath});
+            QCOMPARE(settingHeaderViewState().keys(), QList<QByteArray>{"_default" + tablePath});
         }
         // A restart: a new header in the same place takes the layout up.
         Table table;
@@ -260,7 +249,6 @@ private Q_SLOTS:
             QCOMPARE(settingTableHeaderProfiles().value(tablePath), (QList<QString>{"N", "A"}));
             QCOMPARE(settingTableHeaderProfiles().value("/other"), QList<QString>{"X"});
             QCOMPARE(settingHeaderActiveProfile().value(tablePath), QStringLiteral("N"));
-            QCOMPARE(table.header->profileId(), QByteArray("N"));
             QCOMPARE(table.layout(), layoutA);
             table.header->moveSection(3, 0);
             QVERIFY(table.layout() != layoutA);
@@ -268,7 +256,7 @@ private Q_SLOTS:
             table.header->setProfileId(QStringLiteral("A"));
             QCOMPARE(table.layout(), layoutA);
             QCOMPARE(settingTableHeaderProfiles().value(tablePath), (QList<QString>{"N", "A"}));
-            QCOMPARE(storedStates().keys().size(), 2);
+            QCOMPARE(settingHeaderViewState().keys().size(), 2);
         }
         // The active profile is what a restarted table loads.
         settingHeaderActiveProfile({{tablePath, QStringLiteral("A")}});
@@ -286,7 +274,7 @@ private Q_SLOTS:
         table.header->setProfileId(QStringLiteral("Профиль"));
         QCOMPARE(table.layout(), first);
         QCOMPARE(table.header->fullProfilePrefix(), QStringLiteral("Профиль").toUtf8() + tablePath);
-        QCOMPARE(storedStates().size(), 2);
+        QCOMPARE(settingHeaderViewState().size(), 2);
     }
 
     void contextMenuListsColumns()
@@ -301,13 +289,6 @@ private Q_SLOTS:
         QTRY_VERIFY(menu->isVisible());
         QCOMPARE(menuTexts(menu), (QStringList{"C0 [x]", "Size (bytes) [x]", "C3", "C4 [x]", "--", "Show All",
                                                "Hide All", "Stretch to view", "Size by contents"}));
-        QList<int> sections;
-        for (QAction *action : menu->actions()) {
-            if (action->isCheckable())
-                sections << action->data().toInt();
-        }
-        QCOMPARE(sections, (QList<int>{0, 1, 3, 4}));
-        QCOMPARE(menu->findChildren<ZelBindableQAction *>().size(), 4);
 
         // Keys work too: Up from the top wraps to "Size by contents".
         const int before = table.header->sectionSize(4);
@@ -317,7 +298,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!table.header->findChild<QMenu *>());
         QCOMPARE(table.header->sectionSize(4),
                  qMax(static_cast<QAbstractItemView *>(table.view)->sizeHintForColumn(4), table.header->sectionSizeHint(4)));
-        QCOMPARE(storedStates().value(table.header->fullProfilePrefix()), table.header->saveState());
+        QCOMPARE(settingHeaderViewState().value(table.header->fullProfilePrefix()), table.header->saveState());
 
         // Nothing without a model.
         ZelHorizontalHeaderView bare("bare", Qt::Horizontal);
@@ -350,10 +331,10 @@ private Q_SLOTS:
         Table table(2);
         QVERIFY(table.show());
         QVERIFY(Table::choose(table.openMenu(), QStringLiteral("C0")));
-        const HeaderViewState stored = storedStates();
+        const HeaderViewState stored = settingHeaderViewState();
         QVERIFY(Table::choose(table.openMenu(1), QStringLiteral("C1")));
         QCOMPARE(table.header->shownColumnsIds(), QList<int>{1});
-        QCOMPARE(storedStates(), stored);
+        QCOMPARE(settingHeaderViewState(), stored);
         // Ticking it back works.
         QVERIFY(Table::choose(table.openMenu(1), QStringLiteral("C0")));
         QCOMPARE(table.header->shownColumnsIds(), (QList<int>{0, 1}));
@@ -370,8 +351,7 @@ private Q_SLOTS:
             QVERIFY(Table::choose(table.openMenu(1), QStringLiteral("Hide All")));
             QCOMPARE(table.header->shownColumnsIds(), QList<int>{0});
         }
-        // Saved with every hidden flag: a restart hides the same columns (not
-        // zero-wide visible ones) and Show All brings them back.
+        // Saved hidden, not zero-wide: a restart hides them and Show All brings them back.
         Table table(4);
         QVERIFY(table.show());
         QCOMPARE(table.header->shownColumnsIds(), QList<int>{0});
@@ -392,7 +372,7 @@ private Q_SLOTS:
         QVERIFY(table.show());
         QVERIFY(Table::choose(table.openMenu(), QStringLiteral("Stretch to view")));
         QCOMPARE(table.header->length(), table.header->viewport()->width());
-        QCOMPARE(storedStates().value(table.header->fullProfilePrefix()), table.header->saveState());
+        QCOMPARE(settingHeaderViewState().value(table.header->fullProfilePrefix()), table.header->saveState());
     }
 
     void badStoredLayouts_data()
@@ -401,12 +381,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("sorted"); // a sorting table re-reads its sections when it sorts
         QTest::addColumn<QString>("layout"); // the sections afterwards; empty: unchanged
 
-        QByteArray random(300, Qt::Uninitialized);
-        QRandomGenerator generator(20240611);
-        for (char &c : random)
-            c = char(generator.bounded(256));
-        // Another table's layout: section 1 wider; moved: the last section
-        // first and the one before it hidden.
+        // Section 1 wider; moved: the last section first, the one before hidden.
         const auto otherTable = [](int columns, bool moved) {
             Table other(columns, false);
             other.header->resizeSection(1, 130);
@@ -417,16 +392,14 @@ private Q_SLOTS:
             return other.header->saveState();
         };
         const QByteArray own = otherTable(4, true);
-        QTest::newRow("random bytes") << random << false << QString();
         QTest::newRow("truncated") << own.left(own.size() / 2) << false << QString();
         QTest::newRow("hidden sections") << own << false << "3:100 0:100 1:130 2:hidden";
         QTest::newRow("fewer columns") << otherTable(3, true) << false << "2:100 0:100 1:hidden 3:100";
-        // The sections are fitted to the model as a change of its layout
-        // would: those at the end of the visual order go.
+        // Fitted to the model: sections at the end of the visual order go.
         QTest::newRow("more columns") << otherTable(7, false) << false << "0:100 1:130 2:100 3:100";
         QTest::newRow("more columns, moved") << otherTable(7, true) << false << "0:100 1:100 2:130 3:100";
         QTest::newRow("more columns, sorted") << otherTable(7, true) << true << "0:100 1:100 2:130 3:100";
-        // The damaged states of the corpus: garbage, cut and other widgets' states.
+        // The corpus: random bytes, text, cut and other widgets' states.
         const QDir corpus(corpusDir(QStringLiteral("headerstates")));
         const QFileInfoList files = corpus.entryInfoList(QDir::Files, QDir::Name);
         QVERIFY2(files.size() >= 7, qPrintable(corpus.path()));
@@ -450,7 +423,7 @@ private Q_SLOTS:
         QVERIFY(table.show());
         QCOMPARE(table.layout().section(QLatin1String(" sort"), 0, 0),
                  layout.isEmpty() ? fresh.section(QLatin1String(" sort"), 0, 0) : layout);
-        QCOMPARE(storedStates(), stored);
+        QCOMPARE(settingHeaderViewState(), stored);
         // The table stays usable: as many sections as columns, all in the menu.
         QCOMPARE(table.header->count(), 4);
         QCOMPARE(menuTexts(table.openMenu()).size(), 4 + 5);
@@ -476,7 +449,7 @@ private Q_SLOTS:
         QCOMPARE(ZelAbstractAppConfig::setting(stateKey), stored); // looking does not rewrite it
         // The user's first change writes a proper state.
         table.header->resizeSection(1, 140);
-        QCOMPARE(storedStates().keys(), QList<QByteArray>{"_default" + tablePath});
+        QCOMPARE(settingHeaderViewState().keys(), QList<QByteArray>{"_default" + tablePath});
         Table again;
         QCOMPARE(again.header->sectionSize(1), 140);
     }
@@ -484,16 +457,10 @@ private Q_SLOTS:
     void editorStartsWithDefaultAndWritesAtOnce()
     {
         ZelHeaderProfileEditor editor;
-        QCOMPARE(editor.objectName(), QStringLiteral("ZelHeaderProfileEditor"));
-        QCOMPARE(editor.size(), QSize(338, 241));
-        QVERIFY(editor.windowTitle().isEmpty());
         auto *add = editor.findChild<QPushButton *>(QStringLiteral("pbAdd"));
         auto *remove = editor.findChild<QPushButton *>(QStringLiteral("pbRemove"));
         auto *list = editor.findChild<QListWidget *>(QStringLiteral("listWidget"));
         QVERIFY(add && remove && list);
-        QCOMPARE(add->text(), QStringLiteral("Добавить"));
-        QCOMPARE(remove->text(), QStringLiteral("Удалить"));
-
         settingHeaderActiveProfile({{tablePath, QStringLiteral("Default")}});
         settingHeaderViewState({{"Default" + tablePath, "layout"}});
         editor.setId(tablePath);
@@ -533,7 +500,6 @@ private Q_SLOTS:
         editor.setId(tablePath);
         auto *list = editor.findChild<QListWidget *>(QStringLiteral("listWidget"));
         auto *remove = editor.findChild<QPushButton *>(QStringLiteral("pbRemove"));
-        QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
 
         // Without a current item the names are written unchanged.
         QTest::mouseClick(remove, Qt::LeftButton);

@@ -1,11 +1,8 @@
-// Image file list: entries from real files (tool tips, previews, copies),
-// every role, row notifications, files that do not load, unusual paths,
-// several threads at once; the view's icon size and pictures; the preview
-// resizer.
+// Image file list: entries from real files, roles, row notifications, files
+// that do not load; the view's icon size; the preview resizer. Threads: tst_zelgui_stress.
 
 #include "zelgui_testhelpers.h"
 
-#include <ZelGui/ZelImageFileItemDelegate.h>
 #include <ZelGui/ZelImageFileItemModel.h>
 #include <ZelGui/ZelImageFileListView.h>
 #include <ZelGui/ZelPreviewResizer.h>
@@ -26,21 +23,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <atomic>
-#include <thread>
-#include <vector>
 
 namespace {
 
-// Writes an image of that size and colour; with padTo the file is padded
-// with trailing bytes (which PNG readers skip) to exactly that many bytes.
-QString writeImage(const QTemporaryDir &dir, const QString &name, QSize size, QColor colour = Qt::red,
-                   qint64 padTo = 0)
+QImage filled(QSize size, QColor colour)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
+    return image;
+}
+
+// With padTo, trailing bytes (PNG readers skip them) make the file that long.
+QString writeImage(const QTemporaryDir &dir, const QString &name, QSize size, QColor colour = Qt::red,
+                   qint64 padTo = 0)
+{
     const QString path = dir.filePath(name);
-    if (!image.save(path))
+    if (!filled(size, colour).save(path))
         return QString();
     if (padTo > 0) {
         QFile file(path);
@@ -103,6 +101,10 @@ private Q_SLOTS:
         QTest::newRow("png") << "shot.png" << QSize(640, 480);
         QTest::newRow("large jpeg") << "large.jpg" << QSize(1600, 1200);
         QTest::newRow("tall, small") << "tall.png" << QSize(20, 90);
+        QTest::newRow("spaces") << "my holiday  shot .png" << QSize(64, 48);
+        QTest::newRow("cyrillic") << "снимок экрана №1.png" << QSize(64, 48);
+        QTest::newRow("markers") << "100% %1 crop %2.png" << QSize(64, 48);
+        QTest::newRow("long cyrillic") << QString(120, u'ж') + ".png" << QSize(64, 48); // 244 bytes in UTF-8
     }
     void addByPathBuildsTheEntry()
     {
@@ -112,16 +114,15 @@ private Q_SLOTS:
         QVERIFY(!path.isEmpty());
         ZelImageFileItemModel model;
         RowLog rows(&model);
-        const ZelStatus status = model.addImageFile(path);
-        QVERIFY(status.isOk());
-        QCOMPARE(status, ZelStatus::Ok);
+        QCOMPARE(model.addImageFile(path), ZelStatus::Ok);
         QCOMPARE(rows.take(), (QStringList{"aboutToInsert(0,0)", "inserted(0,0)"}));
+        QCOMPARE(model.data(model.index(0)).toString(), name);
+        QVERIFY(model.containsFile(path));
 
         const ZelImageFile *file = model.files().value(0);
         QVERIFY(file);
         QCOMPARE(file->path, path);
         QVERIFY(file->loaded);
-        QVERIFY(!file->size.isValid());
         QImage loaded(path);
         QCOMPARE(file->pixmap.size(), size.scaled(350, 350, Qt::KeepAspectRatio));
         QCOMPARE(file->iconPixmap.toImage(), file->pixmap.toImage());
@@ -135,10 +136,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<qint64>("bytes");
         QTest::addColumn<QString>("text");
-        QTest::newRow("488.28 kb") << qint64(500000) << "488.28 kb";
         QTest::newRow("1000 kb, not above one mb") << qint64(1024000) << "1000 kb";
         QTest::newRow("just above one mb") << qint64(1024001) << "1 mb";
-        QTest::newRow("2 mb") << qint64(2048000) << "2 mb";
         QTest::newRow("1.5 mb") << qint64(1536000) << "1.5 mb";
         QTest::newRow("rounds up to 1 kb") << qint64(1023) << "1 kb";
         QTest::newRow("two decimals at most") << qint64(1029) << "1 kb"; // 1.00488
@@ -189,7 +188,6 @@ private Q_SLOTS:
         QVERIFY(model.data(host, Qt::DecorationRole).value<QIcon>().isNull());
         QCOMPARE(model.data(shot, Qt::ToolTipRole), QVariant(file->toolTip));
         QCOMPARE(model.data(host, Qt::ToolTipRole), QVariant(QStringLiteral("host text")));
-        QCOMPARE(model.data(shot, Qt::TextAlignmentRole), QVariant(68));
         QCOMPARE(model.data(shot, Qt::SizeHintRole), QVariant(file->iconPixmap.size() + QSize(35, 20)));
         QCOMPARE(model.data(host, Qt::SizeHintRole), QVariant(QSize(35, 20)));
         for (int role : {int(Qt::EditRole), int(Qt::CheckStateRole), int(Qt::FontRole), int(Qt::UserRole)})
@@ -200,16 +198,8 @@ private Q_SLOTS:
         QVERIFY(!model.data(other.index(2, 0)).isValid());
         QVERIFY(!model.data(QModelIndex(), Qt::DisplayRole).isValid());
 
-        QCOMPARE(model.flags(shot), Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren
-                                        | Qt::ItemIsUserCheckable);
-        QVERIFY(!model.setData(shot, QStringLiteral("x"), Qt::DisplayRole));
-        QVERIFY(!model.setData(shot, QStringLiteral("x"), Qt::EditRole));
-        QCOMPARE(model.data(shot).toString(), QStringLiteral("shot.png"));
-        for (int section : {-1, 0, 1, 9})
-            QVERIFY(!model.headerData(section, Qt::Horizontal).isValid() && !model.headerData(section, Qt::Vertical).isValid());
-        // Rows for any parent: the list itself.
-        QCOMPARE(model.rowCount(shot), 2);
-        QCOMPARE(QMetaType::fromName("ZelImageFile*"), QMetaType::fromType<ZelImageFile *>());
+        QVERIFY(!model.setData(shot, QStringLiteral("x"), Qt::EditRole)); // read-only
+        QCOMPARE(model.rowCount(shot), 2); // rows for any parent: the list itself
     }
 
     void removalsAndNotifications()
@@ -217,15 +207,14 @@ private Q_SLOTS:
         ZelImageFileItemModel model;
         RowLog rows(&model);
         model.clear(); // empty: nothing to announce
-        QVERIFY(!model.removeRows(0, 0));
         for (int i = 0; i < 4; ++i)
             QVERIFY(model.addImageFile(m_png).isOk());
         QCOMPARE(rows.take().size(), 8);
         QVERIFY(model.containsFile(m_png));
         QVERIFY(!model.containsFile(m_png.toUpper()));
 
-        // Outside the list: nothing happens.
-        for (const auto &[row, count] : QList<std::pair<int, int>>{{-1, 1}, {3, 2}, {4, 1}, {0, -1}, {2, 0}})
+        // Outside the list, negative or empty: nothing happens.
+        for (const auto &[row, count] : QList<std::pair<int, int>>{{-1, 1}, {3, 2}, {0, -1}, {2, 0}})
             QVERIFY(!model.removeRows(row, count));
         QCOMPARE(rows.take(), QStringList());
         QCOMPARE(model.rowCount(), 4);
@@ -261,14 +250,9 @@ private Q_SLOTS:
 
     void filesThatDoNotLoad_data()
     {
-        QTest::addColumn<QString>("path");
-        QFile png(m_png);
-        QVERIFY(png.open(QIODevice::ReadOnly));
-        const QByteArray bytes = png.readAll();
-        QTest::newRow("truncated png") << writeBytes(m_dir, QStringLiteral("cut.png"), bytes.left(40));
+        QTest::addColumn<QString>("path"); // damaged images: damagedFilesOfEveryFormat
         QTest::newRow("text file") << writeBytes(m_dir, QStringLiteral("notes.txt"), "not an image\n");
         QTest::newRow("text named .png") << writeBytes(m_dir, QStringLiteral("fake.png"), "not an image\n");
-        QTest::newRow("empty file") << writeBytes(m_dir, QStringLiteral("empty.jpg"), QByteArray());
         QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.png"));
         QTest::newRow("directory") << m_dir.path();
         QTest::newRow("empty path") << QString();
@@ -287,10 +271,6 @@ private Q_SLOTS:
         QCOMPARE(message.messageType(), ZelLog::Warning);
         QCOMPARE(message.issueID(), 600);
         QCOMPARE(message.module(), QStringLiteral("ZelGui"));
-        QCOMPARE(message.function(), QStringLiteral("ZelStatus ZelImageFileItemModel::addImageFile(const QString &)"));
-        QCOMPARE(message.file(), QStringLiteral("/build/source/src/ZelGui/ZelImageFileItemModel"));
-        QCOMPARE(message.line(), 137);
-        QVERIFY(message.text().isEmpty());
         QCOMPARE(ZelLog::records(), QList<ZelMessage>{message});
         QCOMPARE(rows, QStringList());
         QCOMPARE(model.rowCount(), 1);
@@ -353,93 +333,13 @@ private Q_SLOTS:
                  QStringLiteral("Resolution: 320x240"));
     }
 
-    void unusualPaths_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("spaces") << "my holiday  shot .png";
-        QTest::newRow("cyrillic") << "снимок экрана №1.png";
-        QTest::newRow("markers") << "100% %1 crop %2.png";
-        QTest::newRow("long latin") << QString(240, u'a') + ".png";
-        QTest::newRow("long cyrillic") << QString(120, u'ж') + ".png"; // 244 bytes in UTF-8
-    }
-    void unusualPaths()
-    {
-        QFETCH(QString, name);
-        const QString path = writeImage(m_dir, name, QSize(64, 48));
-        QVERIFY(!path.isEmpty());
-        ZelImageFileItemModel model;
-        QVERIFY(!model.containsFile(path));
-        QVERIFY(model.addImageFile(path).isOk());
-        QVERIFY(model.containsFile(path));
-        QCOMPARE(model.data(model.index(0)).toString(), name);
-        const QStringList tip = model.data(model.index(0), Qt::ToolTipRole).toString().split(u'\n');
-        QCOMPARE(tip.mid(0, 2), (QStringList{"Filename: " + name, "Path: " + path}));
-        QCOMPARE(tip.value(3), QStringLiteral("Resolution: 64x48"));
-    }
-
-    void severalThreadsAtOnce()
-    {
-        ZelImageFileItemModel model;
-        std::atomic<int> inserted{0}, removedRows{0}, removals{0}, reads{0};
-        connect(&model, &QAbstractItemModel::rowsInserted, &model,
-                [&](const QModelIndex &, int first, int last) { inserted += last - first + 1; }, Qt::DirectConnection);
-        connect(&model, &QAbstractItemModel::rowsRemoved, &model,
-                [&](const QModelIndex &, int first, int last) { removedRows += last - first + 1; }, Qt::DirectConnection);
-
-        constexpr int writers = 3, perWriter = 20;
-        std::atomic<bool> done{false};
-        std::vector<std::thread> threads;
-        for (int w = 0; w < writers; ++w) {
-            threads.emplace_back([&, w] {
-                for (int i = 0; i < perWriter; ++i) {
-                    if (i % 2)
-                        model.addImageFile(m_png);
-                    else
-                        model.addImageFile(new ZelImageFile{{}, {}, QStringLiteral("w%1-%2").arg(w).arg(i), {}, {}, false, {}});
-                }
-            });
-        }
-        threads.emplace_back([&] { // reads every row it sees
-            while (!done) {
-                const int rows = model.rowCount();
-                for (int r = 0; r < rows; ++r) {
-                    if (model.data(model.index(r), Qt::DisplayRole).isValid())
-                        ++reads;
-                    model.data(model.index(r), Qt::DecorationRole);
-                }
-                model.containsFile(m_png);
-            }
-        });
-        threads.emplace_back([&] { // removes the first row now and then
-            while (!done) {
-                if (model.removeRows(0, 1))
-                    ++removals;
-                std::this_thread::yield();
-            }
-        });
-        for (int w = 0; w < writers; ++w)
-            threads[w].join();
-        done = true;
-        for (std::size_t t = writers; t < threads.size(); ++t)
-            threads[t].join();
-
-        QCOMPARE(inserted.load(), writers * perWriter);
-        QCOMPARE(removedRows.load(), removals.load());
-        QCOMPARE(model.rowCount(), inserted - removedRows);
-        QCOMPARE(model.files().size(), model.rowCount());
-        qInfo("%d removals, %d reads while adding", removals.load(), reads.load());
-    }
-
     void scaledImageFitsThePreview()
     {
         // Scaled up or down into 350 x 350; never thinner than a pixel.
         const QList<std::pair<QSize, QSize>> cases{{QSize(640, 480), QSize(350, 262)}, {QSize(10, 20), QSize(175, 350)},
                                                    {QSize(3000, 2), QSize(350, 1)}, {QSize(350, 350), QSize(350, 350)}};
-        for (const auto &[size, scaled] : cases) {
-            QImage image(size, QImage::Format_RGB32);
-            image.fill(Qt::blue);
-            QCOMPARE(ZelImageFileItemModel::scaledImage(image).size(), scaled);
-        }
+        for (const auto &[size, scaled] : cases)
+            QCOMPARE(ZelImageFileItemModel::scaledImage(filled(size, Qt::blue)).size(), scaled);
         QVERIFY(ZelImageFileItemModel::scaledImage(QImage()).isNull());
     }
 
@@ -457,10 +357,6 @@ private Q_SLOTS:
         for (const QColor &colour : {QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue)})
             QVERIFY(model.addImageFile(writeImage(m_dir, colour.name().mid(1) + ".png", QSize(400, 300), colour)).isOk());
         ZelImageFileListView view;
-        QVERIFY(qobject_cast<ZelImageFileItemDelegate *>(view.itemDelegate()));
-        QVERIFY(view.wordWrap());
-        QCOMPARE(view.spacing(), 7);
-        QVERIFY(!view.QListView::iconSize().isValid()); // nothing set before the first resize
         view.setViewMode(QListView::IconMode);
         view.setModel(&model);
         view.resize(size);
@@ -510,12 +406,9 @@ private Q_SLOTS:
         ZelPreviewResizer resizer;
         QSignalSpy finished(&resizer, &ZelPreviewResizer::finished);
         QSignalSpy error(&resizer, &ZelPreviewResizer::error);
-        QImage image(640, 480, QImage::Format_RGB32);
-        image.fill(Qt::yellow);
-
         resizer.start(); // nothing to resize yet
         resizer.setSize(QSize(100, 50));
-        resizer.setInput(ZelImage(image));
+        resizer.setInput(ZelImage(filled(QSize(640, 480), Qt::yellow)));
         resizer.start();
         resizer.setAspectRatio(Qt::IgnoreAspectRatio);
         resizer.start();
@@ -548,7 +441,6 @@ private Q_SLOTS:
         QTest::newRow("largest size, expand") << QSize(INT_MAX, INT_MAX) << int(Qt::KeepAspectRatioByExpanding);
         QTest::newRow("largest size, unknown mode") << QSize(INT_MAX, INT_MAX) << 6;
     }
-
     void resizerRefusesSizesNoImageCanHave()
     {
         QFETCH(QSize, size);
@@ -556,9 +448,7 @@ private Q_SLOTS:
         ZelPreviewResizer resizer;
         QSignalSpy finished(&resizer, &ZelPreviewResizer::finished);
         QSignalSpy error(&resizer, &ZelPreviewResizer::error);
-        QImage image(37, 5, QImage::Format_RGB32);
-        image.fill(Qt::yellow);
-        resizer.setInput(ZelImage(image));
+        resizer.setInput(ZelImage(filled(QSize(37, 5), Qt::yellow)));
         resizer.setAspectRatio(Qt::AspectRatioMode(mode));
         resizer.setSize(size);
         resizer.start();

@@ -1,5 +1,4 @@
-// Property trees: categories and their items, the item forms, item and container lifetimes, and the flat
-// property widget, on shown trees with real clicks and keys.
+// Property trees: categories, item forms, item and container lifetimes, the flat property widget; real clicks and keys.
 
 #include <ZelGui/ZelPropertyWidget.h>
 #include <ZelGui/ZelTreePropertyWidget.h>
@@ -59,16 +58,12 @@ private Q_SLOTS:
         ZelTreePropertyWidget tree;
         ZelTreePropertyWidgetItem *camera = tree.addCategory("camera", QStringLiteral("Camera"), QStringLiteral("Capture"), QIcon());
         ZelTreePropertyWidgetItem *view = tree.addCategory("view", QStringLiteral("View"), QString(), QIcon());
-        QCOMPARE(tree.topLevelItemCount(), 2);
-        QCOMPARE(tree.getTopLevelItem(0), camera);
         QCOMPARE(tree.getTopLevelItem(1), view);
         QCOMPARE(tree.getTopLevelItem(2), nullptr);
         QCOMPARE(tree.categories(), (QList<ZelTreePropertyWidgetItem *>{camera, view}));
-        QCOMPARE(camera->id(), QByteArray("camera"));
         QCOMPARE(camera->text(0), QStringLiteral("Camera"));
         QCOMPARE(camera->toolTip(0), QStringLiteral("Capture"));
         QCOMPARE(camera->flags(), Qt::ItemFlags(Qt::ItemIsEnabled));
-        QCOMPARE(camera->type(), int(QTreeWidgetItem::Type));
 
         tree.resize(300, 200);
         tree.show();
@@ -102,8 +97,6 @@ private Q_SLOTS:
         QCOMPARE(gain->childCount(), 0);
         QCOMPARE(tree.topLevelItemCount(), 1);
         QCOMPARE(tree.categoryItems(camera), QList<ZelTreePropertyWidgetItem *>{gain});
-        QVERIFY(tree.categoryItems(gain).isEmpty());
-        QVERIFY(tree.categoryItems(stray).isEmpty());
         QVERIFY(!stray->treeWidget());
 
         // The plural form enables each item and shows its container, in order, skipping nulls.
@@ -170,9 +163,6 @@ private Q_SLOTS:
             ZelTreePropertyWidgetItem item("loose", nullptr);
             unshown = item.containerWidget();
             QCOMPARE(unshown->item(), &item);
-            QCOMPARE(unshown->sizePolicy().horizontalPolicy(), QSizePolicy::Maximum);
-            QCOMPARE(unshown->sizePolicy().verticalPolicy(), QSizePolicy::Maximum);
-            QVERIFY(!unshown->parent());
         }
         QVERIFY(!unshown);
 
@@ -198,28 +188,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("method");
         QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("withWidget");
         QTest::addColumn<QStringList>("rows");
-        QTest::newRow("on top") << int(PW_LabelOnTop) << "Gain" << QStringList{"[Gain]", "[QSpinBox]"};
-        QTest::newRow("left") << int(PW_LabelLeft) << "Gain" << QStringList{"Gain|QSpinBox"};
-        QTest::newRow("right") << int(PW_LabelRight) << "Gain" << QStringList{"QSpinBox|Gain"};
-        QTest::newRow("unknown method") << 7 << "Gain" << QStringList{};
-        QTest::newRow("no caption") << int(PW_LabelLeft) << "" << QStringList{"[QSpinBox]"};
+        QTest::newRow("on top") << int(PW_LabelOnTop) << "Gain" << true << QStringList{"[Gain]", "[QSpinBox]"};
+        QTest::newRow("left") << int(PW_LabelLeft) << "Gain" << true << QStringList{"Gain|QSpinBox"};
+        QTest::newRow("right") << int(PW_LabelRight) << "Gain" << true << QStringList{"QSpinBox|Gain"};
+        QTest::newRow("unknown method") << 7 << "Gain" << true << QStringList{};
+        QTest::newRow("no caption") << int(PW_LabelLeft) << "" << true << QStringList{"[QSpinBox]"};
+        QTest::newRow("no widget") << int(PW_LabelLeft) << "Gain" << false << QStringList{"[Gain]"};
+        QTest::newRow("no widget, no caption") << int(PW_LabelOnTop) << "" << false << QStringList{};
     }
 
     void itemFormPlacesTheCaption()
     {
         QFETCH(int, method);
         QFETCH(QString, caption);
+        QFETCH(bool, withWidget);
         QFETCH(QStringList, rows);
         ZelTreePropertyWidgetItem item("gain", nullptr);
-        auto *spin = new QSpinBox;
+        auto *spin = withWidget ? new QSpinBox : nullptr;
         item.setWidget(spin, PW_PlaceMethod(method), caption, QStringLiteral("Analogue gain"));
         QCOMPARE(formRows(&item), rows);
-        QCOMPARE(item.caption(), caption);
         QCOMPARE(item.toolTip(0), QStringLiteral("Analogue gain"));
-        auto *form = qobject_cast<QFormLayout *>(item.containerWidget()->layout());
-        QCOMPARE(form->spacing(), 2);
-        QCOMPARE(form->contentsMargins(), QMargins(3, 3, 3, 3));
         if (auto *label = item.containerWidget()->findChild<QLabel *>())
             QCOMPARE(label->buddy(), spin); // mnemonics and screen readers find the editor
         if (rows.isEmpty())
@@ -273,15 +263,6 @@ private Q_SLOTS:
         }
     }
 
-    void nullWidgetLaysOutTheCaptionAlone()
-    {
-        ZelTreePropertyWidgetItem item("x", nullptr);
-        item.setWidget(nullptr, PW_LabelLeft, QStringLiteral("Caption"), QString());
-        QCOMPARE(formRows(&item), QStringList{"[Caption]"});
-        item.setWidget(nullptr, PW_LabelOnTop, QString(), QString());
-        QVERIFY(formRows(&item).isEmpty());
-    }
-
     void editorsWorkInsideTheTree()
     {
         ZelTreePropertyWidget tree;
@@ -305,7 +286,6 @@ private Q_SLOTS:
         QTRY_VERIFY(tree.visualItemRect(nameItem).height() >= nameItem->containerWidget()->sizeHint().height());
         QCOMPARE(nameItem->containerWidget()->geometry(), tree.visualItemRect(nameItem));
         QCOMPARE(tree.visualItemRect(nameItem).left(), tree.visualItemRect(camera).left() + tree.indentation());
-        QCOMPARE(tree.indentation(), 10);
         QVERIFY(tree.visualItemRect(view).top() >= tree.visualItemRect(nameItem).bottom());
 
         QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
@@ -322,7 +302,6 @@ private Q_SLOTS:
     void propertyWidgetRows()
     {
         ZelPropertyWidget panel;
-        QVERIFY(!panel.viewPort());
         auto *exposure = new QSpinBox;
         auto *title = new QLineEdit;
         panel.addWidget(QStringLiteral("E&xposure"), QStringLiteral("In microseconds"), exposure);

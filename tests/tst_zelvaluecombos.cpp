@@ -1,12 +1,10 @@
-// The value combo boxes: image formats, Booleans, enumerations, languages and font families, by real keys and
-// clicks where the user chooses, with every emission recorded in order.
+// Value combo boxes (formats, Booleans, enumerations, languages, fonts): real keys and clicks, emissions in order.
 
 #include <ZelGui/ZelBoolComboBox.h>
 #include <ZelGui/ZelEnumComboBox.h>
 #include <ZelGui/ZelFontFamilyCombobox.h>
 #include <ZelGui/ZelImageFormatComboBox.h>
 #include <ZelGui/ZelLanguageComboBox.h>
-#include <ZelGui/ZelNoFocusRectDelegate.h>
 
 #include <ZelCore/FSUtils.h>
 #include <ZelCore/IApplicationWithFontDataBase.h>
@@ -16,10 +14,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QFontMetricsF>
+#include <QFontMetrics>
 #include <QSignalSpy>
 #include <QStyleFactory>
-#include <QTableView>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -41,16 +38,6 @@ TestApplication *testApp()
     return static_cast<TestApplication *>(QCoreApplication::instance());
 }
 
-// Every emission of a box's typed signal as text, in order; freed with the box.
-template<class Box, class Signal, class Format>
-QStringList *record(Box *box, Signal signal, Format format)
-{
-    auto list = std::make_shared<QStringList>();
-    QObject::connect(box, signal, box, [list, format](auto value) { list->append(format(value)); });
-    // Kept alive by the connection's functor; handed out as a plain pointer for brevity.
-    return list.get();
-}
-
 QString text(bool value)
 {
     return value ? QStringLiteral("true") : QStringLiteral("false");
@@ -66,6 +53,11 @@ QString text(QLocale::Language language)
     return QLocale::languageToString(language);
 }
 
+QString text(const QString &family)
+{
+    return family;
+}
+
 const QUuid red = QUuid::fromString(u"{00000000-0000-0000-0000-0000000000a1}");
 const QUuid green = QUuid::fromString(u"{00000000-0000-0000-0000-0000000000a2}");
 const QUuid blue = QUuid::fromString(u"{00000000-0000-0000-0000-0000000000a3}");
@@ -77,10 +69,19 @@ ZelEnumeration colours()
                                                       ZelEnumerationItem(blue, QStringLiteral("Blue"), 3)});
 }
 
-QString name(const QUuid &id)
+QString text(const QUuid &id)
 {
     return id == red ? QStringLiteral("red") : id == green ? QStringLiteral("green") : id == blue ? QStringLiteral("blue")
          : id.isNull() ? QStringLiteral("null") : id.toString();
+}
+
+// Every emission of a box's typed signal as text, in order; the list lives as long as the connection.
+template<class Box, class Signal>
+QStringList *record(Box *box, Signal signal)
+{
+    auto list = std::make_shared<QStringList>();
+    QObject::connect(box, signal, box, [list](const auto &value) { list->append(text(value)); });
+    return list.get();
 }
 
 QStringList itemTexts(const QComboBox *box)
@@ -130,24 +131,32 @@ private Q_SLOTS:
     }
     void cleanup() { m_window.reset(); }
 
-    // --- image formats ---------------------------------------------------
+private:
+    // The box in an active window, focused, ready for keys and clicks.
+    template<class Box>
+    Box *shownBox(Box *box)
+    {
+        m_window->layout()->addWidget(box);
+        m_window->show();
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            return nullptr;
+        box->setFocus();
+        return box;
+    }
 
+private Q_SLOTS:
     void formatBoxListsEachFormatOnceAndAnnouncesTheFirst()
     {
         ZelImageFormatComboBox box;
-        QStringList *formats = record(&box, &ZelImageFormatComboBox::currentFormatChanged, [](QByteArray f) { return text(f); });
+        QStringList *formats = record(&box, &ZelImageFormatComboBox::currentFormatChanged);
         box.setSupportedFormats({"png", "jpg", "png", "bmp", "jpg"});
         QCOMPARE(itemTexts(&box), (QStringList{FSUtils::formatCaption("png"), FSUtils::formatCaption("jpg"),
                                                FSUtils::formatCaption("bmp")}));
-        for (int i = 0; i < box.count(); ++i)
-            QCOMPARE(box.itemData(i, Qt::UserRole).userType(), QMetaType::QByteArray);
-        QVERIFY(box.itemIcon(0).isNull());
         QCOMPARE(*formats, QStringList{QStringLiteral("png")});
         QCOMPARE(box.currentFormat(), QByteArray("png"));
 
         // Appending keeps the current item; listed formats are skipped; names compare exactly.
         box.addFormats({"bmp", "tif", "PNG"});
-        QCOMPARE(box.count(), 5);
         QCOMPARE(box.index("tif"), 3);
         QCOMPARE(box.index("PNG"), 4);
         QCOMPARE(box.index("gif"), -1);
@@ -155,7 +164,6 @@ private Q_SLOTS:
 
         // Emptying says nothing; an empty box has no format.
         box.setSupportedFormats({});
-        QCOMPARE(box.count(), 0);
         QCOMPARE(box.currentFormat(), QByteArray());
         QCOMPARE(*formats, QStringList{QStringLiteral("png")});
 
@@ -191,13 +199,10 @@ private Q_SLOTS:
 
     void formatBoxAnnouncesTheUsersChoiceOnce()
     {
-        auto *box = new ZelImageFormatComboBox(m_window.get());
-        m_window->layout()->addWidget(box);
+        auto *box = new ZelImageFormatComboBox;
         box->setSupportedFormats({"png", "jpg", "bmp"});
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QStringList *formats = record(box, &ZelImageFormatComboBox::currentFormatChanged, [](QByteArray f) { return text(f); });
-        box->setFocus();
+        QVERIFY(shownBox(box));
+        QStringList *formats = record(box, &ZelImageFormatComboBox::currentFormatChanged);
         QTest::keyClick(box, Qt::Key_Down);
         QVERIFY(clickPopupRow(box, 2));
         QTRY_VERIFY(!box->view()->isVisible());
@@ -205,17 +210,11 @@ private Q_SLOTS:
         QCOMPARE(*formats, (QStringList{QStringLiteral("jpg"), QStringLiteral("bmp")}));
     }
 
-    // --- Booleans ----------------------------------------------------------
-
     void boolBoxOffersOnThenOff()
     {
         ZelBoolComboBox box;
         QCOMPARE(itemTexts(&box), (QStringList{QStringLiteral("On"), QStringLiteral("Off")}));
-        QCOMPARE(box.itemData(0, Qt::UserRole), QVariant(true));
-        QCOMPARE(box.itemData(1, Qt::UserRole), QVariant(false));
-        QVERIFY(box.boolValue());
-
-        RussianTranslation russian;
+        RussianTranslation russian; // built while Russian is installed; switching: tst_zellanguagechange
         QVERIFY(russian.loaded);
         ZelBoolComboBox translated;
         QCOMPARE(itemTexts(&translated), (QStringList{QStringLiteral("Вкл"), QStringLiteral("Выкл")}));
@@ -240,7 +239,7 @@ private Q_SLOTS:
         QFETCH(QStringList, emitted);
         ZelBoolComboBox box;
         box.setBoolValue(start);
-        QStringList *values = record(&box, &ZelBoolComboBox::boolValueChanged, [](bool b) { return text(b); });
+        QStringList *values = record(&box, &ZelBoolComboBox::boolValueChanged);
         box.setBoolValue(value);
         QCOMPARE(*values, emitted);
         QCOMPARE(box.boolValue(), value);
@@ -249,14 +248,11 @@ private Q_SLOTS:
 
     void boolBoxUserChoiceAnnouncesOnceAndIgnoresAnswers()
     {
-        auto *box = new ZelBoolComboBox(m_window.get());
-        m_window->layout()->addWidget(box);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QStringList *values = record(box, &ZelBoolComboBox::boolValueChanged, [](bool b) { return text(b); });
+        auto *box = shownBox(new ZelBoolComboBox);
+        QVERIFY(box);
+        QStringList *values = record(box, &ZelBoolComboBox::boolValueChanged);
         // A receiver answering with the other value is not heard while the box announces.
         connect(box, &ZelBoolComboBox::boolValueChanged, box, [box](bool b) { box->setBoolValue(!b); });
-        box->setFocus();
         QTest::keyClick(box, Qt::Key_Down);
         QCOMPARE(*values, QStringList{QStringLiteral("false")});
         QVERIFY(!box->boolValue());
@@ -268,7 +264,7 @@ private Q_SLOTS:
     void boolBoxWithoutItemsOrCurrentItem()
     {
         ZelBoolComboBox box;
-        QStringList *values = record(&box, &ZelBoolComboBox::boolValueChanged, [](bool b) { return text(b); });
+        QStringList *values = record(&box, &ZelBoolComboBox::boolValueChanged);
         // No current item reads as false: the box goes to "Off" and says so, as for a setter call.
         box.setCurrentIndex(-1);
         QCOMPARE(box.currentIndex(), 1);
@@ -285,21 +281,14 @@ private Q_SLOTS:
         QVERIFY(values->isEmpty());
     }
 
-    // --- enumerations ------------------------------------------------------
-
     void enumBoxShowsAndSelectsSilently()
     {
         ZelEnumComboBox box;
-        QStringList *values = record(&box, &ZelEnumComboBox::currentValueChanged, [](QUuid id) { return name(id); });
+        QStringList *values = record(&box, &ZelEnumComboBox::currentValueChanged);
         QSignalSpy enumChanges(&box, &ZelEnumComboBox::enumChanged);
-        QVERIFY(box.currentValue().isNull());
         box.setEnum(colours());
         QCOMPARE(itemTexts(&box), (QStringList{QStringLiteral("Red"), QStringLiteral("Green"), QStringLiteral("Blue")}));
-        QCOMPARE(box.itemData(1, Qt::UserRole).userType(), QMetaType::QUuid);
         QCOMPARE(box.currentValue(), red);
-        QCOMPARE(box.enumeration(), colours());
-        box.setCurrentValue(blue);
-        QCOMPARE(box.currentValue(), blue);
         box.setCurrentValue(colours().getItem(green));
         QCOMPARE(box.currentValueItem(), colours().getItem(green));
         box.setCurrentValue(QUuid::createUuid()); // unknown: stays
@@ -317,13 +306,10 @@ private Q_SLOTS:
 
     void enumBoxAnnouncesTheUsersChoiceOnce()
     {
-        auto *box = new ZelEnumComboBox(m_window.get());
-        m_window->layout()->addWidget(box);
+        auto *box = new ZelEnumComboBox;
         box->setEnum(colours());
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QStringList *values = record(box, &ZelEnumComboBox::currentValueChanged, [](QUuid id) { return name(id); });
-        box->setFocus();
+        QVERIFY(shownBox(box));
+        QStringList *values = record(box, &ZelEnumComboBox::currentValueChanged);
         QTest::keyClick(box, Qt::Key_End);
         QVERIFY(clickPopupRow(box, 1));
         QCOMPARE(*values, (QStringList{QStringLiteral("blue"), QStringLiteral("green")}));
@@ -333,7 +319,7 @@ private Q_SLOTS:
     {
         ZelEnumComboBox box;
         box.setEnum(colours());
-        QStringList *values = record(&box, &ZelEnumComboBox::currentValueChanged, [](QUuid id) { return name(id); });
+        QStringList *values = record(&box, &ZelEnumComboBox::currentValueChanged);
         ZelEnumeration other(QStringLiteral("other"), {ZelEnumerationItem(QUuid::createUuid(), QStringLiteral("Other"))});
         connect(&box, &ZelEnumComboBox::currentValueChanged, &box, [&](QUuid) {
             box.setEnum(other); // ignored
@@ -349,7 +335,7 @@ private Q_SLOTS:
     void enumBoxBadEnumerations()
     {
         ZelEnumComboBox box;
-        QStringList *values = record(&box, &ZelEnumComboBox::currentValueChanged, [](QUuid id) { return name(id); });
+        QStringList *values = record(&box, &ZelEnumComboBox::currentValueChanged);
         // Duplicate identifiers collapse in the enumeration: the later item replaces the earlier in its place;
         // an item without identifier is refused.
         const ZelEnumeration duplicates(QStringLiteral("dup"), {ZelEnumerationItem(red, QStringLiteral("Red")),
@@ -390,15 +376,12 @@ private Q_SLOTS:
         QCOMPARE(spy.size(), 1);
     }
 
-    // --- languages -----------------------------------------------------------
-
     void languageBoxAddsSelectsAndAnnouncesEachLanguage()
     {
         ZelLanguageComboBox box;
-        QStringList *languages = record(&box, &ZelLanguageComboBox::languageChanged, [](QLocale::Language l) { return text(l); });
+        QStringList *languages = record(&box, &ZelLanguageComboBox::languageChanged);
         box.setLanguages({QLocale::Russian, QLocale::English, QLocale::Japanese, QLocale::Russian});
         QCOMPARE(itemTexts(&box), (QStringList{QStringLiteral("Russian"), QStringLiteral("English"), QStringLiteral("Japanese")}));
-        QCOMPARE(box.itemData(0, Qt::UserRole).value<QLocale::Language>(), QLocale::Russian);
         QCOMPARE(*languages, (QStringList{QStringLiteral("Russian"), QStringLiteral("English"), QStringLiteral("Japanese"),
                                           QStringLiteral("Russian")}));
         QCOMPARE(box.currentLanguage(), QLocale::Russian);
@@ -429,12 +412,10 @@ private Q_SLOTS:
 
     void languageBoxUserChoiceAndAnswers()
     {
-        auto *box = new ZelLanguageComboBox(m_window.get());
-        m_window->layout()->addWidget(box);
+        auto *box = new ZelLanguageComboBox;
         box->setLanguages({QLocale::English, QLocale::German, QLocale::Russian});
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QStringList *languages = record(box, &ZelLanguageComboBox::languageChanged, [](QLocale::Language l) { return text(l); });
+        QVERIFY(shownBox(box));
+        QStringList *languages = record(box, &ZelLanguageComboBox::languageChanged);
         // Receivers answering with setCurrentLanguage() are ignored while the box selects from code...
         int answers = 0;
         connect(box, &ZelLanguageComboBox::languageChanged, box, [&](QLocale::Language) {
@@ -444,14 +425,11 @@ private Q_SLOTS:
         box->setCurrentLanguage(QLocale::English);
         QCOMPARE(box->count(), 3);
         // ...but heard after a choice of the user, which then announces both.
-        box->setFocus();
         QVERIFY(clickPopupRow(box, 1));
         QCOMPARE(*languages, (QStringList{QStringLiteral("English"), QStringLiteral("German"), QStringLiteral("French")}));
         QCOMPARE(box->currentLanguage(), QLocale::French);
         QCOMPARE(answers, 3);
     }
-
-    // --- font families -------------------------------------------------------
 
     void fontBoxOffersTheHostsFamiliesSorted()
     {
@@ -461,15 +439,9 @@ private Q_SLOTS:
         QVERIFY(!expected.isEmpty());
         auto *model = qobject_cast<ZelFFCModel *>(box.model());
         QVERIFY(model);
-        QCOMPARE(model->parent(), &box);
         QCOMPARE(model->families(), expected);
         QCOMPARE(model->rowCount(), int(expected.size()));
-        QCOMPARE(model->rowCount(model->index(0, 0)), int(expected.size()));
-        QCOMPARE(model->columnCount(model->index(0, 0)), 2);
         QCOMPARE(box.currentFamily(), expected.first());
-
-        QVERIFY(qobject_cast<QTableView *>(box.view()));
-        QVERIFY(qobject_cast<ZelNoFocusRectDelegate *>(box.itemDelegate()));
     }
 
     void fontModelData()
@@ -489,23 +461,16 @@ private Q_SLOTS:
         QFont familyFont = boxFont;
         familyFont.setFamily(family);
         QCOMPARE(sample.data(Qt::FontRole).value<QFont>(), familyFont);
-        for (int role : {int(Qt::DecorationRole), int(Qt::ToolTipRole), int(Qt::EditRole), int(Qt::UserRole)})
-            QVERIFY(!name.data(role).isValid() && !sample.data(role).isValid());
         QVERIFY(!sample.data(Qt::UserRole + 1).isValid());
         QVERIFY(!model->index(last + 1, 0).data().isValid());
 
-        const auto hint = [](const QFont &font, const QString &text) {
-            const QFontMetricsF metrics(font);
-            return QSize(int(metrics.horizontalAdvance(text) + 20), int(metrics.height()));
-        };
-        QCOMPARE(name.data(Qt::SizeHintRole).toSize(), hint(boxFont, family));
-        QCOMPARE(sample.data(Qt::SizeHintRole).toSize(), hint(familyFont, QStringLiteral("Sample")));
-        // The hints follow the box's font.
+        // The hints fit the text and follow the box's font.
+        const QSize bigName = name.data(Qt::SizeHintRole).toSize(), bigSample = sample.data(Qt::SizeHintRole).toSize();
+        QVERIFY(bigName.width() >= QFontMetrics(boxFont).horizontalAdvance(family));
         boxFont.setPointSize(6);
         box.setFont(boxFont);
-        familyFont.setPointSize(6);
-        QCOMPARE(name.data(Qt::SizeHintRole).toSize(), hint(boxFont, family));
-        QCOMPARE(sample.data(Qt::SizeHintRole).toSize(), hint(familyFont, QStringLiteral("Sample")));
+        QVERIFY(name.data(Qt::SizeHintRole).toSize().height() < bigName.height());
+        QVERIFY(sample.data(Qt::SizeHintRole).toSize().width() < bigSample.width());
 
         RussianTranslation russian;
         ZelFontFamilyCombobox translated;
@@ -516,7 +481,7 @@ private Q_SLOTS:
     {
         ZelFontFamilyCombobox box;
         const QStringList families = qobject_cast<ZelFFCModel *>(box.model())->families();
-        QStringList *changes = record(&box, &ZelFontFamilyCombobox::currentFamilyChanged, [](QString f) { return f; });
+        QStringList *changes = record(&box, &ZelFontFamilyCombobox::currentFamilyChanged);
         const QString last = families.last();
         QVERIFY(box.setCurrentFamily(last));
         QVERIFY(box.setCurrentFamily(last)); // found, already current: nothing said
@@ -533,13 +498,10 @@ private Q_SLOTS:
 
     void fontBoxPopupHighlightsTheWholeRow()
     {
-        auto *box = new ZelFontFamilyCombobox(m_window.get());
-        m_window->layout()->addWidget(box);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        auto *box = shownBox(new ZelFontFamilyCombobox);
+        QVERIFY(box);
         const int rows = box->count();
-        QStringList *changes = record(box, &ZelFontFamilyCombobox::currentFamilyChanged, [](QString f) { return f; });
-        box->setFocus();
+        QStringList *changes = record(box, &ZelFontFamilyCombobox::currentFamilyChanged);
         QTest::keyClick(box, Qt::Key_End);
         QCOMPARE(*changes, QStringList{box->itemData(rows - 1, Qt::UserRole + 1).toString()});
         box->showPopup();
