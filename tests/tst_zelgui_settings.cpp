@@ -1,19 +1,7 @@
 // The library's start-up: the settings keys it registers while loading, the
 // accessors widgets read them through, and the names of its value types.
 
-#include <ZelGui/GuiUtils.h>
-#include <ZelGui/IGraphicsView.h>
-#include <ZelGui/ILPOrientedWidget.h>
-#include <ZelGui/IWidgetWithHVOrientation.h>
-#include <ZelGui/IZelElementTableView.h>
-#include <ZelGui/IProgressReporter.h>
-#include <ZelGui/ZelBindableQAction.h>
-#include <ZelGui/ZelGuiResources.h>
 #include <ZelGui/ZelGuiSettings.h>
-#include <ZelGui/ZelHSLHistogram.h>
-#include <ZelGui/ZelImageFile.h>
-#include <ZelGui/ZelLineEdit.h>
-#include <ZelGui/ZelTipLabel.h>
 
 #include <ZelCore/CaptureEngineData.h>
 #include <ZelCore/SettingStore.h>
@@ -22,8 +10,6 @@
 #include <ZelCore/settings.h>
 #include <ZelLog/ZelLog.h>
 
-#include <QIcon>
-#include <QMenu>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -33,36 +19,14 @@
 #include <limits>
 #include <type_traits>
 
-// The library's foundation names as host code writes them.
+// Host-facing names of the settings layer no other test spells out.
 namespace hostnames {
 using std::is_same_v;
 static_assert(std::is_constructible_v<RegisterSettings, const char *, const QVariant &, bool>);
-static_assert(is_same_v<decltype(defaultLanguage()), QLocale::Language>);
-static_assert(is_same_v<decltype(settingMessageLifeTime()), int> && is_same_v<decltype(settingMessageStacked()), bool>);
 static_assert(is_same_v<decltype(settingMessageNotificationsPanoramaKey), const QString>);
-static_assert(is_same_v<decltype(qInitResources_ZelGui()), int> && is_same_v<decltype(qCleanupResources_ZelGui()), int>);
 static_assert(is_same_v<ContextedDirectory, QHash<QByteArray, QString>>);
 static_assert(is_same_v<HeaderViewState, QHash<QByteArray, QByteArray>>);
 static_assert(is_same_v<ActiveProfile, QMap<QByteArray, QString>>);
-static_assert(is_same_v<decltype(GuiUtils::trTransparentColor), const QString>);
-static_assert(std::is_base_of_v<ZelQAction, ZelBindableQAction> && std::is_base_of_v<QLabel, ZelTipLabel>);
-static_assert(std::is_base_of_v<QLineEdit, ZelLineEdit> && std::is_abstract_v<IProgressReporter>);
-static_assert(is_same_v<decltype(&GuiUtils::makeVisible), void (*)(QWidget *)>);
-static_assert(is_same_v<decltype(&GuiUtils::zoomFitToWindow), double (*)(const QSize &, const QSizeF &)>);
-static_assert(is_same_v<decltype(&GuiUtils::zoomFitToWindowAccuracy), double (*)(const QSize &, const QSizeF &)>);
-static_assert(is_same_v<decltype(&GuiUtils::getColorMenuByColors),
-                        QMenu *(*)(const QString &, const QMap<Qt::GlobalColor, QString> &)>);
-static_assert(is_same_v<decltype(&GuiUtils::getIconForColor), QIcon (*)(QColor, QSize)>);
-static_assert(is_same_v<decltype(&GuiUtils::getColorMenu), QMenu *(*)(const QString &)>);
-static_assert(is_same_v<decltype(&GuiUtils::getColorMenuWithoutTransparent), QMenu *(*)(const QString &)>);
-static_assert(is_same_v<decltype(&GuiUtils::getStandartColorMap), const QMap<Qt::GlobalColor, QString> &(*)()>);
-static_assert(is_same_v<decltype(&GuiUtils::getStandartColorMapWithoutTransparent),
-                        const QMap<Qt::GlobalColor, QString> &(*)()>);
-static_assert(is_same_v<decltype(&GuiUtils::prettyColors), QHash<QString, QColor> (*)()>);
-static_assert(is_same_v<decltype(&GuiUtils::renderTextStatus), void (*)(QPainter *, const QRect &, const QString &)>);
-static_assert(std::is_class_v<HSLHistogram> && std::is_class_v<ZelImageFile>);
-static_assert(std::is_class_v<ILPOrientedWidget> && std::is_base_of_v<QGraphicsView, IGraphicsView>);
-static_assert(std::is_class_v<IWidgetWithHVOrientation> && std::is_class_v<IZelElementTableView>);
 } // namespace hostnames
 
 using ProfileMap = QMap<QByteArray, QList<QString>>;
@@ -80,12 +44,7 @@ private Q_SLOTS:
     void storeHoldsEveryKeyOnceWithItsDefault();
     void sharedKeysAreRegisteredByEveryDeclaringUnit();
 
-    void accessorsReadTheirDefaults();
-    void accessorsRoundTrip();
-    void containerAccessorsRoundTrip();
-    void storedValuesOfAnotherTypeConvert_data();
-    void storedValuesOfAnotherTypeConvert();
-    void containersOfAnotherTypeReadEmpty();
+    void accessorsReadDefaultsAndWriteTheirKeys();
     void noStoredValueCrashesAnAccessor();
     void iniBackedValuesComeBackTyped();
     void wrongTypedIniValuesFallBackAndStay();
@@ -93,8 +52,7 @@ private Q_SLOTS:
 
     void languageDefaultFollowsTheSystemLocale_data();
     void languageDefaultFollowsTheSystemLocale();
-    void everyLanguageReadLogsTheDefaultOnce();
-    void storedLanguageWins();
+    void everyLanguageReadLogsTheDefault();
 };
 
 void tst_ZelGuiSettings::init()
@@ -154,7 +112,6 @@ void tst_ZelGuiSettings::storeHoldsEveryKeyOnceWithItsDefault()
     QVERIFY(store);
     QCOMPARE(store->keys().count(key), 1);
     const Setting setting = store->setting(key);
-    QCOMPARE(setting.key(), key);
     QCOMPARE(setting.flag(), flag);
     // Exactly the stated type, not merely something that compares equal.
     QCOMPARE(setting.defaultValue().metaType(), defaultValue.metaType());
@@ -167,14 +124,12 @@ void tst_ZelGuiSettings::sharedKeysAreRegisteredByEveryDeclaringUnit()
     SettingStore *store = SettingStore::Self();
     QVERIFY(store);
 
-    // The language comes with every unit that includes the core settings,
-    // whatever locale it saw; its flag is false.
+    // Every unit including the core settings registers the language, unflagged, whatever locale it saw.
     const Setting language = store->setting(QStringLiteral("general/language"));
     QCOMPARE(language.defaultValue().metaType(), QMetaType::fromType<int>());
     QVERIFY(!language.flag());
 
-    // The core keys come from several units, and all of them agree; keys of
-    // a single unit are registered exactly once.
+    // Core keys come from several units that agree; single-unit keys are registered once.
     const int iconSizeCount = store->registrationCount(QStringLiteral("general/icon_size"));
     QVERIFY2(iconSizeCount >= 2, qPrintable(QString::number(iconSizeCount)));
     QCOMPARE(store->registrationCount(QStringLiteral("element/ceconfig")), iconSizeCount);
@@ -203,117 +158,48 @@ void tst_ZelGuiSettings::containerDefaultsRegisterTheirTypeNames()
     QCOMPARE(QMetaType::fromName("HeaderViewState"), QMetaType::fromType<HeaderViewState>());
     QCOMPARE(QMetaType::fromName("ActiveProfile"), QMetaType::fromType<ActiveProfile>());
     QCOMPARE(QMetaType::fromName("QMap<QByteArray,QList<QString>>"), QMetaType::fromType<ProfileMap>());
-    QCOMPARE(QMetaType::fromName("ZelApplicationSecurityPolicy"), QMetaType::fromType<ZelApplicationSecurityPolicy>());
-    QCOMPARE(QMetaType::fromName("ZelCore::CaptureEngineData"), QMetaType::fromType<ZelCore::CaptureEngineData>());
 }
 
-void tst_ZelGuiSettings::accessorsReadTheirDefaults()
+namespace {
+
+// Reads the default without storing it, then writes `changed` under `key` with the registered type.
+template<typename T, typename Arg>
+void checkAccessor(T (*get)(), void (*set)(Arg), const char *key, const typename std::common_type<T>::type &initial,
+                   const typename std::common_type<T>::type &changed)
 {
-    QCOMPARE(settingIconSize(), 30);
-    QCOMPARE(settingMessageOffsetHorizontal(), 0);
-    QCOMPARE(settingMessageOffsetVertical(), 0);
-    QCOMPARE(settingMessageLifeTime(), 7);
-    QCOMPARE(settingMessageTransparency(), 0.4);
-    QCOMPARE(settingMessageStacked(), true);
-    QVERIFY(settingTableHeaderProfiles().isEmpty());
-    QVERIFY(settingHeaderViewState().isEmpty());
-    QVERIFY(settingHeaderActiveProfile().isEmpty());
-    QCOMPARE(settingLanguage(), QLocale::English);
-    // Reading writes nothing.
-    QVERIFY(ZelAbstractAppConfig::storedKeys().isEmpty());
+    const QString name = QLatin1String(key);
+    QCOMPARE(get(), initial);
+    QVERIFY(!ZelAbstractAppConfig::contains(name));
+    set(changed);
+    QCOMPARE(get(), changed);
+    const QVariant stored = ZelAbstractAppConfig::setting(name);
+    QCOMPARE(stored.metaType(), SettingStore::Self()->setting(name).defaultValue().metaType());
+    QCOMPARE(stored.value<T>(), changed);
 }
 
-void tst_ZelGuiSettings::accessorsRoundTrip()
+} // namespace
+
+void tst_ZelGuiSettings::accessorsReadDefaultsAndWriteTheirKeys()
 {
-    settingIconSize(48);
-    settingMessageOffsetHorizontal(-20);
-    settingMessageOffsetVertical(35);
-    settingMessageLifeTime(0);
-    settingMessageTransparency(0.75);
-    settingMessageStacked(false);
-    settingLanguage(QLocale::Russian);
+    checkAccessor(settingIconSize, settingIconSize, "general/icon_size", 30, 48);
+    checkAccessor(settingMessageOffsetHorizontal, settingMessageOffsetHorizontal,
+                  "element/tray_message/offset/horizontal", 0, -20);
+    checkAccessor(settingMessageOffsetVertical, settingMessageOffsetVertical, "element/tray_message/offset/vertical", 0, 35);
+    checkAccessor(settingMessageLifeTime, settingMessageLifeTime, "element/tray_message/lifetime", 7, 0);
+    checkAccessor(settingMessageTransparency, settingMessageTransparency, "element/tray_message/transparency", 0.4, 0.75);
+    checkAccessor(settingMessageStacked, settingMessageStacked, "element/tray_message/stacked", true, false);
+    checkAccessor(settingLanguage, settingLanguage, "general/language", QLocale::English, QLocale::Russian);
+    checkAccessor(settingHeaderViewState, settingHeaderViewState, "elements/tableheaderstate", {},
+                  {{"images/main", QByteArray("\x00\xff\x10", 3)}, {"files", QByteArray()}});
+    checkAccessor(settingHeaderActiveProfile, settingHeaderActiveProfile, "elements/activeprofile", {},
+                  {{"images", QStringLiteral("Compact")}, {"files", QStringLiteral("Подробно")}});
+    checkAccessor(settingTableHeaderProfiles, settingTableHeaderProfiles, "general/table_header_profiles", {},
+                  {{"images", {QStringLiteral("Compact"), QStringLiteral("Full")}}, {"files", {}}});
 
-    QCOMPARE(settingIconSize(), 48);
-    QCOMPARE(settingMessageOffsetHorizontal(), -20);
-    QCOMPARE(settingMessageOffsetVertical(), 35);
-    QCOMPARE(settingMessageLifeTime(), 0);
-    QCOMPARE(settingMessageTransparency(), 0.75);
-    QCOMPARE(settingMessageStacked(), false);
-    QCOMPARE(settingLanguage(), QLocale::Russian);
-
-    // They went to the keys of the registry, with the registered types.
-    QCOMPARE(ZelAbstractAppConfig::setting(QStringLiteral("general/icon_size")), QVariant::fromValue<int>(48));
-    QCOMPARE(ZelAbstractAppConfig::setting(QStringLiteral("element/tray_message/transparency")),
-             QVariant::fromValue<double>(0.75));
-    QCOMPARE(ZelAbstractAppConfig::setting(QStringLiteral("general/language")).metaType(), QMetaType::fromType<int>());
-}
-
-void tst_ZelGuiSettings::containerAccessorsRoundTrip()
-{
-    const HeaderViewState state{{"images/main", QByteArray("\x00\xff\x10", 3)}, {"files", QByteArray()}};
-    settingHeaderViewState(state);
-    QCOMPARE(settingHeaderViewState(), state);
-
-    const ActiveProfile active{{"images", QStringLiteral("Compact")}, {"files", QStringLiteral("Подробно")}};
-    settingHeaderActiveProfile(active);
-    QCOMPARE(settingHeaderActiveProfile(), active);
-
-    const ProfileMap profiles{{"images", {QStringLiteral("Compact"), QStringLiteral("Full")}}, {"files", {}}};
-    settingTableHeaderProfiles(profiles);
-    QCOMPARE(settingTableHeaderProfiles(), profiles);
-}
-
-void tst_ZelGuiSettings::storedValuesOfAnotherTypeConvert_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<QVariant>("expected");
-
-    const QString iconSize = QStringLiteral("general/icon_size");
-    const QString transparency = QStringLiteral("element/tray_message/transparency");
-    const QString stacked = QStringLiteral("element/tray_message/stacked");
-    const QString lifetime = QStringLiteral("element/tray_message/lifetime");
-
-    QTest::newRow("digits for int") << iconSize << QVariant(QStringLiteral("12")) << QVariant(12);
-    QTest::newRow("letters for int") << iconSize << QVariant(QStringLiteral("large")) << QVariant(0);
-    QTest::newRow("bool for int") << lifetime << QVariant(true) << QVariant(1);
-    QTest::newRow("list for int") << lifetime << QVariant(QStringList{QStringLiteral("1")}) << QVariant(0);
-    QTest::newRow("text for double") << transparency << QVariant(QStringLiteral("0.25")) << QVariant(0.25);
-    QTest::newRow("junk for double") << transparency << QVariant(QStringLiteral("half")) << QVariant(0.0);
-    QTest::newRow("text true for bool") << stacked << QVariant(QStringLiteral("true")) << QVariant(true);
-    QTest::newRow("map for bool") << stacked << QVariant(QVariantMap()) << QVariant(false);
-}
-
-void tst_ZelGuiSettings::storedValuesOfAnotherTypeConvert()
-{
-    QFETCH(QString, key);
-    QFETCH(QVariant, stored);
-    QFETCH(QVariant, expected);
-
-    ZelAbstractAppConfig::setSetting(key, stored);
-    QVariant actual;
-    if (key == QLatin1String("general/icon_size"))
-        actual = settingIconSize();
-    else if (key == QLatin1String("element/tray_message/lifetime"))
-        actual = settingMessageLifeTime();
-    else if (key == QLatin1String("element/tray_message/transparency"))
-        actual = settingMessageTransparency();
-    else
-        actual = settingMessageStacked();
-    QCOMPARE(actual, expected);
-}
-
-void tst_ZelGuiSettings::containersOfAnotherTypeReadEmpty()
-{
-    // A hash where a map belongs (and the other way round) has no conversion:
-    // the accessor reads an empty container, not the stored entries.
+    // A hash where a map belongs has no conversion: the accessor reads an empty map.
     ZelAbstractAppConfig::setSetting(QStringLiteral("elements/activeprofile"),
                                      QVariant::fromValue(HeaderViewState{{"a", "b"}}));
     QVERIFY(settingHeaderActiveProfile().isEmpty());
-    ZelAbstractAppConfig::setSetting(QStringLiteral("elements/tableheaderstate"), QVariant(QStringLiteral("state")));
-    QVERIFY(settingHeaderViewState().isEmpty());
-    ZelAbstractAppConfig::setSetting(QStringLiteral("general/table_header_profiles"), QVariant(42));
-    QVERIFY(settingTableHeaderProfiles().isEmpty());
 }
 
 void tst_ZelGuiSettings::noStoredValueCrashesAnAccessor()
@@ -454,7 +340,6 @@ void tst_ZelGuiSettings::languageDefaultFollowsTheSystemLocale_data()
     QTest::addColumn<QLocale::Language>("expected");
 
     QTest::newRow("russian") << QLocale(QLocale::Russian, QLocale::Russia) << QLocale::Russian;
-    QTest::newRow("german") << QLocale(QLocale::German) << QLocale::English;
     QTest::newRow("ukrainian") << QLocale(QLocale::Ukrainian) << QLocale::English;
     QTest::newRow("neutral") << QLocale::c() << QLocale::English;
 }
@@ -469,11 +354,12 @@ void tst_ZelGuiSettings::languageDefaultFollowsTheSystemLocale()
     QCOMPARE(settingLanguage(), expected);
 }
 
-void tst_ZelGuiSettings::everyLanguageReadLogsTheDefaultOnce()
+void tst_ZelGuiSettings::everyLanguageReadLogsTheDefault()
 {
     QLocale::setDefault(QLocale(QLocale::German));
     settingLanguage();
-    settingLanguage();
+    settingLanguage(QLocale::French);
+    QCOMPARE(settingLanguage(), QLocale::French); // a stored language wins, but the default is still worked out
 
     const QList<ZelMessage> records = ZelLog::records();
     QCOMPARE(records.size(), 2);
@@ -485,15 +371,6 @@ void tst_ZelGuiSettings::everyLanguageReadLogsTheDefaultOnce()
         QCOMPARE(record.line(), 23);
         QCOMPARE(record.text(), QStringLiteral("default local language: %1").arg(int(QLocale::German)));
     }
-}
-
-void tst_ZelGuiSettings::storedLanguageWins()
-{
-    QLocale::setDefault(QLocale(QLocale::Russian));
-    settingLanguage(QLocale::French);
-    QCOMPARE(settingLanguage(), QLocale::French);
-    // The default is still worked out (and logged) on every read.
-    QCOMPARE(ZelLog::records().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_ZelGuiSettings)

@@ -15,33 +15,9 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
-#include <type_traits>
 #include <vector>
 
 using namespace Qt::StringLiterals;
-
-// The logging library's names as host code writes them.
-namespace hostnames {
-using std::declval;
-using std::is_same_v;
-static_assert(is_same_v<decltype(ZelLog::logStream("ZelGui", "f", "f.cpp", 1)), ZelMessageStream>);
-static_assert(is_same_v<decltype(ZelLog::notifyStream("ZelGui", "f", "f.cpp", 1)), ZelMessageStream>);
-static_assert(is_same_v<decltype(ZelLog::warningStream("ZelGui", "f", "f.cpp", 1, Issue::ID(2))), ZelMessageStream>);
-static_assert(is_same_v<decltype(ZelLog::errorStream("ZelGui", "f", "f.cpp", 1, Issue::ID(2))), ZelMessageStream>);
-static_assert(is_same_v<decltype(declval<ZelMessageStream &>() << "a" << 1 << QString() << QByteArray()),
-                        ZelMessageStream &>);
-static_assert(std::is_convertible_v<ZelMessageStream, ZelStatus>);
-static_assert(is_same_v<decltype(ZelStatus::Ok), const ZelStatus>);
-static_assert(is_same_v<decltype(bool(declval<ZelStatus>())), bool>);
-static_assert(is_same_v<decltype(declval<ZelStatus>().message()), ZelMessage>);
-static_assert(is_same_v<decltype(declval<ZelMessage>().messageType()), ZelLog::MessageType>);
-static_assert(is_same_v<decltype(declval<ZelMessage>().text()), QString>);
-static_assert(is_same_v<decltype(declval<ZelMessage>().issueID()), Issue::ID>);
-static_assert(is_same_v<decltype(declval<ZelMessage>().toTextParagraph()), QString>);
-static_assert(is_same_v<decltype(Issue::readableID(Issue::ID(2))), QString>);
-static_assert(is_same_v<decltype(Issue::description(Issue::ID(2))), QString>);
-static_assert(is_same_v<decltype(declval<const ZelMessageFilter &>().accept(declval<ZelMessage>())), bool>);
-} // namespace hostnames
 
 namespace {
 
