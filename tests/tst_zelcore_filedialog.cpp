@@ -88,8 +88,7 @@ private Q_SLOTS:
         FSUtils::setWorkDir(remembered, "open");
         QByteArray format("stale");
         QVERIFY(ZelFileDialog::getFileNameForWrite(nullptr, QString(), QString(), {"png"}, "open", {}, &format).isNull());
-        QVERIFY(shownDir == remembered && format.isEmpty());
-        QVERIFY(ZelFileDialog::getDirectory(nullptr, QString(), QString(), "open").isNull() && shownDir == remembered);
+        QVERIFY(shownDir == remembered && format.isEmpty()); // cancelled: no format either
         // An explicit start wins over the context.
         QVERIFY(ZelFileDialog::getFileNamesForRead(nullptr, QString(), m_dir->path(), {"png"}, "open").isEmpty());
         QCOMPARE(QStringList({shownDir, FSUtils::workDir("open")}), QStringList({m_dir->path(), remembered}));

@@ -19,32 +19,24 @@ class tst_ZelCoreNoStore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void runsWithoutARegistry();
+    void runsWithoutARegistry()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        QVERIFY2(qEnvironmentVariableIntValue("ZELCORE_NO_SETTING_STORE") == 1, "run by ctest with the registry off");
+        QCOMPARE(SettingStore::Self(), nullptr);
+        qputenv("ZELCORE_NO_SETTING_STORE", "0"); // decided once: asked again, still none
+        QCOMPARE(SettingStore::Self(), nullptr);
+        const RegisterSettings late("tst_zelcore/late", QVariant(2), false); // dropped quietly
+
+        // The config and what builds on it still work.
+        ZelAbstractAppConfig::setSetting(settingNoStoreProbeKey, 5);
+        QCOMPARE(ZelAbstractAppConfig::setting(settingNoStoreProbeKey), QVariant(5));
+        QTemporaryDir dir;
+        QCOMPARE(FSUtils::workDir("open"), QDir::homePath());
+        FSUtils::setWorkDir(dir.path(), "open");
+        QCOMPARE(FSUtils::workDir("open"), QDir::cleanPath(dir.path()));
+    }
 };
-
-void tst_ZelCoreNoStore::runsWithoutARegistry()
-{
-    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
-    QVERIFY2(qEnvironmentVariableIntValue("ZELCORE_NO_SETTING_STORE") == 1, "run by ctest with the registry off");
-    QCOMPARE(SettingStore::Self(), nullptr);
-    // Asked again, still none: the decision is made once.
-    qputenv("ZELCORE_NO_SETTING_STORE", "0");
-    QCOMPARE(SettingStore::Self(), nullptr);
-
-    // Registering by hand is a no-op rather than a crash.
-    const RegisterSettings late("tst_zelcore/late", QVariant(2), false);
-
-    // The config and what builds on it still work.
-    QCOMPARE(settingNoStoreProbeKey, QStringLiteral("tst_zelcore/nostore"));
-    ZelAbstractAppConfig::setSetting(settingNoStoreProbeKey, 5);
-    QCOMPARE(ZelAbstractAppConfig::setting(settingNoStoreProbeKey), QVariant(5));
-
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QCOMPARE(FSUtils::workDir("open"), QDir::homePath());
-    FSUtils::setWorkDir(dir.path(), "open");
-    QCOMPARE(FSUtils::workDir("open"), QDir::cleanPath(dir.path()));
-}
 
 QTEST_GUILESS_MAIN(tst_ZelCoreNoStore)
 #include "tst_zelcore_nostore.moc"

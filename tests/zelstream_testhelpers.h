@@ -1,12 +1,9 @@
 #pragma once
 
-// Small QDataStream helpers shared by the value-type tests.
-
 #include <QByteArray>
 #include <QDataStream>
 #include <QIODevice>
 
-// The given values streamed one after the other.
 template<typename... Values>
 QByteArray streamed(const Values &...values)
 {

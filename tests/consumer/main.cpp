@@ -1,5 +1,4 @@
-// A minimal host: links the installed package and uses one thing from each
-// library it brings.
+// A minimal host: uses one thing from each library the installed package brings.
 
 #include <ZelGui/ZelGuiResources.h>
 #include <ZelGui/ZelGuiSettings.h>

@@ -1,8 +1,5 @@
-# Installs the built tree into a scratch prefix, builds the consumer project
-# against it, runs it, and compiles a file with the pkg-config flags.
-#
-# -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... [-DCXX_FLAGS=...] [-DLINKER_FLAGS=...]
-# [-DDESIGNER_PLUGIN_DIR=...] (where the Designer plugin goes, relative to the prefix)
+# Installs the built tree into a scratch prefix, builds and runs the consumer against it,
+# and compiles it again with the pkg-config flags. Arguments: see consumer_package in ../CMakeLists.txt.
 
 function(run)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
