@@ -203,15 +203,14 @@ QStringList libraryTexts(const QWidget *page, Windows windows = Windows::Include
         if (windows == Windows::Include && window->isVisible() && isLibraryClass(window->metaObject()))
             roots.append(window);
     }
+    const auto take = [&](const QWidget *w) {
+        if (w->isVisible() && belongsToLibrary(w))
+            collectTexts(w, texts);
+    };
     for (const QWidget *root : std::as_const(roots)) {
-        QList<const QWidget *> widgets{root};
-        const QList<QWidget *> children = root->findChildren<QWidget *>();
-        for (const QWidget *child : children)
-            widgets.append(child);
-        for (const QWidget *w : std::as_const(widgets)) {
-            if (w->isVisible() && belongsToLibrary(w))
-                collectTexts(w, texts);
-        }
+        take(root);
+        for (const QWidget *child : root->findChildren<QWidget *>())
+            take(child);
     }
     return texts;
 }
@@ -250,6 +249,19 @@ QStringList untranslated(const QStringList &texts, const TranslatedTexts &transl
     return found;
 }
 
+// Each page of the window shown in turn, the lines read(page) gives marked with the page's title.
+QStringList perPage(GalleryMainWindow &window, const std::function<QStringList(QWidget *)> &read)
+{
+    QStringList lines;
+    for (int i = 0; i < window.pageCount(); ++i) {
+        window.setCurrentPage(i);
+        QCoreApplication::processEvents();
+        for (const QString &line : read(window.page(i)))
+            lines.append(QStringLiteral("[%1] %2").arg(window.page(i)->title(), line));
+    }
+    return lines;
+}
+
 void switchTo(GalleryLanguage::Language language)
 {
     QVERIFY(GalleryLanguage::instance()->setLanguage(language));
@@ -277,10 +289,9 @@ private Q_SLOTS:
     }
     void cleanupTestCase() { ZelAbstractAppConfig::attachIniFile(QString()); }
 
+    // English texts of the library are spotted, also those filled in from a pattern.
     void checkerSpotsEnglishLibraryTexts()
     {
-        // The check itself: the English texts of the library are found,
-        // including those filled in from a pattern.
         QVERIFY(m_translated.matches(QStringLiteral("Apply")));
         QVERIFY(m_translated.matches(QStringLiteral("Value: 42")));
         QVERIFY(!m_translated.matches(QStringLiteral("Применить")));
@@ -294,12 +305,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QAction *russian = nullptr;
         QAction *english = nullptr;
-        const QList<QAction *> menus = window.menuBar()->actions();
-        for (QAction *menu : menus) {
-            if (!menu->menu())
-                continue;
-            const QList<QAction *> entries = menu->menu()->actions();
-            for (QAction *entry : entries) {
+        for (QMenu *menu : window.menuBar()->findChildren<QMenu *>()) {
+            for (QAction *entry : menu->actions()) {
                 if (entry->text().contains(QStringLiteral("Russian")))
                     russian = entry;
                 else if (entry->text().contains(QStringLiteral("English")))
@@ -338,51 +345,35 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(window.pageCount() > 10);
 
-        // Every page in English first: the library's texts it shows must
-        // come back. (Pages feed some readouts from timers, so texts of other
-        // kinds may change meanwhile.)
-        QList<QStringList> english;
-        int englishTexts = 0;
-        for (int i = 0; i < window.pageCount(); ++i) {
-            window.setCurrentPage(i);
-            QCoreApplication::processEvents();
-            english.append(untranslated(pageTexts(window.page(i), Windows::Leave), m_translated));
-            englishTexts += int(english.last().size());
-        }
+        // Every page in English first: the library's texts it shows must come back.
+        // (Pages feed some readouts from timers, so texts of other kinds may change meanwhile.)
+        const QStringList english = perPage(window, [&](QWidget *page) {
+            return untranslated(pageTexts(page, Windows::Leave), m_translated);
+        });
         // The pages do show the library's texts in English to begin with.
-        QVERIFY2(englishTexts > 30, qPrintable(QString::number(englishTexts)));
+        QVERIFY2(english.size() > 30, qPrintable(QString::number(english.size())));
 
         switchTo(GalleryLanguage::Russian);
         if (QTest::currentTestFailed())
             return;
-        QStringList left;
-        for (int i = 0; i < window.pageCount(); ++i) {
-            window.setCurrentPage(i);
-            QCoreApplication::processEvents();
-            const QStringList found = untranslated(pageTexts(window.page(i)), m_translated);
-            for (const QString &line : found)
-                left.append(QStringLiteral("[%1] %2").arg(window.page(i)->title(), line));
-        }
-        for (const QString &line : std::as_const(left))
+        const QStringList left =
+            perPage(window, [&](QWidget *page) { return untranslated(pageTexts(page), m_translated); });
+        for (const QString &line : left)
             qInfo().noquote() << "still English:" << line;
         QVERIFY2(left.isEmpty(), qPrintable(QStringLiteral("%1 library texts left in English").arg(left.size())));
 
         switchTo(GalleryLanguage::English);
         if (QTest::currentTestFailed())
             return;
-        for (int i = 0; i < window.pageCount(); ++i) {
-            window.setCurrentPage(i);
-            QCoreApplication::processEvents();
-            const QStringList back = pageTexts(window.page(i), Windows::Leave);
-            QStringList lost;
-            for (const QString &line : english.at(i)) {
-                if (!back.contains(line))
-                    lost.append(line);
-            }
-            for (const QString &line : std::as_const(lost))
-                qInfo().noquote() << "not restored:" << line;
-            QVERIFY2(lost.isEmpty(), qPrintable(QStringLiteral("[%1] texts not restored").arg(window.page(i)->title())));
+        const QStringList back = perPage(window, [](QWidget *page) { return pageTexts(page, Windows::Leave); });
+        QStringList lost;
+        for (const QString &line : english) {
+            if (!back.contains(line))
+                lost.append(line);
         }
+        for (const QString &line : std::as_const(lost))
+            qInfo().noquote() << "not restored:" << line;
+        QVERIFY2(lost.isEmpty(), qPrintable(QStringLiteral("%1 texts not restored").arg(lost.size())));
     }
 
 private:

@@ -31,14 +31,44 @@
 
 namespace {
 
-// Joins worker threads while the GUI thread keeps serving its events.
-void joinServing(std::vector<std::thread> &threads, const std::atomic<int> &finished)
+// Runs body(t) on each of count threads while the GUI thread keeps serving its events.
+void runOnThreads(int count, const std::function<void(int)> &body)
 {
-    while (finished.load() < int(threads.size()))
+    std::atomic<int> finished{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < count; ++t) {
+        threads.emplace_back([&, t] {
+            body(t);
+            ++finished;
+        });
+    }
+    while (finished.load() < count)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     for (std::thread &thread : threads)
         thread.join();
 }
+
+// Runs body() over and over on a thread of its own until destroyed.
+class Background
+{
+public:
+    explicit Background(std::function<void()> body)
+        : m_thread([this, body] {
+            while (!m_stop)
+                body();
+        })
+    {
+    }
+    ~Background()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
 
 // Records the text of every pop-up as it is shown.
 class PopUpCounter : public QObject
@@ -96,23 +126,17 @@ private Q_SLOTS:
             [&](QString s) { messenger.processMessage(makeMessage(ZelLog::Information, Issue::None, s, "Noisy")); },
             [&](QString s) { messenger.processMessage(makeMessage(ZelLog::Warning, Issue::None, s)); }};
         QStringList expected;
-        std::vector<std::thread> threads;
-        std::atomic<int> finished{0};
         for (int t = 0; t < threadCount; ++t) {
-            for (int i = 0; i < perThread; ++i) {
-                if (i % 8 == 3)
-                    expected << QStringLiteral("%1/%2").arg(t).arg(i);
-            }
-            threads.emplace_back([&, t] {
-                for (int i = 0; i < perThread; ++i) {
-                    const int slot = i % 8; // 0-2 alert, 3 error, 4-6 noisy, 7 warning
-                    const int sender = slot < 3 ? 0 : slot == 3 ? 1 : slot < 7 ? 2 : 3;
-                    senders[sender](QStringLiteral("%1/%2").arg(t).arg(i));
-                }
-                ++finished;
-            });
+            for (int i = 3; i < perThread; i += 8)
+                expected << QStringLiteral("%1/%2").arg(t).arg(i);
         }
-        joinServing(threads, finished);
+        runOnThreads(threadCount, [&](int t) {
+            for (int i = 0; i < perThread; ++i) {
+                const int slot = i % 8; // 0-2 alert, 3 error, 4-6 noisy, 7 warning
+                const int sender = slot < 3 ? 0 : slot == 3 ? 1 : slot < 7 ? 2 : 3;
+                senders[sender](QStringLiteral("%1/%2").arg(t).arg(i));
+            }
+        });
         QCOMPARE(accepted.load(), threadCount * perThread / 8);
         QTRY_COMPARE_WITH_TIMEOUT(counter.shown.size(), expected.size(), 240000);
         QTest::qWait(50); // a late duplicate would show by now
@@ -144,11 +168,22 @@ private Q_SLOTS:
                 Qt::DirectConnection);
 
         constexpr int writers = 4, perWriter = 40;
-        std::atomic<bool> done{false};
-        std::atomic<int> writersDone{0};
-        std::vector<std::thread> threads;
-        for (int w = 0; w < writers; ++w) {
-            threads.emplace_back([&, w] {
+        {
+            const auto read = [&] {
+                for (int r = 0, rows = model.rowCount(); r < rows; ++r) {
+                    for (int role : {Qt::DisplayRole, Qt::ToolTipRole, Qt::DecorationRole})
+                        model.data(model.index(r), role);
+                }
+                model.containsFile(paths.first());
+                (void)model.files().size();
+            };
+            Background reader1(read), reader2(read);
+            Background remover([&] {
+                if (model.removeRows(0, 1))
+                    ++removals;
+                std::this_thread::yield();
+            });
+            runOnThreads(writers, [&](int w) {
                 for (int i = 0; i < perWriter; ++i) {
                     if (i % 4 == 0)
                         model.addImageFile(paths.at(w));
@@ -156,35 +191,8 @@ private Q_SLOTS:
                         model.addImageFile(
                             new ZelImageFile{{}, {}, QStringLiteral("w%1-%2").arg(w).arg(i), {}, {}, false, {}});
                 }
-                ++writersDone;
             });
         }
-        for (int reader = 0; reader < 2; ++reader) {
-            threads.emplace_back([&] {
-                while (!done) {
-                    const int rows = model.rowCount();
-                    for (int r = 0; r < rows; ++r) {
-                        model.data(model.index(r), Qt::DisplayRole);
-                        model.data(model.index(r), Qt::ToolTipRole);
-                        model.data(model.index(r), Qt::DecorationRole);
-                    }
-                    model.containsFile(paths.first());
-                    (void)model.files().size();
-                }
-            });
-        }
-        threads.emplace_back([&] {
-            while (!done) {
-                if (model.removeRows(0, 1))
-                    ++removals;
-                std::this_thread::yield();
-            }
-        });
-        while (writersDone.load() < writers)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        done = true;
-        for (std::thread &thread : threads)
-            thread.join();
 
         QCOMPARE(inserted.load(), writers * perWriter);
         QCOMPARE(removedRows.load(), removals.load());
@@ -197,17 +205,11 @@ private Q_SLOTS:
         constexpr int threadCount = 8, perThread = 1000;
         ZelTCLabel label;
         label.show();
-        std::vector<std::thread> threads;
-        std::atomic<int> finished{0};
-        for (int t = 0; t < threadCount; ++t) {
-            threads.emplace_back([&, t] {
-                for (int i = 0; i < perThread; ++i)
-                    (i % 2 ? label.Set(QStringLiteral("%1/%2").arg(t).arg(i))
-                           : label.setLabelText(QStringLiteral("%1/%2").arg(t).arg(i)));
-                ++finished;
-            });
-        }
-        joinServing(threads, finished);
+        runOnThreads(threadCount, [&](int t) {
+            for (int i = 0; i < perThread; ++i)
+                (i % 2 ? label.Set(QStringLiteral("%1/%2").arg(t).arg(i))
+                       : label.setLabelText(QStringLiteral("%1/%2").arg(t).arg(i)));
+        });
         // Every queued text is applied in the GUI thread; the one set last wins.
         label.setLabelText(QStringLiteral("last"));
         QTRY_COMPARE(label.labelText(), QStringLiteral("last"));
@@ -217,14 +219,11 @@ private Q_SLOTS:
     void labelDeletedWithTextsInFlight()
     {
         auto *label = new ZelTCLabel;
-        std::atomic<bool> stop{false};
-        std::thread writer([&] {
-            for (int i = 0; !stop && i < 100000; ++i)
-                label->setLabelText(QString::number(i));
-        });
-        QTest::qWait(20);
-        stop = true;
-        writer.join();
+        {
+            int i = 0;
+            Background writer([&] { label->setLabelText(QString::number(++i)); });
+            QTest::qWait(20);
+        }
         delete label; // the texts still queued go with it
         QCoreApplication::processEvents();
     }
@@ -241,32 +240,20 @@ private Q_SLOTS:
                     announced << name;
                 },
                 Qt::DirectConnection);
-        std::atomic<bool> done{false};
-        std::atomic<int> finished{0};
-        std::vector<std::thread> threads;
-        for (int t = 0; t < threadCount; ++t) {
-            threads.emplace_back([&, t] {
-                for (int i = 0; i < perThread; ++i) {
-                    store.addValue(QStringLiteral("own%1").arg(t), i);
-                    store.addValue(QStringLiteral("shared"), t);
-                }
-                ++finished;
-            });
-        }
-        std::thread reader([&] {
-            while (!done) {
+        {
+            Background reader([&] {
                 const QHash<QString, QList<double>> data = store.data();
                 for (const QString &metric : store.metrics())
                     (void)store.values(metric).size();
                 (void)data.size();
-            }
-        });
-        while (finished.load() < threadCount)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        done = true;
-        reader.join();
-        for (std::thread &thread : threads)
-            thread.join();
+            });
+            runOnThreads(threadCount, [&](int t) {
+                for (int i = 0; i < perThread; ++i) {
+                    store.addValue(QStringLiteral("own%1").arg(t), i);
+                    store.addValue(QStringLiteral("shared"), t);
+                }
+            });
+        }
 
         announced.sort();
         QStringList metrics = store.metrics();
@@ -290,16 +277,10 @@ private Q_SLOTS:
         widget.resize(500, 300);
         widget.show();
         const int tabsBefore = widget.count();
-        std::vector<std::thread> threads;
-        std::atomic<int> finished{0};
-        for (int t = 0; t < threadCount; ++t) {
-            threads.emplace_back([&, t] {
-                for (int i = 0; i < perThread; ++i)
-                    zelPerfCounterStore()->addValue(QStringLiteral("stress/widget%1").arg(t), i % 97);
-                ++finished;
-            });
-        }
-        joinServing(threads, finished);
+        runOnThreads(threadCount, [&](int t) {
+            for (int i = 0; i < perThread; ++i)
+                zelPerfCounterStore()->addValue(QStringLiteral("stress/widget%1").arg(t), i % 97);
+        });
         // One tab per new metric, announced from the worker threads and added on the GUI thread.
         QTRY_COMPARE(widget.count(), tabsBefore + threadCount);
         QStringList names;

@@ -31,7 +31,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListView>
-#include <QMenu>
 #include <QMetaEnum>
 #include <QMetaMethod>
 #include <QMetaProperty>
@@ -51,8 +50,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cmath>
-#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -104,15 +101,15 @@ Trace &trace()
     return t;
 }
 
-void writeAll(const char *text)
+void writeAll(std::initializer_list<const char *> texts)
 {
-    std::size_t left = std::strlen(text);
-    while (left > 0) {
-        const ssize_t written = ::write(STDERR_FILENO, text, left);
-        if (written <= 0)
-            return;
-        text += written;
-        left -= std::size_t(written);
+    for (const char *text : texts) {
+        std::size_t left = std::strlen(text);
+        for (ssize_t written = 0; left > 0; text += written, left -= std::size_t(written)) {
+            written = ::write(STDERR_FILENO, text, left);
+            if (written <= 0)
+                return;
+        }
     }
 }
 
@@ -120,17 +117,10 @@ void writeAll(const char *text)
 void dumpTrace(const char *why)
 {
     Trace &t = trace();
-    writeAll("\n*** sweep: ");
-    writeAll(why);
-    writeAll("\n*** ");
-    writeAll(t.header);
-    writeAll("\n*** last calls, oldest first:\n");
+    writeAll({"\n*** sweep: ", why, "\n*** ", t.header, "\n*** last calls, oldest first:\n"});
     const long count = t.count.load();
-    for (long i = std::max(0L, count - traceDepth); i < count; ++i) {
-        writeAll("  ");
-        writeAll(t.lines[i % traceDepth]);
-        writeAll("\n");
-    }
+    for (long i = std::max(0L, count - traceDepth); i < count; ++i)
+        writeAll({"  ", t.lines[i % traceDepth], "\n"});
 }
 
 void setTraceHeader(const QByteArray &header)
@@ -190,11 +180,7 @@ public:
     }
     ~Watchdog()
     {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_stop = true;
-        }
-        m_wake.notify_all();
+        m_stop = true;
         m_thread.join();
     }
     void enter() { m_started = now(); }
@@ -208,9 +194,8 @@ private:
     }
     void run()
     {
-        std::unique_lock<std::mutex> lock(m_mutex);
         while (!m_stop) {
-            m_wake.wait_for(lock, std::chrono::milliseconds(50));
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
             const qint64 started = m_started;
             if (started != 0 && now() - started > m_limit && !fatalSignalSeen) {
                 std::lock_guard<std::mutex> traceLock(trace().mutex);
@@ -222,9 +207,7 @@ private:
 
     const int m_limit;
     std::atomic<qint64> m_started{0};
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_stop = false;
+    std::atomic<bool> m_stop{false};
     std::thread m_thread;
 };
 
@@ -276,18 +259,9 @@ int hostileInt(Random &r)
 
 double hostileDouble(Random &r)
 {
-    static const double values[] = {std::numeric_limits<double>::quiet_NaN(),
-                                    std::numeric_limits<double>::infinity(),
-                                    -std::numeric_limits<double>::infinity(),
-                                    0.0,
-                                    -0.0,
-                                    -1.0,
-                                    1.0,
-                                    std::numeric_limits<double>::max(),
-                                    std::numeric_limits<double>::lowest(),
-                                    std::numeric_limits<double>::denorm_min(),
-                                    1e300,
-                                    0.5};
+    using limits = std::numeric_limits<double>;
+    static const double values[] = {limits::quiet_NaN(), limits::infinity(), -limits::infinity(), 0.0, -0.0, -1.0, 1.0,
+                                    limits::max(),       limits::lowest(),   limits::denorm_min(), 1e300, 0.5};
     return r.chance(80) ? r.pick(values) : (r.gen.generateDouble() - 0.5) * 2000.0;
 }
 
@@ -322,25 +296,19 @@ QSize hostileSize(Random &r)
     }
 }
 
+QImage filled(QImage image, const QColor &colour)
+{
+    image.fill(colour);
+    return image;
+}
+
 QImage hostileImage(Random &r)
 {
     switch (r.below(4)) {
     case 0: return QImage();
-    case 1: {
-        QImage image(1, 1, QImage::Format_Mono);
-        image.fill(1);
-        return image;
-    }
-    case 2: {
-        QImage image(37, 5, QImage::Format_Grayscale16);
-        image.fill(0);
-        return image;
-    }
-    default: {
-        QImage image(64, 48, QImage::Format_ARGB32);
-        image.fill(hostileColor(r));
-        return image;
-    }
+    case 1: return filled(QImage(1, 1, QImage::Format_Mono), Qt::color1);
+    case 2: return filled(QImage(37, 5, QImage::Format_Grayscale16), Qt::black);
+    default: return filled(QImage(64, 48, QImage::Format_ARGB32), hostileColor(r));
     }
 }
 
@@ -398,6 +366,22 @@ QVariant hostileOf(int typeId, Random &r)
     return hostile(QMetaType(typeId), r);
 }
 
+// A list of one of the given sizes (the last one huge), each item made by make().
+template<class List, class Make>
+QVariant hostileList(Random &r, std::initializer_list<int> sizes, Make make)
+{
+    List list;
+    for (int i = 0, n = sizes.begin()[r.below(int(sizes.size()))]; i < n; ++i)
+        list << make(i);
+    return QVariant::fromValue(list);
+}
+
+template<class T>
+bool is(QMetaType type)
+{
+    return type == QMetaType::fromType<T>();
+}
+
 QVariant hostile(QMetaType type, Random &r)
 {
     const double d = hostileDouble(r);
@@ -418,13 +402,9 @@ QVariant hostile(QMetaType type, Random &r)
     case QMetaType::QChar: return QChar(ushort(hostileInt(r)));
     case QMetaType::QString: return hostileString(r);
     case QMetaType::QByteArray: return hostileString(r).toUtf8();
-    case QMetaType::QStringList: {
-        QStringList list;
-        const int n = r.pick({0, 1, 3, 5000});
-        for (int i = 0; i < n; ++i)
-            list << (i % 7 == 0 ? QString() : QString::number(i));
-        return list;
-    }
+    case QMetaType::QStringList:
+        return hostileList<QStringList>(r, {0, 1, 3, 5000},
+                                        [](int i) { return i % 7 == 0 ? QString() : QString::number(i); });
     case QMetaType::QColor: return hostileColor(r);
     case QMetaType::QRect: return hostileRect(r);
     case QMetaType::QRectF:
@@ -450,13 +430,8 @@ QVariant hostile(QMetaType type, Random &r)
         const int kind = r.pick(kinds);
         return kind == QMetaType::UnknownType ? QVariant() : hostileOf(kind, r);
     }
-    case QMetaType::QVariantList: {
-        QVariantList list;
-        const int n = r.pick({0, 1, 3, 2000});
-        for (int i = 0; i < n; ++i)
-            list << hostileOf(QMetaType::QVariant, r);
-        return list;
-    }
+    case QMetaType::QVariantList:
+        return hostileList<QVariantList>(r, {0, 1, 3, 2000}, [&](int) { return hostileOf(QMetaType::QVariant, r); });
     case QMetaType::QVariantMap: {
         QVariantMap map;
         for (int i = 0, n = r.pick({0, 2, 500}); i < n; ++i)
@@ -466,59 +441,40 @@ QVariant hostile(QMetaType type, Random &r)
     default: break;
     }
 
-    if (type == QMetaType::fromType<QList<int>>()) {
-        QList<int> list;
-        for (int i = 0, n = r.pick({0, 1, 3, 100000}); i < n; ++i)
-            list << hostileInt(r);
-        return QVariant::fromValue(list);
+    if (is<QList<int>>(type))
+        return hostileList<QList<int>>(r, {0, 1, 3, 100000}, [&](int) { return hostileInt(r); });
+    if (is<QList<double>>(type))
+        return hostileList<QList<double>>(r, {0, 1, 3, 100000}, [&](int) { return hostileDouble(r); });
+    if (is<QList<ZelVec4D>>(type)) {
+        return hostileList<QList<ZelVec4D>>(r, {0, 1, 3, 20000}, [&](int) {
+            return ZelVec4D{hostileDouble(r), hostileDouble(r), hostileDouble(r), hostileDouble(r)};
+        });
     }
-    if (type == QMetaType::fromType<QList<double>>() || type == QMetaType::fromType<QVector<double>>()) {
-        QList<double> list;
-        for (int i = 0, n = r.pick({0, 1, 3, 100000}); i < n; ++i)
-            list << hostileDouble(r);
-        return QVariant::fromValue(list);
-    }
-    if (type == QMetaType::fromType<ZelMinMaxRange<int>>())
+    if (is<ZelMinMaxRange<int>>(type))
         return QVariant::fromValue(ZelMinMaxRange<int>(hostileInt(r), hostileInt(r), hostileInt(r)));
-    if (type == QMetaType::fromType<ZelMinMaxRange<double>>())
+    if (is<ZelMinMaxRange<double>>(type))
         return QVariant::fromValue(ZelMinMaxRange<double>(hostileDouble(r), hostileDouble(r), hostileDouble(r)));
-    if (type == QMetaType::fromType<ZelCheckableTValue<int>>()) {
-        ZelCheckableTValue<int> value;
-        value.value = hostileInt(r);
-        value.checked = r.chance(50);
-        return QVariant::fromValue(value);
-    }
-    if (type == QMetaType::fromType<ZelCheckableTValue<double>>()) {
-        ZelCheckableTValue<double> value;
-        value.value = hostileDouble(r);
-        value.checked = r.chance(50);
-        return QVariant::fromValue(value);
-    }
-    if (type == QMetaType::fromType<std::pair<int, int>>())
+    if (is<ZelCheckableTValue<int>>(type))
+        return QVariant::fromValue(ZelCheckableTValue<int>{hostileInt(r), r.chance(50)});
+    if (is<ZelCheckableTValue<double>>(type))
+        return QVariant::fromValue(ZelCheckableTValue<double>{hostileDouble(r), r.chance(50)});
+    if (is<std::pair<int, int>>(type))
         return QVariant::fromValue(std::pair<int, int>(hostileInt(r), hostileInt(r)));
-    if (type == QMetaType::fromType<ZelScanAreaRange>()) {
+    if (is<ZelScanAreaRange>(type)) {
         ZelScanAreaRange area;
         area.area = hostileRect(r);
-        area.xStep = hostileInt(r);
-        area.yStep = hostileInt(r);
-        area.hStep = hostileInt(r);
-        area.vStep = hostileInt(r);
+        for (int *step : {&area.xStep, &area.yStep, &area.hStep, &area.vStep})
+            *step = hostileInt(r);
         return QVariant::fromValue(area);
     }
-    if (type == QMetaType::fromType<QList<ZelVec4D>>()) {
-        QList<ZelVec4D> points;
-        for (int i = 0, n = r.pick({0, 1, 3, 20000}); i < n; ++i)
-            points << ZelVec4D{hostileDouble(r), hostileDouble(r), hostileDouble(r), hostileDouble(r)};
-        return QVariant::fromValue(points);
-    }
-    if (type == QMetaType::fromType<ZelImage>())
+    if (is<ZelImage>(type))
         return QVariant::fromValue(r.chance(30) ? ZelImage() : ZelImage(hostileImage(r)));
-    if (type == QMetaType::fromType<ZelMessage>()) {
+    if (is<ZelMessage>(type)) {
         const auto kind = ZelLog::MessageType(r.between(-1, 5));
         return QVariant::fromValue(ZelMessage(kind, hostileString(r), hostileString(r), hostileString(r),
                                               hostileInt(r), Issue::ID(hostileInt(r)), hostileString(r)));
     }
-    if (type == QMetaType::fromType<HSLHistogram>()) {
+    if (is<HSLHistogram>(type)) {
         HSLHistogram histogram;
         const int n = r.pick({0, 1, 360, 100000});
         for (auto *channel : {&histogram.hue, &histogram.saturation, &histogram.lightness}) {
@@ -526,13 +482,9 @@ QVariant hostile(QMetaType type, Random &r)
             for (QPointF &point : *channel)
                 point = QPointF(hostileDouble(r), hostileDouble(r));
         }
-        histogram.extra = hostileInt(r);
-        histogram.hueMin = hostileInt(r);
-        histogram.hueMax = hostileInt(r);
-        histogram.saturationMin = hostileInt(r);
-        histogram.saturationMax = hostileInt(r);
-        histogram.lightnessMin = hostileInt(r);
-        histogram.lightnessMax = hostileInt(r);
+        for (int *bound : {&histogram.extra, &histogram.hueMin, &histogram.hueMax, &histogram.saturationMin,
+                           &histogram.saturationMax, &histogram.lightnessMin, &histogram.lightnessMax})
+            *bound = hostileInt(r);
         return QVariant::fromValue(histogram);
     }
 
@@ -604,19 +556,15 @@ public:
     }
 
 protected:
-    void prepareDialog() override { ++prepared; }
-    void applyDialog() override { ++applied; }
-    bool isDialogValid() const override { return applied % 2 == 0; }
+    void prepareDialog() override {}
+    void applyDialog() override { valid = !valid; } // every other apply is refused
+    bool isDialogValid() const override { return valid; }
 
 private:
-    int prepared = 0;
-    int applied = 0;
+    bool valid = true;
 };
 
 using Factory = std::function<QObject *(QWidget *host)>;
-// A special factory may name the widget that shows the object (the view of a header, say).
-using SurfaceFactory = std::function<std::pair<QObject *, QWidget *>(QWidget *host)>;
-
 template<class T>
 QObject *makeDefault(QWidget *host)
 {
@@ -731,15 +679,23 @@ const QList<Entry> &registry()
     return entries;
 }
 
-// Factories for the classes that cannot be built from a parent alone.
-const QHash<QByteArray, SurfaceFactory> &surfaceFactories()
+// Factories for the classes that cannot be built from a parent alone, with
+// the widget that shows the object where it is not the object itself.
+using SpecialFactory = std::function<std::pair<QObject *, QWidget *>(QWidget *host)>;
+
+template<class Make>
+SpecialFactory alone(Make make)
 {
-    static const QHash<QByteArray, SurfaceFactory> factories = {
+    return [make](QWidget *host) { return std::pair<QObject *, QWidget *>(make(host), nullptr); };
+}
+
+const QHash<QByteArray, SpecialFactory> &specialFactories()
+{
+    static const QHash<QByteArray, SpecialFactory> factories = {
         {"ZelHorizontalHeaderView",
          [](QWidget *host) -> std::pair<QObject *, QWidget *> {
              auto *view = new QTableView(host);
-             auto *model = new QStandardItemModel(4, 5, view);
-             view->setModel(model);
+             view->setModel(new QStandardItemModel(4, 5, view));
              auto *header = new ZelHorizontalHeaderView(QByteArrayLiteral("sweep"), Qt::Horizontal, view);
              view->setHorizontalHeader(header);
              return {header, view};
@@ -752,48 +708,30 @@ const QHash<QByteArray, SurfaceFactory> &surfaceFactories()
              view->setModel(model);
              return {model, view};
          }},
-    };
-    return factories;
-}
-
-const QHash<QByteArray, Factory> &specialFactories()
-{
-    static const QHash<QByteArray, Factory> factories = {
-        {"ZelColorRectItem", [](QWidget *host) -> QObject * { return new ZelColorRectItem(QColor(Qt::red), host); }},
-        {"ZelTipLabel", [](QWidget *host) -> QObject * { return new ZelTipLabel(4, host); }},
-        {"ZelDialog", [](QWidget *host) -> QObject * { return new SweepDialog(host); }},
+        {"ZelColorRectItem", alone([](QWidget *host) { return new ZelColorRectItem(QColor(Qt::red), host); })},
+        {"ZelTipLabel", alone([](QWidget *host) { return new ZelTipLabel(4, host); })},
+        {"ZelDialog", alone([](QWidget *host) { return new SweepDialog(host); })},
         {"ZelConfigureSaveWidget",
-         [](QWidget *host) -> QObject * { return new ZelConfigureSaveWidget(host, QDir::tempPath()); }},
+         alone([](QWidget *host) { return new ZelConfigureSaveWidget(host, QDir::tempPath()); })},
         {"ZelInfiniteProgressDialog",
-         [](QWidget *) -> QObject * { return new ZelInfiniteProgressDialog(QStringLiteral("Stop")); }},
-        {"IZelElementTableView", [](QWidget *host) -> QObject * { return new SweepElementView(host); }},
-        {"ZelElementAbstractTableModel", [](QWidget *host) -> QObject * { return new SweepElementModel(host); }},
-        {"ZelElementDialogGUI", [](QWidget *host) -> QObject * { return new SweepElementDialog(host); }},
+         alone([](QWidget *) { return new ZelInfiniteProgressDialog(QStringLiteral("Stop")); })},
+        {"IZelElementTableView", alone([](QWidget *host) { return new SweepElementView(host); })},
+        {"ZelElementAbstractTableModel", alone([](QWidget *host) { return new SweepElementModel(host); })},
+        {"ZelElementDialogGUI", alone([](QWidget *host) { return new SweepElementDialog(host); })},
         {"ZelThermoBarSpanHandler",
-         [](QWidget *host) -> QObject * { return new ZelThermoBarSpanHandler(ZelThermoBarSpanHandler::Max, host); }},
-        {"ZelTreePropertyWidgetContainer",
-         [](QWidget *host) -> QObject * {
-             auto *tree = new QTreeWidget(host);
-             return new ZelTreePropertyWidgetContainer(new QTreeWidgetItem(tree), host);
-         }},
+         alone([](QWidget *host) { return new ZelThermoBarSpanHandler(ZelThermoBarSpanHandler::Max, host); })},
+        {"ZelTreePropertyWidgetContainer", alone([](QWidget *host) {
+             return new ZelTreePropertyWidgetContainer(new QTreeWidgetItem(new QTreeWidget(host)), host);
+         })},
     };
     return factories;
 }
 
-// Builds an entry's object, with its own factory where it needs one, and the widget that shows it if not itself.
+// Builds an entry's object and the widget that shows it if not itself.
 std::pair<QObject *, QWidget *> build(const Entry &entry, QWidget *host)
 {
-    const auto withSurface = surfaceFactories().constFind(entry.name);
-    if (withSurface != surfaceFactories().cend())
-        return (*withSurface)(host);
     const auto special = specialFactories().constFind(entry.name);
-    return {special != specialFactories().cend() ? (*special)(host) : entry.make(host), nullptr};
-}
-
-template<class T>
-constexpr bool isQObject()
-{
-    return std::is_base_of_v<QObject, T>;
+    return special != specialFactories().cend() ? (*special)(host) : std::pair(entry.make(host), nullptr);
 }
 
 struct Exported
@@ -802,7 +740,7 @@ struct Exported
     bool isQObject;
 };
 
-#define ZEL_SWEEP_EXPORTED(Class) Exported{#Class, isQObject<Class>()},
+#define ZEL_SWEEP_EXPORTED(Class) Exported{#Class, std::is_base_of_v<QObject, Class>},
 const Exported exportedClasses[] = {
 #include "zelgui_exported_classes.inc"
 };
@@ -880,11 +818,7 @@ QString describe(const QVariant &value)
     else if (type.id() == QMetaType::QStringList)
         text = QStringLiteral("[%1 strings]").arg(value.toStringList().size());
     else if (type.id() == QMetaType::QRect)
-        text = QStringLiteral("QRect(%1,%2 %3x%4)")
-                   .arg(value.toRect().x())
-                   .arg(value.toRect().y())
-                   .arg(value.toRect().width())
-                   .arg(value.toRect().height());
+        QDebug(&text).nospace() << value.toRect();
     else if (type.id() == QMetaType::QSize)
         text = QStringLiteral("%1x%2").arg(value.toSize().width()).arg(value.toSize().height());
     else
@@ -989,25 +923,17 @@ private:
         m_watchdog.leave();
     }
 
+    // Each kind of step in percent of all steps, as the upper end of its share.
     void step()
     {
+        static const std::pair<int, void (Sweeper::*)()> kinds[] = {
+            {32, &Sweeper::callSlot}, {58, &Sweeper::writeProperty}, {63, &Sweeper::showOrHide},
+            {70, &Sweeper::resize},   {77, &Sweeper::paint},         {88, &Sweeper::mouse},
+            {96, &Sweeper::key},      {100, &Sweeper::wheel}};
         const int kind = m_random.below(100);
-        if (kind < 32)
-            callSlot();
-        else if (kind < 58)
-            writeProperty();
-        else if (kind < 63)
-            showOrHide();
-        else if (kind < 70)
-            resize();
-        else if (kind < 77)
-            paint();
-        else if (kind < 88)
-            mouse();
-        else if (kind < 96)
-            key();
-        else
-            wheel();
+        const auto *chosen =
+            std::find_if(std::begin(kinds), std::end(kinds), [&](const auto &k) { return kind < k.first; });
+        (this->*chosen->second)();
         if (m_random.chance(15))
             guarded(QStringLiteral("processEvents"), [] { QCoreApplication::processEvents(); });
     }
@@ -1148,14 +1074,11 @@ private:
             to = QPoint(m_random.between(-50, child->width() + 50), m_random.between(-50, child->height() + 50));
             guarded(QStringLiteral("drag %1 to %2,%3").arg(where).arg(to.x()).arg(to.y()), [&] {
                 QTest::mousePress(child, button, modifiers, from);
-                if (guard) {
-                    QMouseEvent move(QEvent::MouseMove, QPointF((from + to) / 2), child->mapToGlobal(QPointF((from + to) / 2)),
-                                     Qt::NoButton, button, modifiers);
-                    QApplication::sendEvent(child, &move);
-                }
-                if (guard) {
-                    QMouseEvent move(QEvent::MouseMove, QPointF(to), child->mapToGlobal(QPointF(to)), Qt::NoButton,
-                                     button, modifiers);
+                for (const QPointF point : {QPointF((from + to) / 2), QPointF(to)}) {
+                    if (!guard)
+                        break;
+                    QMouseEvent move(QEvent::MouseMove, point, child->mapToGlobal(point), Qt::NoButton, button,
+                                     modifiers);
                     QApplication::sendEvent(child, &move);
                 }
                 if (guard)
@@ -1274,16 +1197,14 @@ private Q_SLOTS:
         m_watchdog.reset();
         qInfo("sweep: %d classes, %lld calls, %d seeds from %u, %d warnings counted", int(registry().size()),
               m_totalCalls, m_seeds, m_firstSeed, warningCount.load());
-        if (!defaultOnlyTypes().isEmpty()) {
-            QList<QByteArray> types = defaultOnlyTypes().values();
-            std::sort(types.begin(), types.end());
-            qInfo("sweep: default-constructed values only for %s", types.join(", ").constData());
-        }
-        if (!unknownParameterMethods().isEmpty()) {
-            QList<QByteArray> methods = unknownParameterMethods().values();
-            std::sort(methods.begin(), methods.end());
-            qInfo("sweep: not called, a parameter type unknown to QMetaType: %s", methods.join(", ").constData());
-        }
+        const auto report = [](const char *what, const QSet<QByteArray> &names) {
+            QList<QByteArray> sorted = names.values();
+            std::sort(sorted.begin(), sorted.end());
+            if (!sorted.isEmpty())
+                qInfo("sweep: %s: %s", what, sorted.join(", ").constData());
+        };
+        report("default-constructed values only for", defaultOnlyTypes());
+        report("not called, a parameter type unknown to QMetaType", unknownParameterMethods());
     }
 
     void registryCoversEveryExportedClass()
@@ -1330,10 +1251,8 @@ private Q_SLOTS:
             setTraceHeader(QStringLiteral("class %1, seed %2; again with: ZELGUI_SWEEP_SEED=%3 ZELGUI_SWEEP_SEEDS=%4 "
                                           "tst_zelgui_sweep (this class alone: add "
                                           "everyEntryPointSurvivesHostileValues:%1)")
-                               .arg(QString::fromLatin1(entry.name))
-                               .arg(seed)
-                               .arg(m_firstSeed)
-                               .arg(m_seeds)
+                               .arg(QString::fromLatin1(entry.name), QString::number(seed),
+                                    QString::number(m_firstSeed), QString::number(m_seeds))
                                .toUtf8());
             Sweeper sweeper(entry, mixSeed(seed, entry.name), *m_watchdog);
             sweeper.run(steps);
