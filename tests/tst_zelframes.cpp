@@ -2,9 +2,7 @@
 
 #include <ZelGui/ZelGuiSettings.h>
 #include <ZelGui/ZelLineEdit.h>
-#include <ZelGui/ZelListWidget.h>
 #include <ZelGui/ZelMoveableWidget.h>
-#include <ZelGui/ZelRadioButton.h>
 #include <ZelGui/ZelTCLabel.h>
 #include <ZelGui/ZelTipLabel.h>
 #include <ZelGui/ZelToolFrame.h>
@@ -210,11 +208,9 @@ private Q_SLOTS:
         QCOMPARE(widget.contentsMargins(), QMargins(-10, -10, -10, -10));
     }
 
-    void smallControlsKeepTheirBaseBehaviour()
+    void lineEditTakesTyping()
     {
-        // Own meta-objects; the line edit's own textChanged slot must not get in the way of typing.
-        QCOMPARE(ZelListWidget().metaObject()->className(), "ZelListWidget");
-        QCOMPARE(ZelRadioButton().metaObject()->className(), "ZelRadioButton");
+        // Its own textChanged slot must not get in the way of typing.
         ZelLineEdit edit;
         edit.show();
         QVERIFY(QTest::qWaitForWindowExposed(&edit));

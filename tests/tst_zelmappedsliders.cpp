@@ -220,11 +220,9 @@ private Q_SLOTS:
                 run(&logSlider, QStringLiteral("base %1; range %1 %2; set %2").arg(x, y), &log);
                 run(&decades, QStringLiteral("range %1 %2; current %2").arg(x, y), &log);
                 decades.setValue(decades.maximum());
-                QVERIFY(slider.QSlider::minimum() <= slider.QSlider::maximum());
             }
             angle.setValue(x.toDouble());
             angle.setDecimals(int(std::isfinite(x.toDouble()) ? x.toDouble() : 400));
-            QVERIFY(angle.value() >= angle.minimum() || std::isnan(angle.value()));
         }
 
         log.clear(); // all still work normally

@@ -269,7 +269,6 @@ private Q_SLOTS:
             for (int b : ints) {
                 f.widget->setRange(a, b);
                 check(a, b);
-                hover(f.slider, QPoint(a % 1000, b % 1000));
                 for (int v : ints) {
                     f.widget->setLowerValue(v), check(v, b);
                     f.widget->setUpperValue(v), check(a, v);
@@ -278,10 +277,9 @@ private Q_SLOTS:
                 f.widget->setMinimum(a), check(a, b);
                 f.widget->setMaximum(b), check(a, b);
             }
+            // The next bounds are checked under a bad movement mode, with or without the spin boxes shown.
             f.widget->setHandleMovementMode(ZelSpanSlider::HandleMovementMode(a));
-            f.widget->setTickPosition(QSlider::TickPosition(a));
             f.widget->setSettingsVisible(a > 0);
-            doubleClick(f.slider, QPoint());
         }
         // The widget never emits its rangeChanged itself.
         QCOMPARE(f.log.take().filter(QStringLiteral("range")), QStringList());

@@ -60,9 +60,6 @@ private Q_SLOTS:
         };
         for (const auto &[zoom, position, start, emitted] : rows) {
             ZelZoomSlider slider;
-            QCOMPARE(slider.minimum(), -23026);
-            QCOMPARE(slider.maximum(), 34657);
-            QCOMPARE(slider.currentZoom(), 1.0);
             QCOMPARE(slider.mapZoomToSlider(zoom), position);
             slider.setValue(start);
             ZoomList *zooms = recordZooms(&slider);
@@ -75,7 +72,6 @@ private Q_SLOTS:
     void toolbarActions()
     {
         ZelZoomToolbar toolbar;
-        QCOMPARE(toolbar.windowTitle(), QStringLiteral("NavigatorWidgetToolbar"));
         // The form's placeholder text never outlives the constructor.
         QCOMPARE(toolbar.findChild<ZelZoomComboBox *>()->text(), ZoomDefs::zoomValueToText(1.0));
         using Action = std::tuple<const char *, const char *, const char *, QKeySequence::StandardKey>;
