@@ -13,6 +13,18 @@ public:
     QHash<QString, QList<double>> values;
 };
 
+namespace {
+// Readers get copies with storage of their own. An implicitly shared copy
+// would let a writer thread decide "not shared" from a relaxed reference
+// count the reader has just dropped, and write without ordering against
+// the reader's last access.
+template<typename List>
+List ownCopy(const List &list)
+{
+    return List(list.cbegin(), list.cend());
+}
+} // namespace
+
 ZelPerfCounterStore::ZelPerfCounterStore(QObject *parent)
     : QObject(parent), d(new Private)
 {
@@ -49,19 +61,24 @@ void ZelPerfCounterStore::addValue(const QString &metric, double value)
 QList<QString> ZelPerfCounterStore::metrics() const
 {
     QMutexLocker lock(&d->mutex);
-    return d->order;
+    return ownCopy(d->order);
 }
 
 QHash<QString, QList<double>> ZelPerfCounterStore::data() const
 {
     QMutexLocker lock(&d->mutex);
-    return d->values;
+    QHash<QString, QList<double>> copy;
+    copy.reserve(d->values.size());
+    for (auto it = d->values.cbegin(); it != d->values.cend(); ++it)
+        copy.insert(it.key(), ownCopy(it.value()));
+    return copy;
 }
 
 QList<double> ZelPerfCounterStore::values(const QString &metric) const
 {
     QMutexLocker lock(&d->mutex);
-    return d->values.value(metric);
+    const auto it = d->values.constFind(metric);
+    return it == d->values.cend() ? QList<double>() : ownCopy(*it);
 }
 
 void ZelPerfCounterStore::clear()
