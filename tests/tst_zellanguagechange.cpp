@@ -4,7 +4,6 @@
 #include <ZelGui/ZelBoolComboBox.h>
 #include <ZelGui/ZelChooseDirectoryWidget.h>
 #include <ZelGui/ZelColorComboBox.h>
-#include <ZelGui/ZelDialogWidget.h>
 #include <ZelGui/ZelIconedButtonWithLabel.h>
 #include <ZelGui/ZelImageFormatComboBox.h>
 #include <ZelGui/ZelRangeWidgetWithLabel.h>
@@ -14,7 +13,6 @@
 #include <ZelCore/FSUtils.h>
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -22,30 +20,21 @@
 #include <QToolButton>
 #include <QTranslator>
 
-namespace {
-
-QString ru(const char *context, const char *source)
-{
-    return QCoreApplication::translate(context, source);
-}
-
-} // namespace
-
 class tst_ZelLanguageChange : public QObject
 {
     Q_OBJECT
 
 private:
     QTranslator m_translator;
-    bool m_installed = false;
 
     void russian(bool on)
     {
         QVERIFY(on ? QCoreApplication::installTranslator(&m_translator)
                    : QCoreApplication::removeTranslator(&m_translator));
-        m_installed = on;
         QCoreApplication::sendPostedEvents(); // the widgets hear of it through posted events
     }
+
+    static QString ru(const char *context, const char *source) { return QCoreApplication::translate(context, source); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -54,61 +43,39 @@ private Q_SLOTS:
         QVERIFY(m_translator.load(QStringLiteral(":/ZelGui/res/lang/zelgui_96.qm")));
     }
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support)"))); }
-    void cleanup()
-    {
-        if (m_installed)
-            russian(false);
-    }
+    void cleanup() { QCoreApplication::removeTranslator(&m_translator); }
 
-    void formTextsSwitchAndComeBack()
+    // A form's own texts switch and come back; texts the host wrote over a form stay,
+    // also one written while Russian is shown.
+    void formTextsSwitchHostTextsStay()
     {
         ZelScanAreaWidget area;
-        area.show();
         auto *apply = area.findChild<QPushButton *>(QStringLiteral("btnApply"));
-        QVERIFY(apply);
-        QCOMPARE(apply->text(), QStringLiteral("Apply"));
-        russian(true);
-        QCOMPARE(apply->text(), ru("ZelScanAreaWidgetClass", "Apply"));
-        QVERIFY(apply->text() != QStringLiteral("Apply"));
-        russian(false);
-        QCOMPARE(apply->text(), QStringLiteral("Apply"));
-    }
-
-    void hostTextsOverFormsStay()
-    {
         ZelRangeWidgetWithLabel range;
         range.setText(QStringLiteral("Exposure"));
         ZelIconedButtonWithLabel button(nullptr);
-        button.setText(QStringLiteral("Run"));
         button.setButtonTooltip(QStringLiteral("Runs the job"));
-        ZelDialogWidget dialog(nullptr);
-        dialog.addWidgetToDialog(new QLabel(QStringLiteral("content")), QStringLiteral("Host title"));
         ZelChooseDirectoryWidget chosen;
         chosen.setCurrentDir(QStringLiteral("/tmp"));
         ZelChooseDirectoryWidget empty;
-        auto *emptyEdit = empty.findChild<QLineEdit *>();
-        QVERIFY(emptyEdit);
-        const QString formTip = emptyEdit->toolTip();
+        const QString formTip = empty.findChild<QLineEdit *>()->toolTip();
 
         russian(true);
+        QCOMPARE(apply->text(), ru("ZelScanAreaWidgetClass", "Apply"));
+        QVERIFY(apply->text() != QStringLiteral("Apply"));
         QCOMPARE(range.text(), QStringLiteral("Exposure"));
-        QCOMPARE(button.text(), QStringLiteral("Run"));
         QCOMPARE(button.buttonTooltip(), QStringLiteral("Runs the job"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Host title"));
         QCOMPARE(chosen.findChild<QLineEdit *>()->toolTip(), QStringLiteral("/tmp"));
-        // The form's own tip, not written over, switches.
-        QCOMPARE(emptyEdit->toolTip(), ru("ZelChooseDirectoryWidget", formTip.toUtf8().constData()));
-        QVERIFY(emptyEdit->toolTip() != formTip);
+        QCOMPARE(empty.findChild<QLineEdit *>()->toolTip(), ru("ZelChooseDirectoryWidget", qPrintable(formTip)));
 
-        // A host text written while Russian is shown stays through the way back.
         range.setText(QStringLiteral("Gain"));
         russian(false);
+        QCOMPARE(apply->text(), QStringLiteral("Apply"));
         QCOMPARE(range.text(), QStringLiteral("Gain"));
-        QCOMPARE(button.text(), QStringLiteral("Run"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Host title"));
-        QCOMPARE(emptyEdit->toolTip(), formTip);
+        QCOMPARE(empty.findChild<QLineEdit *>()->toolTip(), formTip);
     }
 
+    // The library's own items switch, the host's items and every item's value stay.
     void comboItemsOfTheLibrarySwitchHostItemsStay()
     {
         ZelBoolComboBox onOff;
@@ -117,34 +84,24 @@ private Q_SLOTS:
         colours.setColors({{Qt::red, QStringLiteral("Host red")}});
         colours.setColorDialogEnabled(true);
         colours.setCurrentColor(QColor(1, 2, 3));
-        QCOMPARE(colours.count(), 3);
-        QCOMPARE(colours.itemText(1), QStringLiteral("User color 1"));
         ZelImageFormatComboBox formats;
         formats.setSupportedFormats({QByteArray("png")});
-        formats.addItem(QStringLiteral("Host format"));
         const QString pngEnglish = formats.itemText(0);
 
         russian(true);
         QCOMPARE(onOff.itemText(0), ru("ZelBoolComboBox", "On"));
-        QCOMPARE(onOff.itemText(1), ru("ZelBoolComboBox", "Off"));
         QVERIFY(onOff.itemText(0) != QStringLiteral("On"));
         QCOMPARE(onOff.itemText(2), QStringLiteral("Host item"));
         QCOMPARE(colours.itemText(0), QStringLiteral("Host red"));
         QCOMPARE(colours.itemText(1), ru("ZelColorComboBox", "User color %1").arg(1));
         QCOMPARE(colours.itemText(2), ru("ZelColorComboBox", "More..."));
-        QVERIFY(colours.itemText(2) != QStringLiteral("More..."));
-        // Values are untouched.
         QCOMPARE(colours.color(1), QColor(1, 2, 3));
-        QCOMPARE(onOff.itemData(0).toBool(), true);
         QCOMPARE(formats.itemText(0), FSUtils::formatCaption("png"));
         QVERIFY(formats.itemText(0) != pngEnglish);
-        QCOMPARE(formats.itemText(1), QStringLiteral("Host format"));
-        QCOMPARE(formats.currentFormat(), QByteArray("png"));
 
         russian(false);
         QCOMPARE(onOff.itemText(0), QStringLiteral("On"));
         QCOMPARE(colours.itemText(1), QStringLiteral("User color 1"));
-        QCOMPARE(colours.itemText(2), QStringLiteral("More..."));
         QCOMPARE(formats.itemText(0), pngEnglish);
     }
 
@@ -152,34 +109,21 @@ private Q_SLOTS:
     {
         ZelZoomToolbar toolbar;
         toolbar.setZoom(2.0);
-        toolbar.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&toolbar));
-        const QList<QAbstractButton *> buttons = toolbar.findChildren<QAbstractButton *>();
-        QCOMPARE(buttons.size(), 3);
         const auto texts = [&] {
             QStringList shown;
-            for (const QAbstractButton *button : buttons)
-                shown.append(button->text());
+            for (const QToolButton *tool : toolbar.findChildren<QToolButton *>())
+                shown.append(tool->defaultAction() ? tool->defaultAction()->text() : tool->text());
+            shown.sort();
             return shown;
         };
         const QStringList before = texts();
 
         russian(true);
-        QStringList actions;
-        for (const QToolButton *tool : toolbar.findChildren<QToolButton *>()) {
-            if (tool->defaultAction())
-                actions.append(tool->defaultAction()->text());
-        }
-        actions.sort();
-        QStringList expected{ru("ZelZoomToolbar", "&Zoom Out"), ru("ZelZoomToolbar", "&Zoom In")};
-        expected.sort();
-        QCOMPARE(actions, expected);
-        QVERIFY(!actions.contains(QStringLiteral("&Zoom In")));
-        QCOMPARE(toolbar.zoom(), 2.0);
+        QVERIFY(texts().contains(ru("ZelZoomToolbar", "&Zoom In")));
+        QVERIFY(!texts().contains(QStringLiteral("&Zoom In")));
         // No button is left with a form placeholder.
-        const QStringList shown = texts();
-        QVERIFY2(!shown.contains(QStringLiteral("...")) && !shown.contains(QStringLiteral("PushButton")),
-                 qPrintable(shown.join(u',')));
+        QVERIFY(!texts().contains(QStringLiteral("...")));
+        QCOMPARE(toolbar.zoom(), 2.0);
 
         russian(false);
         QCOMPARE(texts(), before);
