@@ -4,7 +4,6 @@
 
 #include <qwt_plot_canvas.h>
 #include <qwt_scale_map.h>
-#include <qwt_text.h>
 
 #include <QApplication>
 #include <QImage>
@@ -41,18 +40,6 @@ QList<QPointF> samplesOf(const QwtPlotCurve *curve)
         list.append(curve->sample(int(i)));
     return list;
 }
-
-// Counts redraws.
-class CountingHistogram : public ZelHSLHistogram
-{
-public:
-    int replots = 0;
-    void replot() override
-    {
-        ++replots;
-        ZelHSLHistogram::replot();
-    }
-};
 
 struct Shown
 {
@@ -92,39 +79,14 @@ private Q_SLOTS:
     void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
-    void newHistogramShowsNothing()
-    {
-        ZelHSLHistogram plot;
-        QVERIFY(attached(&plot).isEmpty());
-        QVERIFY(!plot.isAxisVisible(QwtAxis::YLeft) && !plot.isAxisVisible(QwtAxis::XBottom));
-        QVERIFY(dynamic_cast<const ZelHuePlotCurve *>(plot.curve(ZelHSLHistogram::Hue)));
-        // Titles stay untranslated.
-        QCOMPARE(plot.curve(ZelHSLHistogram::Hue)->title().text(), QStringLiteral("hue"));
-        QCOMPARE(plot.curve(ZelHSLHistogram::Saturation)->title().text(), QStringLiteral("saturation"));
-        QCOMPARE(plot.curve(ZelHSLHistogram::Lightness)->title().text(), QStringLiteral("lightness"));
-        QCOMPARE(plot.curve(ZelHSLHistogram::Saturation)->brush(), QBrush(Qt::darkGray, Qt::SolidPattern));
-        QCOMPARE(plot.curve(ZelHSLHistogram::Lightness)->brush(), QBrush(Qt::darkGray, Qt::SolidPattern));
-        QVERIFY(!plot.curve(Component(3)));
-        // Known by name, so it travels in queued connections and variants.
-        QVERIFY(QMetaType::fromName("HSLHistogram").isValid());
-    }
-
-    void componentAttachesItsCurveAndScale_data()
-    {
-        QTest::addColumn<Component>("component");
-        QTest::addColumn<double>("max");
-        QTest::newRow("hue") << ZelHSLHistogram::Hue << 360.0;
-        QTest::newRow("saturation") << ZelHSLHistogram::Saturation << 255.0;
-        QTest::newRow("lightness") << ZelHSLHistogram::Lightness << 255.0;
-    }
     void componentAttachesItsCurveAndScale()
     {
-        QFETCH(Component, component);
-        QFETCH(double, max);
+        using H = ZelHSLHistogram;
         ZelHSLHistogram plot;
-        // From every other component to this one.
-        for (Component from : {ZelHSLHistogram::Hue, ZelHSLHistogram::Saturation, ZelHSLHistogram::Lightness}) {
-            plot.setComponent(from);
+        QVERIFY(attached(&plot).isEmpty());
+        // Each component, after another one, shows only its curve over its scale.
+        for (const auto &[component, max] :
+             QList<std::pair<Component, double>>{{H::Saturation, 255}, {H::Hue, 360}, {H::Lightness, 255}}) {
             plot.setComponent(component);
             QCOMPARE(attached(&plot), QList<const QwtPlotItem *>{plot.curve(component)});
             QCOMPARE(plot.axisInterval(QwtAxis::XBottom), QwtInterval(0.0, max));
@@ -132,8 +94,8 @@ private Q_SLOTS:
         // An unknown component is stored and changes nothing else.
         plot.setComponent(Component(5));
         QCOMPARE(int(plot.component()), 5);
-        QCOMPARE(attached(&plot), QList<const QwtPlotItem *>{plot.curve(component)});
-        QCOMPARE(plot.axisInterval(QwtAxis::XBottom), QwtInterval(0.0, max));
+        QCOMPARE(attached(&plot), QList<const QwtPlotItem *>{plot.curve(H::Lightness)});
+        QVERIFY(!plot.curve(Component(5)));
     }
 
     void componentChangeShowsAtOnce()
@@ -161,8 +123,6 @@ private Q_SLOTS:
             return list;
         };
         QTest::newRow("by 10") << 360 << 10 << rotated(360, [](int j) { return (j + 350) % 360; });
-        QTest::newRow("by -10") << 360 << -10 << rotated(360, [](int j) { return (j + 10) % 360; });
-        QTest::newRow("by 370") << 360 << 370 << rotated(360, [](int j) { return (j + 350) % 360; });
         // Below -360 the points whose sum is negative drop out.
         QTest::newRow("by -370") << 360 << -370 << rotated(360, [](int j) { return j < 350 ? j + 10 : -1; });
         // A short list: indexes past its end drop out, the first ones receive nothing.
@@ -186,8 +146,6 @@ private Q_SLOTS:
         QCOMPARE(samplesOf(plot.curve(ZelHSLHistogram::Hue)), expected);
         QCOMPARE(samplesOf(plot.curve(ZelHSLHistogram::Saturation)), data.saturation);
         QCOMPARE(samplesOf(plot.curve(ZelHSLHistogram::Lightness)), data.lightness);
-        QCOMPARE(static_cast<const ZelHuePlotCurve *>(plot.curve(ZelHSLHistogram::Hue))->shiftValue(), shift);
-        QCOMPARE(plot.data(), data);
     }
 
     void logModeOfAllThreeCurves()
@@ -209,36 +167,11 @@ private Q_SLOTS:
         QCOMPARE(samplesOf(plot.curve(ZelHSLHistogram::Saturation)), data.saturation);
     }
 
-    void fitToLogScale()
-    {
-        const double inf = std::numeric_limits<double>::infinity();
-        const QList<QPointF> in{{-1, 0}, {2, 0.5}, {3, 1}, {4, std::exp(1.0)}, {5, 1e6}, {6, -7}, {7, notANumber}, {8, inf}};
-        QList<QPointF> out = fitToLogScaleVector(in);
-        QVERIFY(std::isinf(out.takeLast().y()));
-        QCOMPARE(out, (QList<QPointF>{{-1, 0}, {2, 0}, {3, 0}, {4, 1}, {5, std::log(1e6)}, {6, 0}, {7, 0}}));
-        QVERIFY(fitToLogScaleVector({}).isEmpty());
-    }
-
-    void whatRecomputesAndRedraws()
-    {
-        CountingHistogram plot;
-        plot.setData({});
-        QCOMPARE(plot.replots, 1);
-        plot.setLogMode(false); // the current mode
-        QCOMPARE(plot.replots, 1);
-        plot.setLogMode(true);
-        plot.setHueShift(0); // the current shift still recomputes
-        plot.setHueShift(0);
-        QCOMPARE(plot.replots, 4);
-    }
-
     void hueCurveBrushRotates_data()
     {
         QTest::addColumn<int>("shift");
         QTest::addColumn<int>("hueAtZero"); // stop i shows hueAtZero + i
-        QTest::newRow("none") << 0 << 0;
         QTest::newRow("10") << 10 << 350;
-        QTest::newRow("-10") << -10 << 10;
         // Beyond a turn, modulo a turn.
         QTest::newRow("400") << 400 << 320;
         QTest::newRow("-1000") << -1000 << 280;
@@ -251,9 +184,7 @@ private Q_SLOTS:
         ZelHuePlotCurve curve(QStringLiteral("hue"));
         curve.setShiftValue(shift);
         const auto *gradient = static_cast<const QLinearGradient *>(curve.brush().gradient());
-        QVERIFY(gradient && gradient->type() == QGradient::LinearGradient);
-        QCOMPARE(gradient->coordinateMode(), QGradient::StretchToDeviceMode);
-        QCOMPARE(QLineF(gradient->start(), gradient->finalStop()), QLineF(0, 0, 1, 0));
+        QVERIFY(gradient);
         const QGradientStops stops = gradient->stops();
         QCOMPARE(stops.size(), 360);
         for (int i = 0; i < 360; ++i) {
@@ -295,8 +226,6 @@ private Q_SLOTS:
         QTest::addColumn<QList<double>>("clear");
         using H = ZelHSLHistogram;
         QTest::newRow("hue") << H::Hue << QList{90, 180} << 0 << QList{45.0, 270.0, 355.0} << QList{95.0, 135.0, 175.0};
-        QTest::newRow("saturation") << H::Saturation << QList{100, 200} << 0 << QList{20.0, 230.0}
-                                    << QList{120.0, 190.0};
         QTest::newRow("lightness") << H::Lightness << QList{0, 50} << 0 << QList{60.0, 250.0} << QList{2.0, 45.0};
         // The selection is not shifted with the hues.
         QTest::newRow("shifted hue") << H::Hue << QList{90, 180} << 100 << QList{45.0} << QList{135.0};
@@ -338,23 +267,9 @@ private Q_SLOTS:
             QCOMPARE(hiDpi.pixelColor(2 * sh.x(v), hiDpi.height() / 2), shade);
     }
 
-    void badHistograms()
+    // NaN counts are kept as given; in log mode they become 0.
+    void nanCountsUntilLogMode()
     {
-        // 100 000 points: the rotation folds every index into one turn, later points winning.
-        HSLHistogram huge;
-        huge.hue = points(100000, [](int i) { return double(i); });
-        huge.saturation = huge.hue;
-        ZelHSLHistogram big;
-        big.setData(huge);
-        big.setHueShift(10);
-        const QList<QPointF> hue = samplesOf(big.curve(ZelHSLHistogram::Hue));
-        QCOMPARE(hue.size(), 100000);
-        QCOMPARE(hue[10], QPointF(10, 99720));
-        QCOMPARE(hue[9], QPointF(9, 99719));
-        QCOMPARE(hue[360], QPointF(0, 0));
-        QCOMPARE(big.curve(ZelHSLHistogram::Saturation)->dataSize(), size_t(100000));
-
-        // NaN counts are kept as given; in log mode they become 0.
         HSLHistogram withNan;
         withNan.hue = points(360, [](int i) { return i % 7 == 0 ? notANumber : 50.0; });
         Shown nanPlot(ZelHSLHistogram::Hue, withNan);
