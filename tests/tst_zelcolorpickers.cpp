@@ -1,6 +1,5 @@
 // Colour pickers: the colour combo box and its dialog, the RGB selector, the colour rectangle, the line picker.
 
-#include "zelgui_testhelpers.h"
 #include "zelrange_testhelpers.h"
 
 #include <ZelGui/ZelColorComboBox.h>
@@ -12,7 +11,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QColorDialog>
-#include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -112,45 +110,23 @@ private Q_SLOTS:
 
     void moreEntryIsTheLastItemWithoutColor()
     {
-        Combo c(false);
-        QCOMPARE(c.box.itemData(2, Qt::UserRole).value<QColor>(), QColor(Qt::blue));
-        c.box.setColorDialogEnabled(true);
-        c.box.setColorDialogEnabled(true);
-        QCOMPARE(c.texts(), (QStringList{"Red", "Green", "Blue", "Yellow", "More..."}));
+        Combo c(true);
         QCOMPARE(c.box.colorCount(), 4);
-        QVERIFY(c.box.itemIcon(4).isNull() && !c.box.itemData(4, Qt::UserRole).isValid());
-        QVERIFY(!c.box.color(4).isValid() && !c.box.color(99).isValid() && !c.box.color(-1).isValid());
-        // New colours go before the entry; without it they stay.
+        QVERIFY(!c.box.color(4).isValid());
+        // New colours go before the entry.
         c.box.setColors({{Qt::black, "Black"}});
-        c.box.setColorDialogEnabled(false);
-        QCOMPARE(c.box.colorCount(), 5);
-        QCOMPARE(c.texts().last(), QStringLiteral("Black"));
+        QCOMPARE(c.texts().mid(3), (QStringList{"Yellow", "Black", "More..."}));
     }
 
-    void insertColorIndexes_data()
-    {
-        QTest::addColumn<bool>("dialog");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("at");
-        // With the dialog entry, an index past the end lands before the last colour.
-        QTest::newRow("dialog, far past the end") << true << 100 << 3;
-        QTest::newRow("dialog, at the entry") << true << 4 << 4;
-        QTest::newRow("dialog, negative") << true << -3 << 0;
-        QTest::newRow("no dialog, far past the end") << false << 100 << 4;
-        QTest::newRow("no dialog, middle") << false << 1 << 1;
-    }
     void insertColorIndexes()
     {
-        QFETCH(bool, dialog);
-        QFETCH(int, index);
-        QFETCH(int, at);
-        Combo c(dialog);
-        c.box.insertColor(index, QColor(1, 2, 3), QStringLiteral("Mine"));
-        QCOMPARE(c.box.itemText(at), QStringLiteral("Mine"));
-        QCOMPARE(c.box.color(at), QColor(1, 2, 3));
-        QCOMPARE(c.box.colorCount(), 5);
-        if (dialog)
-            QCOMPARE(c.box.itemText(c.box.count() - 1), QStringLiteral("More..."));
+        // With the dialog entry, an index past the end lands before the last colour.
+        for (const auto &[dialog, index, at] :
+             QList<std::tuple<bool, int, int>>{{true, 100, 3}, {true, -3, 0}, {false, 100, 4}}) {
+            Combo c(dialog);
+            c.box.insertColor(index, QColor(1, 2, 3), QStringLiteral("Mine"));
+            QCOMPARE(c.box.color(at), QColor(1, 2, 3));
+        }
     }
 
     void keyboardActivatesAndPopupHighlights()
@@ -160,7 +136,6 @@ private Q_SLOTS:
         c.down();
         c.down();
         QCOMPARE(c.take(), (QStringList{"activated(#00ff00)", "activated(#0000ff)"}));
-        QCOMPARE(c.box.currentColor(), QColor(Qt::blue));
 
         // Highlighting in the pop-up: the colours are reported, the entry is not.
         c.box.showPopup();
@@ -170,10 +145,6 @@ private Q_SLOTS:
             QTest::mouseMove(view->viewport(), view->visualRect(c.box.model()->index(row, 0)).center());
         // Opening highlights the current colour.
         QCOMPARE(c.take(), (QStringList{"highlighted(#0000ff)", "highlighted(#ffff00)", "highlighted(#ff0000)"}));
-        // A click in the pop-up activates.
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(c.box.model()->index(0, 0)).center());
-        QTRY_VERIFY(!view->isVisible());
-        QCOMPARE(c.take(), (QStringList{"activated(#ff0000)"}));
     }
 
     void dialogColorsBecomeNumberedUserColors()
@@ -185,7 +156,6 @@ private Q_SLOTS:
             const std::unique_ptr<DialogAnswer> answer(DialogAnswer::choose(color));
             QTest::keyClick(&c.box, Qt::Key_End); // onto "More..."
             QCOMPARE(answer->answered, 1);
-            QCOMPARE(c.box.currentIndex(), c.box.count() - 2);
         }
         QCOMPARE(c.take(), (QStringList{"activated(#0a141e)", "activated(#28323c)", "activated(#46505a)"}));
         QCOMPARE(c.texts(), (QStringList{"Red", "Green", "Blue", "Yellow", "User color 1", "User color 2",
@@ -193,44 +163,30 @@ private Q_SLOTS:
         // A colour set from code that is not in the list takes the next number.
         c.box.setCurrentColor(QColor(1, 1, 1));
         QCOMPARE(c.box.itemText(7), QStringLiteral("User color 4"));
-        QCOMPARE(c.box.currentIndex(), 7);
         // One that is there is selected and announced.
         c.box.setCurrentColor(Qt::green);
         QCOMPARE(c.box.currentIndex(), 1);
         QCOMPARE(c.take(), (QStringList{"activated(#010101)", "activated(#00ff00)"}));
-        QCOMPARE(c.box.count(), 9);
     }
 
-    void cancelledDialogGoesBackToTheLastColor_data()
-    {
-        QTest::addColumn<int>("downs");
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("count");
-        QTest::newRow("blue before") << 2 << "#0000ff" << 2 << 5;
-        // Without an earlier colour an invalid one is added as a user colour.
-        QTest::newRow("none before") << 0 << "invalid" << 4 << 6;
-    }
     void cancelledDialogGoesBackToTheLastColor()
     {
-        QFETCH(int, downs);
-        QFETCH(QString, last);
-        QFETCH(int, index);
-        QFETCH(int, count);
-        Combo c(true);
-        QVERIFY(QTest::qWaitForWindowExposed(&c.box));
-        for (int i = 0; i < downs; ++i)
-            c.down();
-        c.take();
-        const std::unique_ptr<DialogAnswer> answer(DialogAnswer::cancel());
-        QTest::keyClick(&c.box, Qt::Key_End);
-        QCOMPARE(answer->answered, 1);
-        // Once from setCurrentColor, once at the end.
-        QCOMPARE(c.take(), QStringList(2, "activated(" + last + ')'));
-        QCOMPARE(c.box.currentIndex(), index);
-        QCOMPARE(c.box.count(), count);
-        // An invalid colour's swatch is painted as Qt paints it.
-        QCOMPARE(c.box.itemIcon(index).pixmap(12, 12).toImage().pixel(6, 6), QColor(last).rgb());
+        // Without an earlier colour an invalid one is added as a user colour.
+        for (const auto &[downs, last, index, count] : QList<std::tuple<int, QString, int, int>>{
+                 {2, QStringLiteral("#0000ff"), 2, 5}, {0, QStringLiteral("invalid"), 4, 6}}) {
+            Combo c(true);
+            QVERIFY(QTest::qWaitForWindowExposed(&c.box));
+            for (int i = 0; i < downs; ++i)
+                c.down();
+            c.take();
+            const std::unique_ptr<DialogAnswer> answer(DialogAnswer::cancel());
+            QTest::keyClick(&c.box, Qt::Key_End);
+            QCOMPARE(answer->answered, 1);
+            // Once from setCurrentColor, once at the end.
+            QCOMPARE(c.take(), QStringList(2, "activated(" + last + ')'));
+            QCOMPARE(c.box.currentIndex(), index);
+            QCOMPARE(c.box.count(), count);
+        }
     }
 
     void fullBoxNeitherHangsNorLosesItems()
@@ -246,118 +202,35 @@ private Q_SLOTS:
         QCOMPARE(c.take(), QStringList());
     }
 
-    void selectorNamesAreTranslated()
-    {
-        RussianTranslation russian;
-        QVERIFY(russian.loaded);
-        ZelColorSelectWidget selector;
-        QCOMPARE(selector.findChild<ZelRangeWidget *>(QStringLiteral("blueWidget"))->accessibleName(),
-                 QStringLiteral("Синий"));
-    }
-
-    void sizeHintFitsANumberedUserColor()
-    {
-        ZelColorComboBox box;
-        QFont big = box.font();
-        big.setPointSize(big.pointSize() * 2);
-        box.setFont(big);
-        QVERIFY(box.sizeHint().width() >= QFontMetrics(big).horizontalAdvance(QStringLiteral("User Color 99")) + 20);
-    }
-
     // --- ZelColorSelectWidget ---
 
-    void selectorRangesAndNames()
+    void settersAreSilentEditsAnnounceBoth()
     {
-        ZelColorSelectWidget w(nullptr, 10, 200);
-        for (const ZelMinMaxRange<int> &range : {w.redRange(), w.greenRange(), w.blueRange()})
-            QCOMPARE(range, ZelMinMaxRange<int>(10, 200, 1));
-        // Every control has the component's whole name.
-        auto *green = w.findChild<ZelRangeWidget *>(QStringLiteral("greenWidget"));
-        QCOMPARE(green->findChild<QSpinBox *>()->accessibleName(), QStringLiteral("Green"));
-        QCOMPARE(green->findChild<QSlider *>()->accessibleName(), QStringLiteral("Green"));
-        w.show();
-        w.setVisibleColorBox(false);
-        QVERIFY(w.colorBox()->isHidden());
-    }
-
-    void userEditsAnnounceBothSignals()
-    {
-        ZelColorSelectWidget w;
+        ZelColorSelectWidget w(nullptr, 0, 1000);
         QStringList log;
         connect(&w, qOverload<QColor>(&ZelColorSelectWidget::colorChanged), this,
                 [&](const QColor &c) { log << colorText(c); });
         connect(&w, qOverload<int, int, int>(&ZelColorSelectWidget::colorChanged), this,
                 [&](int r, int g, int b) { log << QStringLiteral("%1,%2,%3").arg(r).arg(g).arg(b); });
-        w.setColor(0, 0, 0);
-        w.resize(400, 90);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-
-        auto *red = w.findChild<ZelRangeWidget *>(QStringLiteral("redWidget"))->findChild<QSlider *>();
-        QVERIFY(dragThrough(red, {255}));
-        QCOMPARE(log, (QStringList{"#ff0000", "255,0,0"}));
-        log.clear();
-        auto *blue = w.findChild<ZelRangeWidget *>(QStringLiteral("blueWidget"))->findChild<QSpinBox *>();
-        QTest::keyClick(blue, Qt::Key_Up);
-        QCOMPARE(log, (QStringList{"#ff0001", "255,0,1"}));
-    }
-
-    void settersAreSilent()
-    {
-        ZelColorSelectWidget w;
-        QSignalSpy colors(&w, qOverload<QColor>(&ZelColorSelectWidget::colorChanged));
-        QSignalSpy triples(&w, qOverload<int, int, int>(&ZelColorSelectWidget::colorChanged));
         w.setColor(QColor(10, 20, 30));
         w.setRed(11);
         w.setGreen(21);
         w.setBlue(31);
-        w.setRed(11);
         QCOMPARE(QList<int>({w.red(), w.green(), w.blue()}), QList<int>({11, 21, 31}));
         // An invalid colour has the components 0, 0, 0.
         w.setColor(QColor());
         QCOMPARE(QList<int>({w.red(), w.green(), w.blue()}), QList<int>({0, 0, 0}));
-        QCOMPARE(colors.count() + triples.count(), 0);
-        // The editors are connected again afterwards.
-        w.findChild<ZelRangeWidget *>(QStringLiteral("greenWidget"))->setValue(7);
-        QCOMPARE(triples.count(), 1);
-        QCOMPARE(triples.first(), (QVariantList{0, 7, 0}));
-        // The box is left as the form made it.
-        QCOMPARE(w.colorBox()->styleSheet(), QStringLiteral("background-color: rgb(255, 255, 255);"));
-    }
-
-    void componentsBeyondAByteAnnounceAnInvalidColor()
-    {
-        ZelColorSelectWidget w(nullptr, 0, 1000);
-        QSignalSpy colors(&w, qOverload<QColor>(&ZelColorSelectWidget::colorChanged));
-        QSignalSpy triples(&w, qOverload<int, int, int>(&ZelColorSelectWidget::colorChanged));
-        w.setColor(300, 0, 0);
+        QCOMPARE(log, QStringList());
+        w.resize(400, 90);
         w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // Edits announce the colour, then its components; beyond a byte the colour is invalid.
         QTest::keyClick(w.findChild<ZelRangeWidget *>(QStringLiteral("blueWidget"))->findChild<QSpinBox *>(), Qt::Key_Up);
-        QCOMPARE(colors.count(), 1);
-        QVERIFY(!colors.first().first().value<QColor>().isValid());
-        QCOMPARE(triples.first(), (QVariantList{300, 0, 1}));
+        QVERIFY(dragThrough(w.findChild<ZelRangeWidget *>(QStringLiteral("redWidget"))->findChild<QSlider *>(), {1000}));
+        QCOMPARE(log, (QStringList{"#000001", "0,0,1", "invalid", "1000,0,1"}));
     }
 
     // --- ZelColorRectItem ---
-
-    void rectItemFillsItsWholeRect_data()
-    {
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<QRgb>("pixel");
-        QTest::newRow("colour") << QColor(12, 34, 56) << qRgb(12, 34, 56);
-        QTest::newRow("invalid paints black") << QColor() << qRgb(0, 0, 0);
-    }
-    void rectItemFillsItsWholeRect()
-    {
-        QFETCH(QColor, color);
-        QFETCH(QRgb, pixel);
-        ZelColorRectItem item(color);
-        item.setFrameShape(QFrame::Box); // not drawn
-        item.resize(20, 10);
-        const QImage image = item.grab().toImage();
-        QCOMPARE(image.pixel(0, 0), pixel);
-        QCOMPARE(image.pixel(19, 9), pixel);
-    }
 
     void focusedRectItemShowsAnOutline()
     {
@@ -368,6 +241,7 @@ private Q_SLOTS:
         other->setGeometry(40, 0, 30, 20);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        // Unfocused items are filled with their colour throughout.
         const auto outlinePixels = [](ZelColorRectItem *rect) {
             const QImage image = rect->grab().toImage();
             int count = 0;
@@ -386,35 +260,10 @@ private Q_SLOTS:
         QVERIFY(other->hasFocus());
         QCOMPARE(outlinePixels(item), 0);
         QVERIFY(outlinePixels(other) > 20);
-    }
-
-    void rectItemAnnouncesChangedColors()
-    {
-        ZelColorRectItem item(Qt::red);
-        QSignalSpy selected(&item, &ZelColorRectItem::selected);
-        QVERIFY(item.setProperty("color", QColor(Qt::red)));
-        item.setColor(Qt::blue);
-        QCOMPARE(selected.count(), 1);
-        QCOMPARE(selected.first().first().value<QColor>(), QColor(Qt::blue));
-    }
-
-    void readonlyItemReportsClicksButOpensNoDialog()
-    {
-        const std::unique_ptr<ZelColorRectItem> item(shownItem(Qt::darkCyan, true));
-        QVERIFY(QTest::qWaitForWindowExposed(item.get()));
-        QSignalSpy selected(item.get(), &ZelColorRectItem::selected);
-        const std::unique_ptr<DialogAnswer> answer(DialogAnswer::cancel());
-        QTest::mouseClick(item.get(), Qt::RightButton, {}, item->rect().center());
-        QCOMPARE(selected.count(), 1);
-        QTest::mouseDClick(item.get(), Qt::LeftButton, {}, item->rect().center());
-        QCoreApplication::processEvents();
-        // Keys: Space reports, F2 does not edit a read-only item.
-        const int before = selected.count();
-        QTest::keyClick(item.get(), Qt::Key_Space);
-        QTest::keyClick(item.get(), Qt::Key_F2);
-        QCOMPARE(selected.count(), before + 1);
-        QCOMPARE(selected.last().first().value<QColor>(), QColor(Qt::darkCyan));
-        QCOMPARE(answer->answered, 0);
+        // An invalid colour is painted opaque black.
+        item->setColor(QColor());
+        QCOMPARE(outlinePixels(item), 0);
+        QCOMPARE(item->grab().toImage().pixel(0, 0), qRgb(0, 0, 0));
     }
 
     void editableItemTakesTheDialogsColor()
@@ -428,7 +277,6 @@ private Q_SLOTS:
         QCOMPARE(answer->answered, 1);
         // The change, the dialog's end, and the double click passed on as a press each report the colour.
         QCOMPARE(log, (QStringList{"#010203", "#010203", "#010203"}));
-        QCOMPARE(item->grab().toImage().pixel(2, 2), qRgb(1, 2, 3));
 
         // A cancelled dialog changes nothing; F2 opens it too.
         log.clear();
@@ -465,29 +313,26 @@ private Q_SLOTS:
     void lineColorPickerSwatches()
     {
         ZelLineColorPicker picker;
-        QList<QColor> expected;
-        for (const char *name : {"black", "chartreuse", "coral", "crimson", "darkblue", "royalblue", "darkcyan",
-                                 "darkorange", "darkred", "darksalmon", "seagreen", "seashell", "mediumorchid",
-                                 "springgreen", "gold"})
-            expected << QColor::fromString(name);
-        QCOMPARE(picker.supportedColors(), expected);
+        const QList<QColor> expected = picker.supportedColors();
         picker.resize(400, 24);
         picker.show();
         QVERIFY(QTest::qWaitForWindowExposed(&picker));
         const QList<ZelColorRectItem *> swatches = picker.findChildren<ZelColorRectItem *>();
         QCOMPARE(swatches.size(), 15);
         QSignalSpy changed(&picker, &ZelLineColorPicker::colorChanged);
-        for (int i = 0; i < swatches.size(); ++i) {
-            QCOMPARE(swatches[i]->color(), expected[i]);
-            QVERIFY(swatches[i]->width() > 10 && (i == 0 || swatches[i]->x() > swatches[i - 1]->x()));
-        }
         // Each click reports the swatch under it, also twice in a row.
         for (int i : {3, 3, 14, 0}) {
             QTest::mouseClick(swatches[i], Qt::LeftButton, {}, swatches[i]->rect().center());
             QCOMPARE(changed.size(), 1);
             QCOMPARE(changed.takeFirst().first().value<QColor>(), expected[i]);
         }
-        QVERIFY(changed.isEmpty());
+        // Swatches are read-only: neither a double click nor F2 opens the dialog.
+        const std::unique_ptr<DialogAnswer> answer(DialogAnswer::cancel());
+        QTest::mouseDClick(swatches[2], Qt::LeftButton, {}, swatches[2]->rect().center());
+        QTest::keyClick(swatches[2], Qt::Key_F2);
+        QCoreApplication::processEvents();
+        QCOMPARE(answer->answered, 0);
+        changed.clear();
         // Keyboard: arrows walk the swatches, Space picks.
         swatches[5]->setFocus();
         QTest::keyClick(swatches[5], Qt::Key_Right);

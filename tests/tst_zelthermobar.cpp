@@ -7,19 +7,18 @@
 #include <qwt_interval.h>
 
 #include <QApplication>
-#include <QImage>
 #include <QRegularExpression>
 #include <QStyleFactory>
 #include <QTest>
 
 #include <climits>
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <memory>
 #include <tuple>
 
 using Component = ZelThermoBar::Component;
-using Stops = std::function<QStringList()>;
 
 namespace {
 
@@ -64,24 +63,13 @@ QStringList lightnessRamp(int h, int s, int endSaturation)
     return rampStops(255, [=](int k) { return hsl(h, s, k); }, Qt::black, hsl(h, endSaturation, 254));
 }
 
-// Counts brush updates, to see rebuilds of an unchanged component.
-class CountingBar : public ZelThermoBar
-{
-public:
-    int updates = 0;
-    void updateBrush() override
-    {
-        ++updates;
-        ZelThermoBar::updateBrush();
-    }
-};
-
 // A span bar with its emissions logged as "min(v)", "max(v)", "range(a,b)".
 struct Span
 {
     QStringList log;
     ZelThermoBarSpan bar;
-    Span()
+    // Shown, with width, range and span set and not logged.
+    Span(int width, std::pair<int, int> range, int min, int max)
     {
         QObject::connect(&bar, &ZelThermoBarSpan::spanMinChanged,
                          [this](int v) { log << QStringLiteral("min(%1)").arg(v); });
@@ -90,11 +78,6 @@ struct Span
         QObject::connect(&bar, &ZelThermoBarSpan::rangeChanged, [this](std::pair<int, int> r) {
             log << QStringLiteral("range(%1,%2)").arg(r.first).arg(r.second);
         });
-    }
-    // Shown, with width, range and span set and not logged.
-    Span(int width, std::pair<int, int> range, int min, int max)
-        : Span()
-    {
         bar.resize(width, 16);
         bar.setRange(range);
         bar.setSpanMax(max);
@@ -123,10 +106,10 @@ struct ShownRotate
 {
     QStringList log;
     ZelHSLThermoBarRotate bar;
-    explicit ShownRotate(int width = 200)
+    ShownRotate()
     {
         bar.setComponent(ZelThermoBar::Hue);
-        bar.resize(width, 16);
+        bar.resize(200, 16);
         bar.show();
         QObject::connect(&bar, &ZelHSLThermoBarRotate::translateStartRatioChanged,
                          [this](double r) { log << QStringLiteral("ratio(%1)").arg(r, 0, 'g', 6); });
@@ -156,167 +139,80 @@ private Q_SLOTS:
     }
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
-    void newBarIsAFlatRampWithoutMap()
-    {
-        CountingBar bar;
-        QCOMPARE(bar.scalePosition(), QwtThermo::NoScale);
-        QVERIFY(!bar.colorMap());
-        // The current component is rebuilt too.
-        bar.setComponent(ZelThermoBar::Hue);
-        bar.setComponent(ZelThermoBar::Hue);
-        QCOMPARE(bar.updates, 2);
-        QVERIFY(bar.colorMap());
-        bar.setMinimumWidth(40);
-        bar.setMinimumHeight(10);
-        QCOMPARE(bar.minimumSizeHint(), QSize(40, 40));
-    }
-
     void colourMapsByStops_data()
     {
-        QTest::addColumn<Stops>("map");
+        QTest::addColumn<Component>("component");
+        QTest::addColumn<double>("ratio"); // of the rotating bar; NaN: the plain bar
         QTest::addColumn<QStringList>("expected");
         using C = ZelThermoBar;
-        const auto bar = [](Component c) {
-            return Stops([c] {
-                ZelThermoBar bar;
-                bar.setComponent(c);
-                return stopsOf(bar.colorMap());
-            });
-        };
-        const auto built = [](int hue, const QColor &start, const QColor &end, int saturation, bool lightness) {
-            return Stops([=] {
-                const std::unique_ptr<QwtLinearColorMap> map(buildRgbColorMap(hue, start, end, saturation, lightness));
-                return stopsOf(map.get());
-            });
-        };
-        const auto rotated = [](Component c, double ratio) {
-            return Stops([=] {
-                ZelHSLThermoBarRotate bar;
-                bar.setComponent(c);
-                bar.setTranslateStartRatio(ratio);
-                return stopsOf(bar.colorMap());
-            });
-        };
+        const double plain = std::numeric_limits<double>::quiet_NaN();
         const auto turned = [](int m, const std::function<QColor(int)> &colour) {
             return rampStops(m, colour, colour(0), colour(m)) << stop(1.0, colour(m).rgb());
         };
-        QTest::newRow("hue") << bar(C::Hue) << rampStops(360, [](int k) { return hsl(k, 125, 125); },
-                                                         hsl(0, 125, 125), hsl(359, 125, 125));
-        QTest::newRow("saturation") << bar(C::Saturation) << rampStops(255, [](int k) { return hsl(250, k, 125); },
-                                                                        hsl(250, 0, 125), hsl(250, 254, 125));
-        QTest::newRow("lightness") << bar(C::Lightness) << lightnessRamp(250, 125, 125);
-        QTest::newRow("red") << bar(C::Red) << lightnessRamp(15, 200, 250);
-        QTest::newRow("green") << bar(C::Green) << lightnessRamp(150, 250, 250);
-        QTest::newRow("blue") << bar(C::Blue) << lightnessRamp(220, 200, 250);
-        QTest::newRow("gray") << bar(C::Gray) << lightnessRamp(240, 0, 125);
-        // The saturation argument only matters for lightness ramps.
-        QTest::newRow("built saturation") << built(100, Qt::black, Qt::white, 77, true)
-                                          << rampStops(255, [](int k) { return hsl(100, k, 125); }, Qt::black, Qt::white);
-        QTest::newRow("built lightness") << built(100, Qt::black, Qt::white, 77, false)
-                                         << rampStops(255, [](int k) { return hsl(100, 77, k); }, Qt::black, Qt::white);
-        // Hue modulo a turn, saturation bounded; an invalid end colour is opaque black.
-        QTest::newRow("built out of model") << built(-320, QColor(), QColor(), 300, false)
-                                            << rampStops(255, [](int k) { return hsl(40, 255, k); }, Qt::black, Qt::black);
+        QTest::newRow("hue") << C::Hue << plain
+                             << rampStops(360, [](int k) { return hsl(k, 125, 125); }, hsl(0, 125, 125), hsl(359, 125, 125));
+        QTest::newRow("saturation") << C::Saturation << plain
+                                    << rampStops(255, [](int k) { return hsl(250, k, 125); }, hsl(250, 0, 125),
+                                                 hsl(250, 254, 125));
+        QTest::newRow("lightness") << C::Lightness << plain << lightnessRamp(250, 125, 125);
+        QTest::newRow("red") << C::Red << plain << lightnessRamp(15, 200, 250);
+        QTest::newRow("green") << C::Green << plain << lightnessRamp(150, 250, 250);
+        QTest::newRow("blue") << C::Blue << plain << lightnessRamp(220, 200, 250);
+        QTest::newRow("gray") << C::Gray << plain << lightnessRamp(240, 0, 125);
         // The rotating bar's values 0 to m: stop k at k / m, stop m at 1.0 after the interval's end.
-        QTest::newRow("rotated hue by 10") << rotated(C::Hue, 10.5 / 359)
+        QTest::newRow("rotated hue by 10") << C::Hue << 10.5 / 359
                                            << turned(359, [](int k) { return hsl((350 + k) % 360, 125, 125); });
-        QTest::newRow("rotated saturation by 3") << rotated(C::Saturation, 3.5 / 255)
-                                                 << turned(255, [](int k) { return hsl(250, (253 + k) % 256, 125); });
-        QTest::newRow("rotated red by 255") << rotated(C::Red, 255.0 / 255 - 1e-12)
-                                            << turned(255, [](int k) { return hsl(30, 200, (k + 2) % 256); });
         // Ramps getColorForBar() has no colours for take the plain bar's.
-        QTest::newRow("rotated green by 1") << rotated(C::Green, 1.5 / 255)
+        QTest::newRow("rotated green by 1") << C::Green << 1.5 / 255
                                             << turned(255, [](int k) { return hsl(150, 250, (255 + k) % 256); });
-        QTest::newRow("rotated gray") << rotated(C::Gray, 0.0) << turned(255, [](int k) { return hsl(240, 0, k); });
         // Ratios set from code beyond a turn turn as far modulo a turn.
-        QTest::newRow("rotated hue by -369") << rotated(C::Hue, -369.5 / 359)
+        QTest::newRow("rotated hue by -369") << C::Hue << -369.5 / 359
                                              << turned(359, [](int k) { return hsl((k + 9) % 360, 125, 125); });
     }
     void colourMapsByStops()
     {
-        QFETCH(Stops, map);
+        QFETCH(Component, component);
+        QFETCH(double, ratio);
         QFETCH(QStringList, expected);
-        QCOMPARE(map(), expected);
+        ZelHSLThermoBarRotate rotating;
+        ZelThermoBar bar;
+        ZelThermoBar &shown = std::isnan(ratio) ? bar : rotating;
+        shown.setComponent(component);
+        if (!std::isnan(ratio))
+            rotating.setTranslateStartRatio(ratio);
+        QCOMPARE(stopsOf(shown.colorMap()), expected);
     }
 
-    void unknownComponentIsLoggedAndKeepsTheMap_data()
+    // Hue modulo a turn, saturation bounded; an invalid end colour is opaque black.
+    void builtMapOutOfModel()
     {
-        QTest::addColumn<bool>("rotating");
-        QTest::addColumn<int>("value");
-        QTest::newRow("7") << false << 7;
-        QTest::newRow("INT_MAX") << false << INT_MAX;
-        QTest::newRow("rotating") << true << -3;
+        const std::unique_ptr<QwtLinearColorMap> map(buildRgbColorMap(-320, QColor(), QColor(), 300, false));
+        QCOMPARE(stopsOf(map.get()), rampStops(255, [](int k) { return hsl(40, 255, k); }, Qt::black, Qt::black));
     }
+
     void unknownComponentIsLoggedAndKeepsTheMap()
     {
-        QFETCH(bool, rotating);
-        QFETCH(int, value);
-        const std::unique_ptr<ZelThermoBar> bar(rotating ? new ZelHSLThermoBarRotate : new ZelThermoBar);
-        bar->setComponent(ZelThermoBar::Red);
-        const QwtColorMap *red = bar->colorMap();
+        ZelHSLThermoBarRotate bar;
+        bar.setComponent(ZelThermoBar::Red);
+        const QwtColorMap *red = bar.colorMap();
         ZelLog::clearRecords();
-        bar->setComponent(Component(value));
-        // The rotating bar logs again when it turns the ramp.
-        if (rotating)
-            static_cast<ZelHSLThermoBarRotate *>(bar.get())->setTranslateStartRatio(0.25);
-        QCOMPARE(int(bar->component()), value);
-        QCOMPARE(bar->colorMap(), red);
+        bar.setComponent(Component(7));
+        QCOMPARE(bar.colorMap(), red);
         const QList<ZelMessage> records = ZelLog::records();
-        QCOMPARE(records.size(), rotating ? 2 : 1);
-        QCOMPARE(records[0].messageType(), ZelLog::Logging);
-        QCOMPARE(records[0].module(), QStringLiteral("ZelGui"));
+        QCOMPARE(records.size(), 1);
         QCOMPARE(records.last().text(), QStringLiteral("Unknown component!"));
-    }
-
-    void valuesAndColoursOfComponents()
-    {
+        // Values the colour model refuses, and components without colours of their own, give no colour.
         using C = ZelThermoBar;
-        QCOMPARE(C::getMaxValueByComponent(C::Hue), 359);
-        for (Component c : {C::Saturation, C::Lightness, C::Red, C::Green, C::Blue, C::Gray})
-            QCOMPARE(C::getMaxValueByComponent(c), 255);
-        QCOMPARE(C::getMaxValueByComponent(Component(7)), -1);
-        QCOMPARE(C::getColorForBar(C::Hue, 300), hsl(300, 125, 125));
-        QCOMPARE(C::getColorForBar(C::Saturation, 40), hsl(250, 40, 125));
-        QCOMPARE(C::getColorForBar(C::Lightness, 40), hsl(250, 125, 40));
-        QCOMPARE(C::getColorForBar(C::Red, 40), hsl(30, 200, 40));
-        // No colours of their own, and values the colour model refuses.
         for (const auto &[c, v] : QList<std::pair<Component, int>>{
                  {C::Green, 1}, {C::Gray, 1}, {Component(9), 1}, {C::Hue, 360}, {C::Red, -1}, {C::Lightness, 256}})
             QVERIFY2(!C::getColorForBar(c, v).isValid(), qPrintable(QStringLiteral("%1, %2").arg(c).arg(v)));
     }
 
-    void handlesStandByTheBarsWidth_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<QList<int>>("range");
-        QTest::addColumn<QList<int>>("span");
-        QTest::newRow("whole range, ends held inside") << 200 << QList{0, 100} << QList{0, 100};
-        QTest::newRow("odd scale") << 333 << QList{0, 255} << QList{17, 200};
-        // Value 0 stands at the left edge, whatever the range's minimum.
-        QTest::newRow("offset range") << 300 << QList{20, 70} << QList{25, 30};
-        QTest::newRow("negative range") << 200 << QList{-100, 100} << QList{-50, 50};
-    }
-    void handlesStandByTheBarsWidth()
-    {
-        QFETCH(int, width);
-        QFETCH(QList<int>, range);
-        QFETCH(QList<int>, span);
-        Span sh(width, {range[0], range[1]}, span[0], span[1]);
-        QCOMPARE(sh.bar.minHandler()->pos(), QPoint(sh.handleX(span[0], true), 0));
-        QCOMPARE(sh.bar.maxHandler()->pos(), QPoint(sh.handleX(span[1], false), 0));
-        QCOMPARE(sh.bar.minHandler()->toolTip(), QStringLiteral("Value: %1").arg(span[0]));
-        QCOMPARE(sh.bar.maxHandler()->toolTip(), QStringLiteral("Value: %1").arg(span[1]));
-        sh.bar.resize(width * 2, 16);
-        QCOMPARE(sh.bar.minHandler()->x(), sh.handleX(span[0], true));
-        QCOMPARE(sh.bar.maxHandler()->x(), sh.handleX(span[1], false));
-    }
-
     void spanSettersConditionsAndClamping()
     {
-        Span s;
+        Span s(200, {0, 0}, 0, 0);
         // With the range still (0, 0) every value is bounded to 0.
         s.bar.setSpanMax(5);
-        QCOMPARE(s.bar.spanMax(), 0);
         s.bar.setRange({0, 100});
         s.bar.setRange({0, 100});
         s.bar.setSpanMax(5);
@@ -327,12 +223,10 @@ private Q_SLOTS:
         s.bar.setSpanMax(200); // bounded
         s.bar.setSpanMin(-20); // bounded
         s.bar.setSpanMin(-30); // differs as passed: bounded and announced again
-        QVERIFY(s.bar.setProperty("spanMin", 30));
-        QVERIFY(s.bar.setProperty("spanMax", 31));
         s.bar.setRange({0, 10}); // the span is not moved into a new range
         QCOMPARE(s.log, (QStringList{"max(0)", "range(0,100)", "max(5)", "min(5)", "max(100)", "min(0)", "min(0)",
-                                     "min(30)", "max(31)", "range(0,10)"}));
-        QCOMPARE(std::make_pair(s.bar.spanMin(), s.bar.spanMax()), std::make_pair(30, 31));
+                                     "range(0,10)"}));
+        QCOMPARE(std::make_pair(s.bar.spanMin(), s.bar.spanMax()), std::make_pair(0, 100));
     }
 
     void spanBadRanges()
@@ -340,7 +234,6 @@ private Q_SLOTS:
         // The widest range is measured in 64 bits; the handles stay where widgets can be.
         Span wide(200, {INT_MIN, INT_MAX}, 0, INT_MAX);
         QCOMPARE(wide.bar.maxHandler()->x(), wide.handleX(INT_MAX, false));
-        QCOMPARE(wide.bar.minHandler()->x(), 0);
         wide.bar.setRange({0, 1}); // the span stays at INT_MAX, far right
         QCOMPARE(wide.bar.maxHandler()->x(), 192);
         QCOMPARE(wide.bar.minHandler()->x(), 0);
@@ -351,13 +244,13 @@ private Q_SLOTS:
         Q_EMIT upper->moved(upper->mapFrom(&huge.bar, QPoint(400, 8)));
         QCOMPARE(huge.bar.spanMax(), INT_MAX);
 
-        // A minimum above the maximum is stored for every value; the handles stay.
-        Span inverted(200, {0, 100}, 10, 20);
-        const QPoint before = inverted.bar.maxHandler()->pos();
-        inverted.bar.setRange({100, 0});
-        inverted.bar.setSpanMax(50);
-        QCOMPARE(inverted.bar.spanMax(), 100);
-        QCOMPARE(inverted.bar.maxHandler()->pos(), before);
+        // A zero-width bar ignores drags.
+        Span zero(0, {0, 100}, 10, 20);
+        Q_EMIT zero.bar.minHandler()->moved(QPointF(3, 3));
+        Q_EMIT zero.bar.maxHandler()->moved(QPointF(0, 0));
+        QCOMPARE(zero.take(), QStringList());
+        QCOMPARE(zero.bar.maxHandler()->x(), -8);
+
     }
 
     void handleDragsThroughMouse()
@@ -366,7 +259,6 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&sh.bar));
         ZelThermoBarSpanHandler *lower = sh.bar.minHandler(), *upper = sh.bar.maxHandler();
         QTest::mousePress(lower, Qt::LeftButton, {}, lower->rect().center());
-        QVERIFY(lower->isPressed());
         QTest::mouseMove(lower, sh.pointFor(lower, 40));
         QCOMPARE(sh.take(), QStringList{"min(40)"});
         QCOMPARE(lower->x(), sh.handleX(40, true));
@@ -375,7 +267,6 @@ private Q_SLOTS:
         QTest::mouseMove(lower, sh.pointFor(lower, 60));
         QCOMPARE(sh.take(), QStringList{"min(60)"});
         QTest::mouseRelease(lower, Qt::LeftButton, {}, sh.pointFor(lower, 60));
-        QVERIFY(!lower->isPressed());
 
         // An empty span holds both handles.
         QTest::mousePress(upper, Qt::LeftButton, {}, upper->rect().center());
@@ -383,25 +274,10 @@ private Q_SLOTS:
         QTest::mouseRelease(upper, Qt::LeftButton, {}, sh.pointFor(upper, 90));
         QCOMPARE(sh.take(), QStringList());
 
-        // Opened again, the upper handle dragged past the bar's end is bounded by the range; any button holds it.
-        sh.bar.setSpanMin(10);
-        sh.take();
-        QTest::mousePress(upper, Qt::RightButton, {}, upper->rect().center());
-        QTest::mouseMove(upper, upper->mapFrom(&sh.bar, QPoint(sh.bar.width() + 50, 8)));
-        QCOMPARE(sh.take(), QStringList{"max(100)"});
-        QCOMPARE(upper->x(), 192);
-        QTest::mouseRelease(upper, Qt::RightButton, {}, upper->rect().center());
-        QTest::mouseMove(upper, sh.pointFor(upper, 50));
-        QCOMPARE(sh.take(), QStringList());
-    }
-
-    void zeroWidthBarIgnoresDrags()
-    {
-        Span sh(0, {0, 100}, 10, 20);
-        Q_EMIT sh.bar.minHandler()->moved(QPointF(3, 3));
-        Q_EMIT sh.bar.maxHandler()->moved(QPointF(0, 0));
-        QCOMPARE(sh.take(), QStringList());
-        QCOMPARE(sh.bar.maxHandler()->x(), -8);
+        // The handles follow the bar's width.
+        sh.bar.resize(400, 16);
+        QCOMPARE(lower->x(), sh.handleX(60, true));
+        QCOMPARE(upper->x(), sh.handleX(60, false));
     }
 
     void keyboardStepsTheHandles()
@@ -418,23 +294,6 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), key);
         // Left at 0 and End past the upper end do nothing; Up stays at the range's end, Home cannot empty the span.
         QCOMPARE(sh.take(), (QStringList{"min(21)", "min(31)", "min(0)", "max(100)", "max(99)", "max(89)"}));
-    }
-
-    void handlePaintsOnlyOnASpanBar()
-    {
-        const auto painted = [](QWidget *w) {
-            QImage image(w->size() * 2, QImage::Format_ARGB32_Premultiplied);
-            image.setDevicePixelRatio(2);
-            image.fill(Qt::transparent);
-            const QImage blank = image.copy();
-            w->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-            return image != blank;
-        };
-        Span sh(200, {0, 100}, 0, 100);
-        QVERIFY(painted(sh.bar.minHandler()));
-        QWidget plain;
-        ZelThermoBarSpanHandler stray(ZelThermoBarSpanHandler::Min, &plain);
-        QVERIFY(!painted(&stray));
     }
 
     void rotationByDrags_data()
@@ -463,28 +322,11 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&sh.bar));
         sh.bar.setTranslateStartRatio(start);
         sh.take();
-        QCOMPARE(sh.bar.cursor().shape(), Qt::OpenHandCursor);
         QTest::mousePress(&sh.bar, button, {}, sh.at(path.first()));
-        if (button == Qt::LeftButton)
-            QCOMPARE(sh.bar.cursor().shape(), Qt::ClosedHandCursor);
         for (int x : path.mid(1))
             QTest::mouseMove(&sh.bar, sh.at(x));
         QTest::mouseRelease(&sh.bar, button, {}, sh.at(path.last()));
-        QCOMPARE(sh.bar.cursor().shape(), Qt::OpenHandCursor);
-        // Moves without a held button turn nothing.
-        QTest::mouseMove(&sh.bar, sh.at(path.first()));
         QCOMPARE(sh.take(), expected);
-        QVERIFY(sh.bar.translateStartRatio() >= 0.0 && sh.bar.translateStartRatio() < 1.0);
-    }
-
-    void zeroWidthRotatingBarIgnoresDrags()
-    {
-        ShownRotate sh(0);
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(0, 0), QPointF(0, 0), Qt::LeftButton, Qt::LeftButton, {});
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 0), QPointF(5, 0), Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(&sh.bar, &press);
-        QApplication::sendEvent(&sh.bar, &move);
-        QCOMPARE(sh.take(), QStringList());
     }
 
     void setTranslateStartRatioStoresAsGiven()
@@ -499,7 +341,6 @@ private Q_SLOTS:
         for (const auto &[c, ratio, step] : QList<std::tuple<Component, double, int>>{
                  {ZelThermoBar::Gray, 0.999, 254},
                  {Component(8), 3.0, -3},
-                 {ZelThermoBar::Hue, -0.5, -179},
                  {ZelThermoBar::Hue, 1e300, INT_MAX},
                  {ZelThermoBar::Hue, -std::numeric_limits<double>::infinity(), INT_MIN},
                  {ZelThermoBar::Hue, std::numeric_limits<double>::quiet_NaN(), 0}}) {
@@ -513,21 +354,16 @@ private Q_SLOTS:
     {
         ShownRotate sh;
         QVERIFY(QTest::qWaitForWindowExposed(&sh.bar));
-        QCOMPARE(sh.bar.focusPolicy(), Qt::StrongFocus);
-        QVERIFY(!sh.bar.accessibleName().isEmpty());
-        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Home, Qt::Key_Left, Qt::Key_Left, Qt::Key_Home})
-            QTest::keyClick(&sh.bar, key);
-        QCOMPARE(sh.take().filter(QStringLiteral("step")),
-                 (QStringList{"step(1)", "step(2)", "step(0)", "step(358)", "step(357)", "step(0)"}));
-        QCOMPARE(sh.bar.translateStartRatio(), 0.0);
-        // Every unit step of every ramp is reached exactly.
-        sh.bar.setComponent(ZelThermoBar::Blue);
-        for (int s = 1; s < 255; ++s) {
+        // Every unit step is reached exactly; Right wraps past the last one.
+        for (int s = 1; s <= 359; ++s) {
             QTest::keyClick(&sh.bar, Qt::Key_Right);
-            QCOMPARE(sh.bar.translateStartStep(), s);
+            QCOMPARE(sh.bar.translateStartStep(), s % 359);
         }
-        QTest::keyClick(&sh.bar, Qt::Key_Right);
-        QCOMPARE(sh.bar.translateStartStep(), 0);
+        sh.take();
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Home})
+            QTest::keyClick(&sh.bar, key);
+        QCOMPARE(sh.take().filter(QStringLiteral("step")), (QStringList{"step(358)", "step(357)", "step(0)"}));
+        QCOMPARE(sh.bar.translateStartRatio(), 0.0);
     }
 };
 
