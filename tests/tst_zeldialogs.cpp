@@ -2,7 +2,6 @@
 // validate and apply sequence, button roles, keys, texts and tabs.
 
 #include "zelforms_testhelpers.h"
-#include "zelgui_testhelpers.h"
 
 #include <ZelGui/ZelAboutWidget.h>
 #include <ZelGui/ZelDialog.h>
@@ -10,8 +9,6 @@
 #include <ZelGui/ZelGuiSettings.h>
 #include <ZelGui/ZelIconedButtonWithLabel.h>
 
-#include <ZelCore/ZelAbstractAppConfig.h>
-#include <ZelCore/ZelCore.h>
 #include <ZelCore/ZelVersion.h>
 
 #include <QDialogButtonBox>
@@ -19,8 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSignalSpy>
-#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -61,7 +56,7 @@ protected:
     }
 
 private:
-    QStringList *m_log;
+    QStringList *const m_log;
 };
 
 struct AboutAccess : ZelAboutWidget { using ZelAboutWidget::showEvent; }; // reached through a member pointer
@@ -75,42 +70,34 @@ class tst_ZelDialogs : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QCoreApplication::setApplicationName(QStringLiteral("Imaging"));
         QCoreApplication::setApplicationVersion(QStringLiteral("2.5"));
-        QCoreApplication::setOrganizationDomain(QStringLiteral("imaging.test"));
     }
-    void init()
-    {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support propagateSizeHints)")));
-        ZelAbstractAppConfig::reset();
-        settingLanguage(QLocale::English);
-    }
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support propagateSizeHints)"))); }
     void cleanup() { ZelVersion::clearTestRevision(); }
 
-    void buttonRoles_data()
+    // A button of each role, or a key in the content (Enter presses the default button).
+    void buttonRolesAndKeys_data()
     {
-        QTest::addColumn<int>("role");
+        QTest::addColumn<int>("role"); // negative: minus the key pressed instead
         QTest::addColumn<bool>("valid");
         QTest::addColumn<QStringList>("expected");
-        const QStringList accepted{"valid?", "apply", "accepted"};
-        QTest::newRow("accept") << int(QDialogButtonBox::AcceptRole) << true << accepted;
-        QTest::newRow("yes") << int(QDialogButtonBox::YesRole) << true << accepted;
+        QTest::newRow("accept") << int(QDialogButtonBox::AcceptRole) << true << QStringList{"valid?", "apply", "accepted"};
         QTest::newRow("accept, invalid: stays open") << int(QDialogButtonBox::AcceptRole) << false << QStringList{"valid?"};
         QTest::newRow("reject") << int(QDialogButtonBox::RejectRole) << true << QStringList{"rejected"};
         QTest::newRow("no: nothing") << int(QDialogButtonBox::NoRole) << true << QStringList();
-        QTest::newRow("apply: nothing") << int(QDialogButtonBox::ApplyRole) << true << QStringList();
         QTest::newRow("second box: refused") << int(QDialogButtonBox::AcceptRole) << true << QStringList();
+        QTest::newRow("Enter") << -int(Qt::Key_Return) << true << QStringList{"valid?", "apply", "accepted"};
+        QTest::newRow("Escape") << -int(Qt::Key_Escape) << true << QStringList{"rejected"};
     }
 
-    void buttonRoles()
+    void buttonRolesAndKeys()
     {
         QFETCH(int, role);
         QFETCH(bool, valid);
         QStringList log;
         QPointer<LoggingDialog> dialog = new LoggingDialog(&log);
         dialog->valid = valid;
-        QVERIFY(dialog->isModal() && log.isEmpty()); // prepared when first shown
         QVERIFY(dialog->setupDialogButtonBox(dialog->box));
         QDialogButtonBox *box = dialog->box;
         if (QTest::currentDataTag() == QLatin1String("second box: refused")) {
@@ -118,132 +105,69 @@ private Q_SLOTS:
             dialog->layout()->addWidget(box);
             QVERIFY(!dialog->setupDialogButtonBox(box));
         }
-        QPushButton *button = box->addButton(QStringLiteral("Button"), QDialogButtonBox::ButtonRole(role));
+        QPushButton *button = box->addButton(QStringLiteral("Button"), QDialogButtonBox::ButtonRole(qMax(role, 0)));
+        button->setDefault(true);
         dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
         dialog->hide(); // prepared on the first showing only
         dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(log, QStringList{QStringLiteral("prepare")});
         log.clear();
-        click(button);
+        if (role < 0)
+            QTest::keyClick(dialog->findChild<QLineEdit *>(), Qt::Key(-role));
+        else
+            click(button);
         QTEST(log, "expected");
         const bool closes = !log.isEmpty() && log.constLast() != QLatin1String("valid?");
-        if (closes) {
-            QTRY_VERIFY(dialog.isNull()); // deleted on close
-        } else {
-            QVERIFY(dialog->isVisible());
-            delete dialog;
-        }
-    }
-
-    // Enter presses the default button, Escape rejects; the first Enter finds the contents invalid.
-    void keysAcceptAndReject_data()
-    {
-        QTest::addColumn<Qt::Key>("key");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("Enter") << Qt::Key_Return << QStringList{"valid?", "valid?", "apply", "accepted"};
-        QTest::newRow("Escape") << Qt::Key_Escape << QStringList{"rejected"};
-    }
-
-    void keysAcceptAndReject()
-    {
-        QFETCH(Qt::Key, key);
-        QStringList log;
-        QPointer<LoggingDialog> dialog = new LoggingDialog(&log);
-        dialog->box->setStandardButtons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-        dialog->box->button(QDialogButtonBox::Ok)->setDefault(true);
-        dialog->setupDialogButtonBox(dialog->box);
-        dialog->valid = false;
-        answerModal([&](QWidget *modal) {
-            QWidget *focus = modal->focusWidget();
-            QTest::keyClick(focus, key);
-            if (modal->isVisible()) { // refused: make it valid and try again
-                dialog->valid = true;
-                QTest::keyClick(focus, key);
-            }
-        });
-        const int result = dialog->exec();
-        QTEST(log.mid(1), "expected");
-        QCOMPARE(log.constFirst(), QStringLiteral("prepare"));
-        QCOMPARE(result, key == Qt::Key_Return ? int(QDialog::Accepted) : int(QDialog::Rejected));
-        QTRY_VERIFY(dialog.isNull());
+        QTRY_COMPARE(dialog.isNull(), closes); // deleted on close
+        delete dialog;
     }
 
     void dialogWidgetFramesItsContent()
     {
-        for (const QDialogButtonBox::StandardButton press : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel}) {
-            ZelDialogWidget dialog(nullptr);
-            auto *edit = new QLineEdit;
-            dialog.addWidgetToDialog(edit, QStringLiteral("Rename"));
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Rename"));
-            QString typed;
-            answerModal([&](QWidget *modal) {
-                QTest::keyClicks(modal->focusWidget(), QStringLiteral("frame 1"));
-                typed = edit->text();
-                click(modal->findChild<QDialogButtonBox *>()->button(press));
-            });
-            QCOMPARE(dialog.exec(), press == QDialogButtonBox::Ok ? int(QDialog::Accepted) : int(QDialog::Rejected));
-            QCOMPARE(typed, QStringLiteral("frame 1")); // the content had the focus
-            QVERIFY(dialog.size().width() >= edit->minimumSizeHint().width());
-        }
+        ZelDialogWidget dialog(nullptr);
+        auto *edit = new QLineEdit;
+        dialog.addWidgetToDialog(edit, QStringLiteral("Rename"));
+        answerModal([&](QWidget *modal) {
+            QTest::keyClicks(modal->focusWidget(), QStringLiteral("frame 1"));
+            click(modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok));
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(edit->text(), QStringLiteral("frame 1")); // the content had the focus
     }
 
     void aboutBoxTexts_data()
     {
         QTest::addColumn<QString>("revision");
+        QTest::addColumn<bool>("russian");
         QTest::addColumn<QString>("version");
-        QTest::newRow("with a revision") << "abc1234" << "Imaging 2.5 (abc1234)";
-        QTest::newRow("without a revision") << "" << "Imaging 2.5";
+        QTest::newRow("with a revision") << "abc1234" << false << "Imaging 2.5 (abc1234)";
+        // In Russian a local link follows the organisation's, before the closing stretch.
+        QTest::newRow("Russian, without a revision") << "" << true << "Imaging 2.5";
     }
 
     void aboutBoxTexts()
     {
         QFETCH(QString, revision);
+        QFETCH(bool, russian);
         ZelVersion::setTestRevision(revision);
-        auto *about = new ZelAboutWidget(nullptr);
+        settingLanguage(russian ? QLocale::Russian : QLocale::English);
+        QPointer<ZelAboutWidget> about = new ZelAboutWidget(nullptr);
         QTEST(about->findChild<QLabel *>(QStringLiteral("avVersion"))->text(), "version");
-        QCOMPARE(about->windowTitle(), QStringLiteral("About application Imaging"));
-        QCOMPARE(about->findChild<QTabWidget *>()->tabText(0), QStringLiteral("About application Imaging"));
-        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("avURL"))->text(), ZelCore::toHTMLReference(QStringLiteral("imaging.test")));
-        QVERIFY(!about->findChild<QLabel *>(QStringLiteral("avLocalURL")));
-        QVERIFY(about->isWindow() && about->windowModality() == Qt::ApplicationModal);
-
-        QPointer<ZelAboutWidget> guard(about);
+        QLayout *page = about->findChild<QWidget *>(QStringLiteral("tabAbout"))->layout();
+        auto *link = about->findChild<QLabel *>(QStringLiteral("avLocalURL"));
+        QCOMPARE(link ? page->indexOf(link) : -1, russian ? page->count() - 2 : -1);
         about->show();
         QVERIFY(QTest::qWaitForWindowExposed(about));
         click(about->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok));
-        QTRY_VERIFY(guard.isNull()); // closed and deleted
-    }
-
-    void aboutBoxInRussian()
-    {
-        RussianTranslation russian;
-        QVERIFY(russian.loaded);
-        settingLanguage(QLocale::Russian);
-        ZelVersion::setTestRevision(QString());
-        ZelAboutWidget about(nullptr);
-        about.setAttribute(Qt::WA_DeleteOnClose, false);
-        QCOMPARE(about.windowTitle(), QStringLiteral("О приложении Imaging"));
-        auto *link = about.findChild<QLabel *>(QStringLiteral("avLocalURL"));
-        QVERIFY(link && link->text().contains(QLatin1String("href=\"https://")));
-        // Below the organisation's link, above the closing stretch.
-        auto *page = about.findChild<QWidget *>(QStringLiteral("tabAbout"));
-        auto *layout = qobject_cast<QVBoxLayout *>(page->layout());
-        QCOMPARE(layout->indexOf(link), layout->count() - 2);
-        QCOMPARE(layout->indexOf(about.findChild<QLabel *>(QStringLiteral("avURL"))), layout->count() - 3);
-        QVERIFY(layout->itemAt(layout->count() - 1)->spacerItem());
+        QTRY_VERIFY(about.isNull()); // closed and deleted
     }
 
     void aboutBoxTabs()
     {
         ZelAboutWidget about(nullptr);
-        about.setAttribute(Qt::WA_DeleteOnClose, false);
-        auto *table = new QTableWidget(2, 2);
-        about.addMetaInformation(QStringLiteral("Libraries"), table);
+        about.addMetaInformation(QStringLiteral("Libraries"), new QTableWidget(2, 2));
         auto *tabs = about.findChild<QTabWidget *>();
-        QCOMPARE(tabs->tabText(1), QStringLiteral("Libraries"));
-        QCOMPARE(tabs->widget(1), table);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         tabs->setCurrentIndex(1);
@@ -264,16 +188,7 @@ private Q_SLOTS:
         connect(&widget, qOverload<bool>(&ZelIconedButtonWithLabel::clicked), this,
                 [&](bool on) { log << QStringLiteral("clicked(%1)").arg(on); });
         connect(&widget, &ZelIconedButtonWithLabel::toogled, this, [&](bool on) { log << QStringLiteral("toogled(%1)").arg(on); });
-        QPixmap red(16, 16);
-        red.fill(Qt::red);
-        widget.setText(QStringLiteral("Capture"));
-        widget.setButtonTooltip(QStringLiteral("Capture a frame"));
-        widget.setButtonIcon(QIcon(red));
-        widget.setIconSize(QSize(32, 32));
         auto *button = widget.findChild<QToolButton *>();
-        QCOMPARE(QStringList({button->text(), button->toolTip()}), QStringList({"Capture", "Capture a frame"}));
-        QCOMPARE(button->iconSize(), QSize(32, 32));
-        QVERIFY(!button->icon().isNull() && button->toolButtonStyle() == Qt::ToolButtonTextUnderIcon);
         widget.show();
         QVERIFY(QTest::qWaitForWindowActive(&widget));
 
@@ -283,7 +198,6 @@ private Q_SLOTS:
         widget.setFocus(); // reaches the button
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         widget.setChecked(true);
-        QVERIFY(widget.isChecked());
         QCOMPARE(log, QStringList({"clicked", "clicked(0)", "toogled(1)", "clicked", "clicked(1)", "toogled(0)", "clicked",
                                    "clicked(0)", "toogled(1)"}));
     }

@@ -11,7 +11,6 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QStyleFactory>
 
 #include <climits>
 
@@ -31,9 +30,7 @@ QRect corners(int left, int top, int right, int bottom)
 
 ZelRangeWidget *editor(QWidget *form, const char *name)
 {
-    auto *result = form->findChild<ZelRangeWidget *>(QLatin1String(name));
-    Q_ASSERT(result);
-    return result;
+    return form->findChild<ZelRangeWidget *>(QLatin1String(name));
 }
 
 QPushButton *applyButton(QWidget *form)
@@ -87,57 +84,13 @@ class tst_ZelRectEditors : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support propagateSizeHints)"))); }
-
-    // Tab walks the named controls in reading order (spin box, then slider), ending on Apply.
-    void keyboardAndNames()
-    {
-        ZelConfigureRectWidget rect;
-        rect.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rect));
-        QStringList walk;
-        editor(&rect, "x")->setFocus();
-        for (int i = 0; i < 9; ++i) {
-            QWidget *focus = QApplication::focusWidget();
-            walk << QStringLiteral("%1 %2").arg(QLatin1String(focus->metaObject()->className()),
-                                                qobject_cast<QPushButton *>(focus) ? focus->objectName() : focus->accessibleName());
-            QTest::keyClick(focus, Qt::Key_Tab);
-        }
-        QCOMPARE(walk, QStringList({"QSpinBox Left edge (X)", "QSlider Left edge (X)", "QSpinBox Top edge (Y)",
-                                    "QSlider Top edge (Y)", "QSpinBox Width", "QSlider Width", "QSpinBox Height",
-                                    "QSlider Height", "QPushButton btnApply"}));
-    }
-
-    void scanAreaApplyRule_data()
-    {
-        QTest::addColumn<QRect>("value");
-        QTest::addColumn<QString>("applied");
-        QTest::newRow("area") << corners(10, 20, 30, 40) << "(10,20)-(30,40)";
-        QTest::newRow("X1 = X2") << corners(10, 20, 10, 40) << "disabled";
-        QTest::newRow("Y1 = Y2") << corners(10, 20, 30, 20) << "disabled";
-        QTest::newRow("reversed corners") << corners(30, 40, 10, 20) << "(30,40)-(10,20)";
-    }
-
-    void scanAreaApplyRule()
-    {
-        QFETCH(QRect, value);
-        QFETCH(QString, applied);
-        ZelScanAreaWidget scan;
-        scan.setRange(scanRange(QRect(0, 0, 101, 101)));
-        scan.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&scan));
-        scan.setValue(value);
-        QCOMPARE(apply(&scan), applied);
-    }
 
     // The editors change the area one edge at a time; nothing is announced before Apply.
     void scanAreaEditsFlowIntoTheArea()
     {
         ZelScanAreaWidget scan;
         scan.setRange(scanRange(corners(0, 0, 1000, 800), 2, 4, 8, 16));
-        QCOMPARE(editors(&scan, scanNames), QStringLiteral("0..1000/2=0 0..800/4=0 0..1000/8=1000 0..800/16=800"));
-        QCOMPARE(QList<int>({scan.xStep(), scan.yStep(), scan.hStep(), scan.vStep()}), QList<int>({2, 4, 8, 16}));
         scan.show();
         QVERIFY(QTest::qWaitForWindowActive(&scan));
         QSignalSpy applied(&scan, &ZelScanAreaWidget::valueApplyed);
@@ -147,8 +100,6 @@ private Q_SLOTS:
         QCOMPARE(applied.count(), 0);
         QCOMPARE(scan.value(), corners(96, 0, 992, 496));
         QCOMPARE(apply(&scan), QStringLiteral("(96,0)-(992,496)"));
-        type(&scan, "x2", 99); // snapped to 96, the column of X1
-        QCOMPARE(apply(&scan), QStringLiteral("disabled"));
     }
 
     // A new range clamps the editors silently; Apply still gives what they show.
@@ -160,34 +111,6 @@ private Q_SLOTS:
         QCOMPARE(editors(&scan, scanNames), QStringLiteral("10..100/1=10 20..200/1=20 10..100/1=100 20..200/1=200"));
         QCOMPARE(x1.count(), 0); // X1 went from 0 to 10 by the clamp alone
         QCOMPARE(apply(&scan), QStringLiteral("(10,20)-(100,200)"));
-
-        scan.setValue(corners(15, 25, 50, 60));
-        QCOMPARE(editors(&scan, scanNames), QStringLiteral("10..100/1=15 20..200/1=25 10..100/1=50 20..200/1=60"));
-        scan.setRange(scanRange(corners(10, 20, 110, 220), 5, 5, 5, 5)); // the same limits keep the edges
-        QCOMPARE(scan.value(), corners(15, 25, 50, 60));
-        QCOMPARE(scan.hStep(), 5);
-        scan.setRange(scanRange(corners(0, 0, 40, 40))); // the far edges move to the new bounds
-        QCOMPARE(scan.value(), corners(0, 0, 40, 40));
-    }
-
-    void setValueIgnoresNullAndCurrent()
-    {
-        ZelScanAreaWidget scan;
-        ZelConfigureRectWidget rect;
-        scan.setRange(scanRange(QRect(0, 0, 500, 500)));
-        rect.setRange(scanRange(QRect(0, 0, 500, 500)));
-        scan.setValue(corners(1, 2, 3, 4));
-        rect.setValue(corners(1, 2, 3, 4));
-        QStringList log;
-        for (ZelRangeWidget *e : scan.findChildren<ZelRangeWidget *>() + rect.findChildren<ZelRangeWidget *>())
-            logSignal(e, &ZelRangeWidget::valueChanged, &log, "valueChanged");
-        for (const QRect &value : {QRect(), corners(1, 2, 3, 4), QRect(7, 7, 0, 0)}) {
-            scan.setValue(value);
-            rect.setValue(value);
-        }
-        QCOMPARE(log, QStringList());
-        QCOMPARE(scan.value(), corners(1, 2, 3, 4));
-        QCOMPARE(rect.value(), corners(1, 2, 3, 4));
     }
 
     void rectApplyRule_data()
@@ -196,7 +119,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("width");
         QTest::addColumn<QString>("applied");
         QTest::newRow("X 100, width 1900: too wide") << 100 << 1900 << "disabled";
-        QTest::newRow("X 0, width 1920: the whole width") << 0 << 1920 << "(0,0)-(1919,99)";
         QTest::newRow("X 20, width 1900: to the right edge") << 20 << 1900 << "(20,0)-(1919,99)";
     }
 
@@ -215,29 +137,11 @@ private Q_SLOTS:
         QCOMPARE(apply(&rect), applied);
     }
 
-    void rectMovesKeepTheSize()
-    {
-        ZelConfigureRectWidget rect;
-        rect.setRange(scanRange(QRect(0, 0, 1920, 1080), 10, 10, 1, 1));
-        rect.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rect));
-        rect.setValue(corners(10, 30, 109, 79));
-        QCOMPARE(editors(&rect, rectNames), QStringLiteral("0..1920/10=10 0..1080/10=30 0..1920/1=100 0..1080/1=50"));
-        type(&rect, "x", 20);
-        QCOMPARE(rect.value(), corners(20, 30, 119, 79));
-        QTest::keyClick(editor(&rect, "y")->findChild<QSlider *>(), Qt::Key_Right); // one step of 10
-        type(&rect, "height", 60);
-        QCOMPARE(apply(&rect), QStringLiteral("(20,40)-(119,99)"));
-    }
-
     void rectRange()
     {
         ZelConfigureRectWidget rect;
         QSignalSpy applied(&rect, &ZelConfigureRectWidget::valueApplyed);
         rect.setRange(scanRange(QRect(100, 50, 1920, 1080), 2, 3, 4, 5));
-        QCOMPARE(editors(&rect, rectNames), QStringLiteral("100..1920/2=100 50..1080/3=50 100..1920/4=100 50..1080/5=50"));
-        QCOMPARE(rect.value(), QRect(100, 50, 100, 50));
-
         rect.setValue(QRect(100, 100, 500, 400)); // Y snaps to 101 on its grid of 3 from 50
         QCOMPARE(rect.value(), QRect(100, 101, 500, 400));
         rect.setRange(scanRange(QRect(0, 0, 300, 300))); // the size no longer fits: clamped
@@ -251,24 +155,20 @@ private Q_SLOTS:
     void applyIsNotReentered()
     {
         ZelConfigureRectWidget rect;
-        ZelScanAreaWidget scan;
         rect.setRange(scanRange(QRect(0, 0, 100, 100)));
-        scan.setRange(scanRange(QRect(0, 0, 100, 100)));
         int calls = 0;
-        auto again = [&calls](QWidget *form) {
+        connect(&rect, &ZelConfigureRectWidget::valueApplyed, this, [&] {
             ++calls;
-            applyButton(form)->click();
-        };
-        connect(&rect, &ZelConfigureRectWidget::valueApplyed, this, [&] { again(&rect); });
-        connect(&scan, &ZelScanAreaWidget::valueApplyed, this, [&] { again(&scan); });
+            applyButton(&rect)->click();
+        });
         applyButton(&rect)->click();
-        applyButton(&scan)->click();
-        QCOMPARE(calls, 2);
+        QCOMPARE(calls, 1);
         applyButton(&rect)->click(); // and the guard is down again afterwards
-        QCOMPARE(calls, 3);
+        QCOMPARE(calls, 2);
     }
 
-    void extremeAreas_data()
+    // Editors and Apply after setValue; an empty editors column is not compared.
+    void setValueAndApply_data()
     {
         QTest::addColumn<QRect>("area");
         QTest::addColumn<QRect>("value");
@@ -276,27 +176,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("scanApplied");
         QTest::addColumn<QString>("rectEditors");
         QTest::addColumn<QString>("rectApplied");
+        const QRect area(0, 0, 101, 101);
+        QTest::newRow("area") << area << corners(10, 20, 30, 40) << "" << "(10,20)-(30,40)" << "" << "(10,20)-(30,40)";
+        QTest::newRow("X1 = X2") << area << corners(10, 20, 10, 40) << "" << "disabled" << "" << "(10,20)-(10,40)";
+        QTest::newRow("Y1 = Y2") << area << corners(10, 20, 30, 20) << "" << "disabled" << "" << "(10,20)-(30,20)";
+        QTest::newRow("reversed corners") << area << corners(30, 40, 10, 20) << "" << "(30,40)-(10,20)" << "" << "(30,40)-(10,20)";
+        // Null and empty rectangles change nothing.
+        QTest::newRow("null") << area << QRect() << "" << "(0,0)-(100,100)" << "" << "(0,0)-(-1,-1)";
+        QTest::newRow("empty") << area << QRect(7, 7, 0, 0) << "" << "(0,0)-(100,100)" << "" << "(0,0)-(-1,-1)";
         const QRect all = corners(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
-        QTest::newRow("all of int") << all << all
-            << "-2147483648..2147483647/1=-2147483648 -2147483648..2147483647/1=-2147483648 "
-               "-2147483648..2147483647/1=2147483647 -2147483648..2147483647/1=2147483647"
-            << "(-2147483648,-2147483648)-(2147483647,2147483647)"
-            << "-2147483648..2147483647/1=-2147483648 -2147483648..2147483647/1=-2147483648 "
-               "-2147483648..2147483647/1=2147483647 -2147483648..2147483647/1=2147483647"
-            << "(-2147483648,-2147483648)-(2147483647,2147483647)";
-        QTest::newRow("negative edges") << corners(-200, -100, -1, -1) << corners(-150, -80, -20, -10)
-            << "-200..199/1=-150 -100..99/1=-80 -200..199/1=-20 -100..99/1=-10" << "(-150,-80)-(-20,-10)"
-            << "-200..200/1=-150 -100..100/1=-80 -200..200/1=131 -100..100/1=71" << "(-150,-80)-(-20,-10)";
+        const QString ends = QStringLiteral("%1..%2/1=%1 %1..%2/1=%1 %1..%2/1=%2 %1..%2/1=%2").arg(INT_MIN).arg(INT_MAX);
+        const QString applied = QStringLiteral("(%1,%1)-(%2,%2)").arg(INT_MIN).arg(INT_MAX);
+        QTest::newRow("all of int") << all << all << ends << applied << ends << applied;
         // Reversed: the editors' maximum falls to their minimum; what is set stays as given.
         QTest::newRow("reversed area") << corners(100, 100, 10, 10) << corners(50, 50, 60, 60)
             << "100..100/1=50 100..100/1=50 100..100/1=60 100..100/1=60" << "(50,50)-(60,60)"
             << "100..100/1=50 100..100/1=50 100..100/1=11 100..100/1=11" << "disabled";
     }
 
-    void extremeAreas()
+    void setValueAndApply()
     {
         QFETCH(QRect, area);
         QFETCH(QRect, value);
+        QFETCH(QString, scanEditors);
+        QFETCH(QString, rectEditors);
         ZelScanAreaWidget scan;
         ZelConfigureRectWidget rect;
         for (QWidget *form : {static_cast<QWidget *>(&scan), static_cast<QWidget *>(&rect)}) {
@@ -307,9 +210,9 @@ private Q_SLOTS:
         rect.setRange(scanRange(area));
         scan.setValue(value);
         rect.setValue(value);
-        QTEST(editors(&scan, scanNames), "scanEditors");
+        QCOMPARE(scanEditors.isEmpty() ? QString() : editors(&scan, scanNames), scanEditors);
         QTEST(apply(&scan), "scanApplied");
-        QTEST(editors(&rect, rectNames), "rectEditors");
+        QCOMPARE(rectEditors.isEmpty() ? QString() : editors(&rect, rectNames), rectEditors);
         QTEST(apply(&rect), "rectApplied");
     }
 
