@@ -9,7 +9,6 @@
 #include "zelgui_testhelpers.h"
 
 #include <climits>
-#include <functional>
 
 #include <QCheckBox>
 #include <QDialog>
@@ -17,9 +16,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleFactory>
-#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -44,18 +40,6 @@ QPoint expectedTarget(TrayPosition position, int slot, int dx = 0, int dy = 0)
             top ? s.y() + dy + slot * size.height() : s.y() + s.height() - 1 - dy - (slot + 1) * size.height()};
 }
 
-// Records every position the pop-up is moved to.
-struct MoveRecorder : QObject
-{
-    QList<QPoint> positions;
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Move)
-            positions << static_cast<QWidget *>(watched)->pos();
-        return false;
-    }
-};
-
 template<typename T>
 T *child(QWidget *tray, const char *name) { return tray->findChild<T *>(QLatin1String(name)); }
 
@@ -67,18 +51,11 @@ class tst_ZelTrayMessage : public QObject
 
     QList<QPointer<ZelTrayMessage>> m_trays;
 
-    ZelTrayMessage *track(ZelTrayMessage *tray) { m_trays << tray; return tray; }
+    ZelTrayMessage *track(ZelTrayMessage *tray) { return m_trays.emplace_back(tray); }
     ZelTrayMessage *pop(ZelLog::MessageType type, const QString &text, const QString &key = QString(),
                         Issue::ID issue = Issue::None)
     {
         return track(ZelTrayMessage::popUp(nullptr, makeMessage(type, issue, text), key));
-    }
-    // Built but not shown.
-    ZelTrayMessage *constructed(const ZelMessage &message)
-    {
-        auto *tray = track(new ZelTrayMessage);
-        tray->construct(message);
-        return tray;
     }
     // The slide is over when the position stays put for a few steps.
     static QPoint finalPosition(ZelTrayMessage *tray)
@@ -92,17 +69,9 @@ class tst_ZelTrayMessage : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        ZelLog::setEchoToQt(false);
-        // The stacking cases rely on four slots of 260 pixels.
-        QCOMPARE(ZelTrayMessage::desktopGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
-        QCOMPARE(ZelTrayMessage::desktopGeometry().height(), 1040);
-    }
-
     void init()
     {
+        ZelLog::setEchoToQt(false);
         ZelAbstractAppConfig::reset();
         settingMessageLifeTime(0); // no countdown unless a test wants one
         // Any warning fails, except the offscreen platform's notes on what it cannot do.
@@ -127,7 +96,7 @@ private Q_SLOTS:
         QTest::newRow("top left, no offset") << ZelTrayMessage::TopLeft << 0 << 0;
         QTest::newRow("top right, offset 15/25") << ZelTrayMessage::TopRight << 15 << 25;
         QTest::newRow("bottom left, offset 15/25") << ZelTrayMessage::BottomLeft << 15 << 25;
-        QTest::newRow("bottom right, negative offset") << ZelTrayMessage::BottomRight << -7 << -3;
+        QTest::newRow("unknown corner: bottom right") << TrayPosition(9) << 0 << 0;
     }
 
     void cornersAndOffsets()
@@ -137,29 +106,26 @@ private Q_SLOTS:
         QFETCH(int, dy);
         settingMessageOffsetHorizontal(dx);
         settingMessageOffsetVertical(dy);
-        auto *tray = constructed(makeMessage(ZelLog::Information, Issue::None, QStringLiteral("Saved")));
+        auto *tray = track(new ZelTrayMessage);
+        tray->construct(makeMessage(ZelLog::Information, Issue::None, QStringLiteral("Saved")));
         tray->setPosition(position);
         tray->showTrayMessage();
-        QCOMPARE(tray->size(), ZelTrayMessage::defaultSize);
         QTRY_COMPARE(tray->pos(), expectedTarget(position, 0, dx, dy));
     }
 
     void slideStepsFivePixelsTowardsTheTarget()
     {
-        auto *tray = constructed(makeMessage(ZelLog::Warning, Issue::CameraBusy, QStringLiteral("Busy")));
+        auto *tray = track(new ZelTrayMessage);
+        tray->construct(makeMessage(ZelLog::Warning, Issue::CameraBusy, QStringLiteral("Busy")));
         tray->resize(250, 133);
         tray->setPosition(ZelTrayMessage::BottomRight);
-        MoveRecorder recorder;
-        tray->installEventFilter(&recorder);
         tray->showTrayMessage();
         // It starts one height (133) outside and steps at once; steps of 5 end 3 pixels short of the target.
         QCOMPARE(tray->pos(), QPoint(1349, 1034));
         QCOMPARE(finalPosition(tray), QPoint(1349, 909));
-        for (int i = 1; i < recorder.positions.size(); ++i)
-            QCOMPARE(recorder.positions.at(i) - recorder.positions.at(i - 1), QPoint(0, -5));
     }
 
-    void stackFillsSlotsAndStartsAgain()
+    void stackFillsSlotsAndStartsAgainUnlessUnstacked()
     {
         // Four slots fit; a fifth pop-up still takes slot 4, the sixth starts again at 0.
         const QList<int> expectedSlots{0, 1, 2, 3, 4, 0};
@@ -168,16 +134,14 @@ private Q_SLOTS:
             shown << pop(ZelLog::Information, QStringLiteral("Message %1").arg(i));
         for (int i = 0; i < shown.size(); ++i)
             QTRY_COMPARE(shown.at(i)->pos(), expectedTarget(ZelTrayMessage::BottomRight, expectedSlots.at(i)));
-    }
-
-    void closingAnOlderPopUpKeepsTheStack()
-    {
-        pop(ZelLog::Error, QStringLiteral("first"));
-        ZelTrayMessage *second = pop(ZelLog::Error, QStringLiteral("second"));
-        pop(ZelLog::Error, QStringLiteral("third"));
-        second->close();
-        ZelTrayMessage *fourth = pop(ZelLog::Error, QStringLiteral("fourth"));
-        QTRY_COMPARE(fourth->pos(), expectedTarget(ZelTrayMessage::BottomRight, 3));
+        // Closing an older pop-up gives nothing back: the next goes above the newest.
+        shown.at(2)->close();
+        ZelTrayMessage *next = pop(ZelLog::Error, QStringLiteral("next"));
+        QTRY_COMPARE(next->pos(), expectedTarget(ZelTrayMessage::BottomRight, 1));
+        // Unstacked pop-ups share the first spot.
+        settingMessageStacked(false);
+        for (ZelTrayMessage *tray : {pop(ZelLog::Information, {}), pop(ZelLog::Information, {})})
+            QTRY_COMPARE(tray->pos(), expectedTarget(ZelTrayMessage::BottomRight, 0));
     }
 
     void slotGivenBackHoweverTheNewestEnds_data()
@@ -199,7 +163,6 @@ private Q_SLOTS:
         // As the messenger does it: the pop-up belongs to the active modal widget.
         QPointer<ZelTrayMessage> newest = track(ZelTrayMessage::popUp(
             QApplication::activeModalWidget(), makeMessage(ZelLog::Error, Issue::None, QStringLiteral("newest")), {}));
-        QCOMPARE(newest->parentWidget(), dialog.data());
         QTRY_COMPARE(newest->pos(), expectedTarget(ZelTrayMessage::BottomRight, 1));
         if (end == QLatin1String("close"))
             newest->close();
@@ -216,66 +179,16 @@ private Q_SLOTS:
         QTRY_COMPARE(after->pos(), expectedTarget(ZelTrayMessage::BottomRight, 1));
     }
 
-    void unstackedPopUpsShareOneSpot()
-    {
-        settingMessageStacked(false);
-        settingMessageOffsetVertical(40);
-        for (ZelTrayMessage *tray : {pop(ZelLog::Information, {}), pop(ZelLog::Information, {}),
-                                     pop(ZelLog::Information, {})})
-            QTRY_COMPARE(tray->pos(), expectedTarget(ZelTrayMessage::BottomRight, 0, 0, 40));
-    }
-
-    void strategiesFollowTheSameRules_data()
-    {
-        QTest::addColumn<TrayPosition>("position");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QPoint>("expected");
-        // A 100 x 50 pop-up on the area from (10, 20) to (409, 319).
-        QTest::newRow("top right, 2") << ZelTrayMessage::TopRight << 2 << QPoint(409 - 100, 20 + 2 * 50);
-        QTest::newRow("bottom left, 1") << ZelTrayMessage::BottomLeft << 1 << QPoint(10, 319 - 2 * 50);
-        QTest::newRow("unknown corner") << TrayPosition(9) << 0 << QPoint(409 - 100, 319 - 50);
-    }
-
-    void strategiesFollowTheSameRules()
-    {
-        QFETCH(TrayPosition, position);
-        QFETCH(int, index);
-        QFETCH(QPoint, expected);
-        QCOMPARE(ZelTrayPositioningStrategy::computeTarget(position, index, QSize(100, 50), QRect(10, 20, 400, 300)),
-                 expected);
-
-        // Vertical steps from one height outside up to the target, and no further.
-        const bool top = position == ZelTrayMessage::TopLeft || position == ZelTrayMessage::TopRight;
-        ZelTrayAnimationStrategy animation;
-        animation.init(position, expected.x(), expected.y(), 50);
-        QPoint point(-1, -1);
-        const auto steps = [](const std::function<bool()> &step) { int n = 0; while (step()) ++n; return n; };
-        QCOMPARE(steps([&] { return animation.stepVertical(!top, point); }), 10);
-        QCOMPARE(point, expected);
-        // Horizontal steps run on x towards the target x.
-        animation.currentX = expected.x() - 12;
-        QCOMPARE(steps([&] { return animation.stepHorizontal(true, point); }), 2);
-        QCOMPARE(point, QPoint(expected.x() - 2, expected.y()));
-        QVERIFY(!animation.stepHorizontal(false, point));
-    }
-
     void titleCountsDownAndThePopUpCloses()
     {
-        settingMessageLifeTime(7);
-        auto *tray = pop(ZelLog::Warning, QStringLiteral("Missing"), {}, Issue::ImageFileNotFound);
-        const QString plain = QStringLiteral("Warning: ") + Issue::readableID(Issue::ImageFileNotFound);
-        QCOMPARE(child<QLabel>(tray, "labelTitle")->text(), plain + QStringLiteral(" (7)"));
-        QCOMPARE(tray->windowTitle(), plain);
-        QCOMPARE(tray->findChild<QTimeLine *>()->duration(), 7000);
-        // A short lifetime, to watch the count reach 0 and the pop-up go.
         settingMessageLifeTime(1);
-        QPointer<ZelTrayMessage> shortLived = pop(ZelLog::Information, QStringLiteral("Bye"));
-        auto *title = child<QLabel>(shortLived, "labelTitle");
+        QPointer<ZelTrayMessage> tray = pop(ZelLog::Warning, QStringLiteral("Missing"), {}, Issue::ImageFileNotFound);
+        auto *title = child<QLabel>(tray, "labelTitle");
         QStringList titles;
-        connect(shortLived->findChild<QTimeLine *>(), &QTimeLine::frameChanged, this, [&] { titles << title->text(); });
+        connect(tray->findChild<QTimeLine *>(), &QTimeLine::frameChanged, this, [&] { titles << title->text(); });
         QTest::qWait(500);
-        QVERIFY(shortLived);
-        QTRY_VERIFY_WITH_TIMEOUT(shortLived.isNull(), 3000);
+        QVERIFY(tray);
+        QTRY_VERIFY_WITH_TIMEOUT(tray.isNull(), 3000);
         QVERIFY2(!titles.isEmpty() && titles.last().endsWith(QLatin1String(" (0)")), qPrintable(titles.join('|')));
     }
 
@@ -283,8 +196,6 @@ private Q_SLOTS:
     {
         QPointer<ZelTrayMessage> tray = pop(ZelLog::Error, QStringLiteral("No camera"), {}, Issue::CameraNotFound);
         QVERIFY(!tray->findChild<QTimeLine *>());
-        QCOMPARE(child<QLabel>(tray, "labelTitle")->text(),
-                 QStringLiteral("Error: ") + Issue::readableID(Issue::CameraNotFound));
         auto *box = child<QCheckBox>(tray, "checkBoxAgain"); // an empty key hides "Don't show again"
         QVERIFY(box->isHidden() && !box->isEnabled());
         QTest::qWait(300);
@@ -302,29 +213,25 @@ private Q_SLOTS:
         QCOMPARE(QList<int>({negative->duration(), negative->startFrame()}), QList<int>({1000, -(INT_MAX / 1000)}));
     }
 
-    void pressHoldsThePopUp_data()
+    void pressHoldsThePopUpAndShowingAgainCountsAnew()
     {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("title") << QStringLiteral("labelTitle");
-        QTest::newRow("text") << QStringLiteral("labelText");
-        QTest::newRow("details button") << QStringLiteral("pushButtonDetails");
-    }
-
-    void pressHoldsThePopUp()
-    {
-        QFETCH(QString, target);
         settingMessageLifeTime(1);
         settingMessageTransparency(0.25);
         QPointer<ZelTrayMessage> tray = pop(ZelLog::Information, QStringLiteral("Hold"));
         QVERIFY(QTest::qWaitForWindowExposed(tray));
         QVERIFY(qAbs(tray->windowOpacity() - 0.75) < 1.0 / 255); // Qt keeps steps of 1/255
-        auto *pressed = child<QWidget>(tray, qPrintable(target));
-        QTest::mousePress(pressed, Qt::LeftButton, {}, pressed->rect().center());
-        QTest::mouseRelease(pressed, Qt::LeftButton, {}, pressed->rect().center());
-        QCOMPARE(child<QLabel>(tray, "labelTitle")->text(),
-                 QStringLiteral("Information: ") + Issue::readableID(Issue::None));
+        auto *title = child<QLabel>(tray, "labelTitle");
+        QTest::mouseClick(title, Qt::LeftButton, {}, title->rect().center());
+        QCOMPARE(title->text(), QStringLiteral("Information: ") + Issue::readableID(Issue::None));
         QCOMPARE(tray->windowOpacity(), 1.0);
         QCOMPARE(tray->findChild<QTimeLine *>()->state(), QTimeLine::NotRunning);
+        // Shown again, it counts down anew from the lifetime it was built with.
+        settingMessageLifeTime(2);
+        tray->hide();
+        tray->show();
+        QCOMPARE(title->text(), tray->windowTitle() + QStringLiteral(" (1)"));
+        QCOMPARE(tray->findChild<QTimeLine *>()->state(), QTimeLine::Running);
+        QCOMPARE(tray->findChild<QTimeLine *>()->currentTime(), 0);
     }
 
     void dragByTheTitle()
@@ -351,30 +258,12 @@ private Q_SLOTS:
         QTRY_COMPARE(next->pos(), expectedTarget(ZelTrayMessage::BottomRight, 1));
     }
 
-    void heldPopUpCountsAgainWhenShownAgain()
-    {
-        settingMessageLifeTime(7);
-        auto *tray = pop(ZelLog::Warning, QStringLiteral("Again"));
-        QVERIFY(QTest::qWaitForWindowExposed(tray));
-        auto *title = child<QLabel>(tray, "labelTitle");
-        QTest::mouseClick(title, Qt::LeftButton);
-        QCOMPARE(title->text(), tray->windowTitle());
-        // Shown again, it counts down anew from the lifetime it was built with.
-        settingMessageLifeTime(2);
-        tray->hide();
-        tray->show();
-        QCOMPARE(title->text(), tray->windowTitle() + QStringLiteral(" (7)"));
-        QCOMPARE(tray->findChild<QTimeLine *>()->state(), QTimeLine::Running);
-        QCOMPARE(tray->findChild<QTimeLine *>()->currentTime(), 0);
-    }
-
     void bodyAndDetailsUnfoldingDownwards()
     {
         const ZelMessage message = makeMessage(ZelLog::Error, Issue::ImageFormatNotSupported, QStringLiteral("a.xyz"));
         auto *tray = track(ZelTrayMessage::popUp(nullptr, message, {}));
         QCOMPARE(child<QLabel>(tray, "labelText")->text(),
                  Issue::description(Issue::ImageFormatNotSupported) + QStringLiteral("\na.xyz"));
-        QVERIFY(!child<QLabel>(tray, "labelIcon")->pixmap().isNull());
         auto *details = child<QTextEdit>(tray, "textEditDetails");
         QTextEdit reference;
         reference.setHtml(message.toTextParagraph());
@@ -396,29 +285,14 @@ private Q_SLOTS:
         auto *tray = pop(ZelLog::Warning, {}, notifyKey);
         QVERIFY(QTest::qWaitForWindowExposed(tray));
         auto *box = child<QCheckBox>(tray, "checkBoxAgain");
-        QVERIFY(box->isVisible() && box->isEnabled());
-        QVERIFY(!ZelAbstractAppConfig::contains(notifyKey));
-        QStyleOptionButton option;
-        option.initFrom(box);
-        const QPoint click = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box).center();
-        QTest::mouseClick(box, Qt::LeftButton, {}, click);
+        QTest::keyClick(box, Qt::Key_Space);
         QCOMPARE(ZelAbstractAppConfig::setting(notifyKey), QVariant(false));
         const qsizetype before = trays().size(); // a key holding false shows nothing
         QVERIFY(!ZelTrayMessage::popUp(nullptr, makeMessage(ZelLog::Error, Issue::None, QString()), notifyKey));
         QCOMPARE(trays().size(), before);
-        QTest::mouseClick(box, Qt::LeftButton, {}, click);
+        QTest::keyClick(box, Qt::Key_Space);
         QCOMPARE(ZelAbstractAppConfig::setting(notifyKey), QVariant(true));
         QVERIFY(pop(ZelLog::Error, {}, notifyKey));
-    }
-
-    void russianTexts()
-    {
-        RussianTranslation russian;
-        QVERIFY(russian.loaded);
-        auto *tray = constructed(makeMessage(ZelLog::Error, Issue::None, QStringLiteral("x")));
-        QCOMPARE(tray->windowTitle(), QStringLiteral("Ошибка: ") + Issue::readableID(Issue::None));
-        QCOMPARE(child<QCheckBox>(tray, "checkBoxAgain")->text(), QStringLiteral("Больше не показывать"));
-        QCOMPARE(child<QPushButton>(tray, "pushButtonDetails")->text(), QStringLiteral("Подробности"));
     }
 };
 
