@@ -14,16 +14,12 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
-#include <QThread>
 #include <QToolBar>
-#include <QVBoxLayout>
 
 #include <climits>
-#include <memory>
 #include <tuple>
 
 namespace {
@@ -37,10 +33,10 @@ struct MoveHost
     MoveHost()
     {
         frame.setGeometry(0, 0, 300, 200);
-        moveable = new ZelMoveableWidget(&frame);
+        moveable = new ZelMoveableWidget(&frame); // takes the frame's geometry as its allowed rectangle
         moveable->setGeometry(10, 10, 50, 20);
-        QObject::connect(moveable, &ZelMoveableWidget::needMove, moveable,
-                         [this](QPoint p) { requests.append(p), moveable->move(p); });
+        QObject::connect(moveable, &ZelMoveableWidget::needMove, moveable, [this](QPoint p) { requests.append(p); });
+        QObject::connect(moveable, &ZelMoveableWidget::needMove, moveable, qOverload<const QPoint &>(&QWidget::move));
     }
 };
 
@@ -60,17 +56,19 @@ private Q_SLOTS:
 
     void moveableDragIsClamped()
     {
-        // Allowed x 0..199, y 0..99: direction, targets, requests (asked again even when nothing changes).
-        using Case = std::tuple<ZelMoveableWidget::MoveDirection, QList<QPoint>, QList<QPoint>>;
-        for (const auto &[direction, targets, expected] : QList<Case>{
-                 {ZelMoveableWidget::MoveBoth, {{180, 10}, {260, 10}}, {{150, 10}, {150, 10}}},
-                 {ZelMoveableWidget::MoveBoth, {{-5, 10}}, {{0, 10}}},
-                 {ZelMoveableWidget::MoveHorizontal, {{70, 60}, {500, -60}}, {{70, 10}, {150, 10}}},
-                 {ZelMoveableWidget::MoveVertical, {{70, 60}, {-90, 300}}, {{10, 60}, {10, 80}}}}) {
+        // Allowed x 0..199, y 0..99: direction, cursor, targets, requests (asked again even when nothing changes).
+        using D = ZelMoveableWidget;
+        using Case = std::tuple<D::MoveDirection, Qt::CursorShape, QList<QPoint>, QList<QPoint>>;
+        for (const auto &[direction, cursor, targets, expected] : QList<Case>{
+                 {D::MoveBoth, Qt::SizeAllCursor, {{180, 10}, {260, 10}}, {{150, 10}, {150, 10}}},
+                 {D::MoveBoth, Qt::SizeAllCursor, {{-5, 10}}, {{0, 10}}},
+                 {D::MoveHorizontal, Qt::SizeHorCursor, {{70, 60}, {500, -60}}, {{70, 10}, {150, 10}}},
+                 {D::MoveVertical, Qt::SizeVerCursor, {{70, 60}, {-90, 300}}, {{10, 60}, {10, 80}}}}) {
             MoveHost host;
             ZelMoveableWidget *w = host.moveable;
             w->setMoveAllowRect(QRect(0, 0, 200, 100));
             w->setMoveDirection(direction);
+            QCOMPARE(w->cursor().shape(), cursor);
             host.frame.show();
             QVERIFY(QTest::qWaitForWindowExposed(&host.frame));
             const QPoint grab(4, 15); // off centre
@@ -83,7 +81,7 @@ private Q_SLOTS:
         }
     }
 
-    void moveableAllowRectAndCursor()
+    void moveableAllowRect()
     {
         MoveHost host;
         ZelMoveableWidget *w = host.moveable;
@@ -91,36 +89,6 @@ private Q_SLOTS:
         w->move(120, 60);
         w->setMoveAllowRect(QRect(20, 20, 100, 50)); // x 20..119, y 20..69
         QCOMPARE(host.requests, (QList<QPoint>{{70, 50}}));
-        // Larger than the rectangle: the left and top edges stay inside.
-        w->resize(150, 80);
-        QCOMPARE(w->validatePos(QPoint(500, 500)), QPoint(20, 20));
-        const QList<std::pair<ZelMoveableWidget::MoveDirection, Qt::CursorShape>> cursors{
-            {ZelMoveableWidget::MoveHorizontal, Qt::SizeHorCursor}, {ZelMoveableWidget::MoveVertical, Qt::SizeVerCursor},
-            {ZelMoveableWidget::MoveBoth, Qt::SizeAllCursor}};
-        for (const auto &[direction, cursor] : cursors) {
-            w->setMoveDirection(direction);
-            QCOMPARE(w->cursor().shape(), cursor);
-        }
-    }
-
-    void toolFrameCorners()
-    {
-        // A 100 x 50 frame on a 400 x 300 viewport; the far margin is 21.
-        const QList<std::pair<ToolOrigin, QPoint>> cases{
-            {NoOrigin, {0, 0}}, {TopLeftOrigin, {20, 20}}, {BottomRightOrigin, {279, 229}}};
-        for (const auto &[origin, expected] : cases) {
-            QScrollArea area;
-            area.setFrameShape(QFrame::NoFrame);
-            area.resize(400, 300);
-            auto *frame = new ZelToolFrame(&area);
-            frame->setGeometry(5, 6, 100, 50);
-            frame->setOrigin(origin);
-            QCOMPARE(frame->pos(), QPoint(5, 6)); // the origin takes effect on alignment
-            area.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&area));
-            frame->align();
-            QCOMPARE(frame->pos(), expected);
-        }
     }
 
     void toolFrameRealignsOnScroll()
@@ -135,12 +103,9 @@ private Q_SLOTS:
         area.show();
         QVERIFY(QTest::qWaitForWindowExposed(&area));
         const QPoint corner(area.viewport()->width() - 100 - 21, area.viewport()->height() - 50 - 21);
-        QCOMPARE(frame->pos(), corner); // aligned by the show
         // Keyboard scrolling goes through the scroll bars only.
         frame->move(0, 0);
-        area.setFocus();
         QTest::keyClick(&area, Qt::Key_PageDown);
-        QVERIFY(area.verticalScrollBar()->value() > 0);
         QCOMPARE(frame->pos(), corner);
     }
 
@@ -149,25 +114,20 @@ private Q_SLOTS:
         QWidget parent;
         parent.resize(300, 200);
         auto *frame = new ZelToolFrame(&parent);
-        frame->resize(40, 30);
-        frame->setOrigin(TopRightOrigin);
+        frame->setGeometry(5, 6, 40, 30);
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        frame->align();
+        QCOMPARE(frame->pos(), QPoint(0, 0)); // no origin: the top left corner, no margin
+        frame->setOrigin(TopRightOrigin);
         parent.resize(350, 220);
         QTRY_COMPARE(frame->pos(), QPoint(350 - 40 - 21, 20));
         // A frame that grows keeps its far-side margin at once.
         frame->resize(60, 30);
         QCOMPARE(frame->pos(), QPoint(350 - 60 - 21, 20));
-    }
-
-    void tipLabelLooksLikeATip()
-    {
-        QWidget parent;
-        auto *tip = new ZelTipLabel(4, &parent);
-        QCOMPARE(tip->windowType(), Qt::ToolTip);
-        QCOMPARE(tip->margin(), tip->style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, tip) + 4);
-        tip->setTipText(QStringLiteral("Value: 12 "));
-        QCOMPARE(tip->size(), tip->sizeHint());
+        frame->setOrigin(TopLeftOrigin);
+        frame->align();
+        QCOMPARE(frame->pos(), QPoint(20, 20));
     }
 
     void tcLabelAppliesTextOnlyInTheEventLoop()
@@ -178,32 +138,18 @@ private Q_SLOTS:
         QCOMPARE(label.labelText(), QString());
         QCoreApplication::processEvents();
         QCOMPARE(label.text(), QStringLiteral("second"));
-        // From a worker thread: nothing applies until this thread runs, then in order.
-        std::unique_ptr<QThread> worker(QThread::create([&label] {
-            for (int i = 0; i < 100; ++i)
-                label.setLabelText(QStringLiteral("step %1").arg(i));
-            label.Set(QStringLiteral("last"));
-        }));
-        worker->start();
-        QVERIFY(worker->wait(5000));
-        QCOMPARE(label.labelText(), QStringLiteral("second"));
-        QTRY_COMPARE(label.labelText(), QStringLiteral("last"));
     }
 
     void widgetWithToolbarStacksContents()
     {
         settingIconSize(24);
         ZelWidgetWithToolbar widget;
-        QToolBar *bar = widget.toolBar();
-        QCOMPARE(bar->iconSize(), QSize(24, 24));
-        auto *layout = qobject_cast<QVBoxLayout *>(widget.layout());
-        QVERIFY(layout);
-        auto *first = new QLabel(QStringLiteral("first")), *second = new QLabel(QStringLiteral("second"));
+        QCOMPARE(widget.toolBar()->iconSize(), QSize(24, 24));
+        auto *first = new QLabel(QStringLiteral("first"));
+        auto *second = new QLabel(QStringLiteral("second"));
         widget.setupWidget(first);
         widget.setupWidget(second);
         QCOMPARE(widget.contentsWidget(), second);
-        QCOMPARE((QList<int>{layout->indexOf(bar), layout->indexOf(second), layout->indexOf(first)}),
-                 (QList<int>{0, 1, 2}));
         // The negative margins take back the layout's own.
         QCOMPARE(widget.contentsMargins(), QMargins(-10, -10, -10, -10));
     }
@@ -212,66 +158,29 @@ private Q_SLOTS:
     {
         // Its own textChanged slot must not get in the way of typing.
         ZelLineEdit edit;
-        edit.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&edit));
         QTest::keyClicks(&edit, QStringLiteral("abc"));
         QCOMPARE(edit.text(), QStringLiteral("abc"));
     }
 
     void badInputIsBounded()
     {
-        const QList<int> ints{INT_MIN, -1, 0, 1, INT_MAX};
-        const QList<QRect> rects{QRect(), QRect(QPoint(50, 50), QPoint(10, 10)),
-                                 QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX)),
-                                 QRect(QPoint(INT_MAX - 5, INT_MAX - 5), QPoint(INT_MAX, INT_MAX))};
+        // Rectangles at the ends of int: the far edges hold when there is room, else the near ones.
         QWidget frame;
-        frame.resize(100, 100);
         ZelMoveableWidget moveable(&frame);
-        for (int direction : ints)
-            moveable.setMoveDirection(ZelMoveableWidget::MoveDirection(direction));
-        for (const QSize &size : {QSize(0, 0), QSize(50, 20)}) {
-            moveable.resize(size);
-            for (const QRect &rect : rects) {
-                moveable.setMoveAllowRect(rect);
-                for (int x : ints) {
-                    for (int y : ints) {
-                        const QPoint p = moveable.validatePos(QPoint(x, y));
-                        // The near edges always hold; the far ones when there is room.
-                        QVERIFY(p.x() >= rect.left() && p.y() >= rect.top());
-                        QVERIFY(qint64(rect.right()) - rect.left() + 1 < size.width() || qint64(p.x()) + size.width() - 1 <= rect.right());
-                        QVERIFY(qint64(rect.bottom()) - rect.top() + 1 < size.height() || qint64(p.y()) + size.height() - 1 <= rect.bottom());
-                        moveable.calculatePos(QPoint(x, y));
-                    }
-                }
-            }
-        }
-        QScrollArea area;
-        area.resize(0, 0);
-        auto *toolFrame = new ZelToolFrame(&area);
-        for (int origin : ints) {
-            toolFrame->setOrigin(ToolOrigin(origin));
-            toolFrame->align();
-            if (origin < NoOrigin || origin > BottomRightOrigin)
-                QCOMPARE(toolFrame->pos(), QPoint(0, 0));
-        }
-        toolFrame->resize(0, 0);
-        toolFrame->setOrigin(BottomRightOrigin);
-        toolFrame->align();
-        QCOMPARE(toolFrame->pos(), QPoint(area.viewport()->width() - 21, area.viewport()->height() - 21));
-        ZelTipLabel hugeMargin(UINT_MAX);
-        QCOMPARE(hugeMargin.margin(), QWIDGETSIZE_MAX + hugeMargin.style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth));
-        hugeMargin.setTipText(QString(10000, QLatin1Char('x')));
-        QCOMPARE(hugeMargin.size(), hugeMargin.sizeHint().boundedTo(hugeMargin.maximumSize()));
-        for (int iconSize : ints) {
-            settingIconSize(iconSize);
-            ZelWidgetWithToolbar withToolbar;
-            const int side = withToolbar.toolBar()->iconSize().width();
-            QCOMPARE(side, iconSize < 0 ? withToolbar.style()->pixelMetric(QStyle::PM_ToolBarIconSize)
-                                        : qMin(iconSize, QWIDGETSIZE_MAX));
-            withToolbar.resize(0, 0);
-            withToolbar.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&withToolbar));
-        }
+        moveable.resize(50, 20);
+        moveable.setMoveAllowRect(QRect(QPoint(0, 0), QPoint(INT_MAX, INT_MAX)));
+        QCOMPARE(moveable.validatePos(QPoint(INT_MAX, INT_MAX)), QPoint(INT_MAX - 49, INT_MAX - 19));
+        moveable.setMoveAllowRect(QRect(QPoint(INT_MAX - 5, INT_MAX - 5), QPoint(INT_MAX, INT_MAX)));
+        QCOMPARE(moveable.validatePos(QPoint(0, INT_MAX)), QPoint(INT_MAX - 5, INT_MAX - 5));
+        // An extra margin beyond int is bounded to the largest widget size; the tip takes its text's size.
+        ZelTipLabel tip(UINT_MAX);
+        QCOMPARE(tip.margin(), QWIDGETSIZE_MAX + tip.style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth));
+        tip.setTipText(QString(10000, QLatin1Char('x')));
+        QCOMPARE(tip.size(), tip.sizeHint().boundedTo(tip.maximumSize()));
+        // So is an icon size from the settings.
+        settingIconSize(INT_MAX);
+        ZelWidgetWithToolbar withToolbar;
+        QCOMPARE(withToolbar.toolBar()->iconSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     }
 };
 

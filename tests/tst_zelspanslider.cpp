@@ -5,21 +5,18 @@
 #include <ZelGui/ZelSpanSlider.h>
 
 #include <QApplication>
-#include <QImage>
 #include <QRegularExpression>
 #include <QStyleFactory>
 #include <QTest>
 
-#include <algorithm>
 #include <climits>
 #include <memory>
+#include <functional>
 #include <tuple>
 
 using namespace ZelSpanTest;
 using Handle = ZelSpanSlider::SpanHandle;
 using Mode = ZelSpanSlider::HandleMovementMode;
-
-Q_DECLARE_METATYPE(ZelSpanSlider::SpanHandle)
 
 namespace {
 
@@ -61,19 +58,19 @@ private Q_SLOTS:
 
     void commitOrdersAndBounds()
     {
-        // From the span (10, 20) in [0, 99]: setter, a, b, span, emitted.
-        for (const auto &[setter, a, b, span, emitted] : QList<std::tuple<QString, int, int, QList<int>, QStringList>>{
-                 {"lower", 30, 0, {20, 30}, {"lower(20)", "upper(30)", "span(20,30)"}},
-                 {"range", 0, 15, {10, 15}, {"upper(15)", "span(10,15)"}}}) {
+        using Set = std::function<void(ZelSpanSlider *)>;
+        // From the span (10, 20) in [0, 99]: setter, emitted, span.
+        for (const auto &[set, emitted, span] : QList<std::tuple<Set, QStringList, QList<int>>>{
+                 {[](ZelSpanSlider *s) { s->setLowerValue(30); }, {"lower(20)", "upper(30)", "span(20,30)"}, {20, 30}},
+                 {[](ZelSpanSlider *s) { s->setRange(0, 15); }, {"upper(15)", "span(10,15)"}, {10, 15}}}) {
             Shown sh(Qt::Horizontal, 10, 20);
             ZelSpanSlider *s = sh.slider.get();
-            const bool lower = setter == QLatin1String("lower");
-            lower ? s->setLowerValue(a) : s->setRange(a, b);
+            set(s);
             QCOMPARE(sh.log.take(), emitted);
             QCOMPARE(sh.state(), span + span);
             // Repeating commits nothing; nor does a mode change (it governs later movements).
-            lower ? s->setSpan(span[0], span[1]) : s->setRange(a, b);
-            QVERIFY(s->setProperty("handleMovementMode", QVariant::fromValue(NoOver)));
+            s->setSpan(span[0], span[1]);
+            s->setHandleMovementMode(NoOver);
             QCOMPARE(sh.log.take(), QStringList());
             QCOMPARE(sh.state(), span + span);
         }
@@ -105,6 +102,12 @@ private Q_SLOTS:
         // Crossing makes the lower handle the upper and main one: Right moves it on; Home and End keep to theirs.
         QTest::newRow("free crossing, home, end") << "h" << Free << s20 << QList<int>{R, R, Qt::Key_Home, Qt::Key_End}
                                                   << QStringList{"(20,21)", "(20,22)", "(0,22)", "(0,99)"};
+        // Range over all of int, single step INT_MAX: the sums saturate instead of wrapping.
+        QTest::newRow("int ends: free up") << "h int" << Free << QList{INT_MAX - 1, INT_MAX} << QList{R}
+                                           << QStringList{"(2147483647,2147483647)"};
+        QTest::newRow("int ends: free down") << "h int" << Free << QList{INT_MIN, INT_MIN + 1} << QList{D}
+                                             << QStringList{"(-2147483648,-2147483648)"};
+        QTest::newRow("int ends: no overlapping") << "h int" << NoOver << QList{INT_MIN, INT_MIN} << QList{R} << QStringList{};
     }
     void keyboard()
     {
@@ -117,9 +120,16 @@ private Q_SLOTS:
         Shown sh(setup.startsWith('v') ? Qt::Vertical : Qt::Horizontal, span[0], span[1]);
         ZelSpanSlider *s = sh.slider.get();
         s->setHandleMovementMode(mode);
+        s->setTracking(false); // keys commit at once all the same
         s->setInvertedAppearance(setup.endsWith(QLatin1String("appearance")));
         s->setInvertedControls(setup.endsWith(QLatin1String("controls")));
         s->setSingleStep(setup.endsWith(QLatin1String("step5")) ? 5 : 1);
+        if (setup.endsWith(QLatin1String("int"))) {
+            s->setRange(INT_MIN, INT_MAX);
+            s->setSpan(span[0], span[1]);
+            s->setSingleStep(INT_MAX);
+            sh.log.take();
+        }
         for (int key : keys)
             QTest::keyClick(s, Qt::Key(key));
 
@@ -142,27 +152,11 @@ private Q_SLOTS:
             ZelSpanSlider *s = sh.slider.get();
             s->setHandleMovementMode(mode);
             QTest::mousePress(s, Qt::LeftButton, {}, sh.on(handle));
-            QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(" + str(handle) + ')'}));
-            QVERIFY(s->isAnyHandlePressedNow());
             QTest::mouseMove(s, sh.at(handle, target));
             QCOMPARE(sh.state(), span + span);
             QTest::mouseRelease(s, Qt::LeftButton, {}, sh.at(handle, target));
-            QVERIFY(!s->isAnyHandlePressedNow() && !s->isSliderDown());
             QCOMPARE(sh.state(), span + span);
         }
-    }
-
-    void dragSignalOrder()
-    {
-        Shown sh(Qt::Horizontal, 20, 40);
-        ZelSpanSlider *s = sh.slider.get();
-        // A move to where the handle already is emits nothing.
-        QTest::mousePress(s, Qt::LeftButton, {}, sh.on(Lower));
-        for (int v : {25, 25, 27})
-            QTest::mouseMove(s, sh.at(Lower, v));
-        QTest::mouseRelease(s, Qt::LeftButton, {}, sh.at(Lower, 27));
-        QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(lower)", "lpos(25)", "lower(25)", "span(25,40)",
-                                             "lpos(27)", "lower(27)", "span(27,40)", "up"}));
     }
 
     void stackedHandles()
@@ -171,10 +165,11 @@ private Q_SLOTS:
                  {60, {"upos(60)", "upper(60)", "span(50,60)"}}, {40, {"lpos(40)", "lower(40)", "span(40,50)"}}}) {
             Shown sh(Qt::Horizontal, 50, 50);
             ZelSpanSlider *s = sh.slider.get();
-            QCOMPARE(s->lowerHandleRect(), s->upperHandleRect());
             // The upper handle is taken; the first movement decides which one moves.
             QTest::mousePress(s, Qt::LeftButton, {}, sh.on(Upper));
             QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(upper)"}));
+            // A second move to the same place emits nothing.
+            QTest::mouseMove(s, sh.at(Upper, target));
             QTest::mouseMove(s, sh.at(Upper, target));
             QCOMPARE(sh.log.take(), emitted);
             // Going back does not exchange the handles again.
@@ -215,7 +210,6 @@ private Q_SLOTS:
         s->setRange(0, 99);
         s->setSpan(20, 40);
         s->resize(400, 30);
-        parent.resize(s->size());
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
         SignalLog log;
@@ -227,14 +221,6 @@ private Q_SLOTS:
         QCOMPARE(parent.presses, 1);
         QTest::mouseRelease(s, Qt::LeftButton, {}, s->upperHandleRect().center());
         QTest::mouseRelease(s, Qt::RightButton, {}, s->lowerHandleRect().center());
-        log.take();
-        // Nor is a press on an empty range.
-        s->setRange(30, 30);
-        log.take();
-        QTest::mousePress(s, Qt::LeftButton, {}, s->upperHandleRect().center());
-        QCOMPARE(log.take(), QStringList());
-        QVERIFY(!s->isAnyHandlePressedNow());
-        QCOMPARE(parent.presses, 2);
     }
 
     void trackingOff()
@@ -246,16 +232,11 @@ private Q_SLOTS:
         // Only positions follow the mouse; the handle is drawn where it stands.
         QTest::mousePress(s, Qt::LeftButton, {}, sh.on(Upper));
         QTest::mouseMove(s, sh.at(Upper, 30));
-        QCOMPARE(s->upperHandleRect(), handleRectAt(s, Upper, 30));
         QTest::mouseMove(s, sh.at(Upper, 35));
         QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(upper)", "upos(30)", "upos(35)"}));
         QCOMPARE(s->upperValue(), 20);
         QTest::mouseRelease(s, Qt::LeftButton, {}, sh.at(Upper, 35));
         QCOMPARE(sh.log.take(), (QStringList{"upper(35)", "span(10,35)", "up"}));
-
-        // Keys commit at once even with tracking off.
-        QTest::keyClick(s, Qt::Key_Right);
-        QCOMPARE(sh.log.take(), (QStringList{"lower(11)", "span(11,35)"}));
 
         // Dragged past the other handle, the lower one becomes the upper; the other stays where it stands.
         QTest::mousePress(s, Qt::LeftButton, {}, sh.on(Lower));
@@ -263,80 +244,6 @@ private Q_SLOTS:
         QTest::mouseRelease(s, Qt::LeftButton, {}, sh.at(Lower, 50));
         QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(lower)", "upos(50)", "lower(35)", "upper(50)",
                                              "span(35,50)", "up"}));
-    }
-
-    void paintsSpanBetweenHandles()
-    {
-        Shown sh(Qt::Horizontal);
-        ZelSpanSlider *s = sh.slider.get();
-        QPalette pal = s->palette();
-        pal.setColor(QPalette::Highlight, QColor(220, 0, 0));
-        s->setPalette(pal);
-        // Whether the span's highlight shows half-way between two values.
-        auto highlightBetween = [s, &sh](int a, int b, bool red = true) {
-            const QImage image = s->grab().toImage();
-            const QPointF p = QPointF(sh.at(Lower, a) + sh.at(Lower, b)) / 2 * image.devicePixelRatio();
-            const QRgb c = image.pixel(p.toPoint());
-            const int main = red ? qRed(c) : qBlue(c), other = red ? qBlue(c) : qRed(c);
-            return main > qGreen(c) + 80 && main > other + 80;
-        };
-        s->setSpan(30, 70);
-        QVERIFY(highlightBetween(30, 70));
-        QVERIFY(!highlightBetween(90, 90));
-        // A new highlight colour shows at the next paint.
-        pal.setColor(QPalette::Highlight, QColor(0, 0, 220));
-        s->setPalette(pal);
-        QVERIFY(highlightBetween(30, 70, false));
-    }
-
-    void badInputStaysBounded()
-    {
-        const QList<std::tuple<int, int, QSize>> cases{
-            {5, 5, {400, 30}}, {10, -10, {400, 30}}, {INT_MIN, INT_MAX, {400, 30}}, {0, 99, {0, 0}}};
-        for (const auto &[min, max, size] : cases) {
-            for (Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
-                ZelSpanSlider s(orientation);
-                s.resize(size);
-                s.setRange(min, max);
-                s.show();
-                QVERIFY(size.isEmpty() || QTest::qWaitForWindowExposed(&s));
-                const int lo = s.minimum(), hi = s.maximum();
-                // Values stay in the range; positions are what they were set to (or bounded to int).
-                auto check = [&](const char *what) {
-                    const QList<int> v{lo, s.lowerValue(), s.upperValue(), hi};
-                    QVERIFY2(std::is_sorted(v.begin(), v.end()), what);
-                };
-                using Setter = void (ZelSpanSlider::*)(int);
-                for (Setter set : {&ZelSpanSlider::setLowerValue, &ZelSpanSlider::setUpperValue,
-                                   &ZelSpanSlider::setLowerPosition, &ZelSpanSlider::setUpperPosition}) {
-                    for (int v : {INT_MIN, -1, 0, 1, INT_MAX}) {
-                        (s.*set)(v);
-                        check("setter");
-                        s.setSpan(v, -(v + 1));
-                        check("setSpan");
-                    }
-                }
-                for (int mode : {0, 1, 2, -1}) {
-                    s.setHandleMovementMode(Mode(mode));
-                    s.setSingleStep(mode == 0 ? 1 : INT_MAX);
-                    s.setSpan(lo, hi);
-                    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_Home, Qt::Key_End}) {
-                        QTest::keyClick(&s, key);
-                        check("key");
-                    }
-                    // Drags to both ends and beyond the widget.
-                    const QPoint press = s.upperHandleRect().center();
-                    QTest::mousePress(&s, Qt::LeftButton, {}, press);
-                    for (const QPoint &to : {QPoint(-1000, -1000), QPoint(5000, 5000), press}) {
-                        QTest::mouseMove(&s, to);
-                        check("drag");
-                    }
-                    QTest::mouseRelease(&s, Qt::LeftButton, {}, press);
-                    check("release");
-                }
-                QVERIFY(size.isEmpty() || !s.grab().isNull());
-            }
-        }
     }
 };
 

@@ -37,11 +37,14 @@ struct Shown
         s->show();
         if (!QTest::qWaitForWindowExposed(s.get())) // every test here needs the slider on screen
             qFatal("slider not exposed");
-        const auto w = [this](auto signal, const char *name) { log.watch(s.get(), signal, name); };
-        w(&Intermediate::intermediateChanged, "changed"), w(&Intermediate::intermediatePressed, "pressed");
-        w(&Intermediate::intermediateMoved, "moved"), w(&Intermediate::intermediateReleased, "released");
-        w(&Intermediate::wheelEventArrived, "wheel"), w(&ZelSpanSlider::spanChanged, "span");
-        w(&QAbstractSlider::sliderPressed, "down"), w(&QAbstractSlider::sliderReleased, "up");
+        log.watch(s.get(), &Intermediate::intermediateChanged, "changed");
+        log.watch(s.get(), &Intermediate::intermediatePressed, "pressed");
+        log.watch(s.get(), &Intermediate::intermediateMoved, "moved");
+        log.watch(s.get(), &Intermediate::intermediateReleased, "released");
+        log.watch(s.get(), &Intermediate::wheelEventArrived, "wheel");
+        log.watch(s.get(), &ZelSpanSlider::spanChanged, "span");
+        log.watch(s.get(), &QAbstractSlider::sliderPressed, "down");
+        log.watch(s.get(), &QAbstractSlider::sliderReleased, "up");
     }
     QPoint at(int value) const
     {
@@ -57,14 +60,6 @@ struct Shown
         QTest::mouseRelease(s.get(), Qt::LeftButton, {}, to);
     }
 };
-
-void sendWheel(QWidget *w, QPoint angleDelta)
-{
-    const QPointF pos = w->rect().center();
-    QWheelEvent event(pos, w->mapToGlobal(pos), QPoint(), angleDelta, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w, &event);
-    QVERIFY(event.isAccepted());
-}
 
 } // namespace
 
@@ -90,36 +85,30 @@ private Q_SLOTS:
         }
     }
 
-    void keys()
+    void keysAndWheel()
     {
-        // Span (20, maximum - 200): maximum, start, key, where it moves (0: not at all; the span never).
-        const QList<std::tuple<int, int, int, int>> cases{
-            {500, 100, Qt::Key_Right, 101}, {500, 100, Qt::Key_PageUp, 110}, {5000, 100, Qt::Key_Right, 105},
-            {5000, 100, Qt::Key_PageUp, 150}, {500, 300, Qt::Key_Right, 300}, {500, 100, Qt::Key_Up, 0}};
-        for (const auto &[maximum, start, key, to] : cases) {
-            const QStringList emitted =
-                to ? QStringList{"changed(" + str(to) + ')', "moved(" + str(to) + ')'} : QStringList();
-            Shown sh(maximum, 20, maximum - 200, start);
-                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-            QApplication::sendEvent(sh.s.get(), &press);
-            QCOMPARE(press.isAccepted(), !emitted.isEmpty());
-            QCOMPARE(sh.log.take(), emitted);
-            // Another widget may forward its keys through the public slot.
-            QKeyEvent forwarded(QEvent::KeyPress, key, Qt::NoModifier);
-            QVERIFY(QMetaObject::invokeMethod(sh.s.get(), "keyPressEvent", Q_ARG(QKeyEvent *, &forwarded)));
-            QCOMPARE(sh.log.take().isEmpty(), emitted.isEmpty());
-        }
-    }
-
-    void wheel()
-    {
-        // Span (0, upper), intermediate 100, maximum 1000; the wheel never moves the span.
-        const QList<std::tuple<int, QPoint, QStringList>> cases{
-            {1000, QPoint(0, 120), {"wheel", "changed(220)", "moved(220)"}}, {1000, QPoint(120, 0), {"wheel", "moved(100)"}},
-            {150, QPoint(0, 120), {"wheel", "changed(150)", "moved(150)"}}};
-        for (const auto &[upper, delta, emitted] : cases) {
-            Shown sh(1000, 0, upper, 100);
-                sendWheel(sh.s.get(), delta);
+        // Maximum, upper end of the span (its lower end is 20), start, key (0: the wheel delta), emitted.
+        // Key steps grow with the maximum; the span never moves; sums saturate instead of wrapping.
+        const QList<std::tuple<int, int, int, int, QPoint, QStringList>> cases{
+            {500, 300, 100, Qt::Key_Right, {}, {"changed(101)", "moved(101)"}},
+            {500, 300, 100, Qt::Key_PageUp, {}, {"changed(110)", "moved(110)"}},
+            {5000, 4800, 100, Qt::Key_Right, {}, {"changed(105)", "moved(105)"}},
+            {5000, 4800, 100, Qt::Key_PageUp, {}, {"changed(150)", "moved(150)"}},
+            {500, 300, 300, Qt::Key_Right, {}, {"changed(300)", "moved(300)"}},
+            {500, 300, 100, Qt::Key_Up, {}, {}},
+            {INT_MAX, INT_MAX - 200, INT_MAX - 250, Qt::Key_PageUp, {}, {"changed(2147483447)", "moved(2147483447)"}},
+            {1000, 1000, 100, 0, {0, 120}, {"wheel", "changed(220)", "moved(220)"}},
+            {1000, 1000, 100, 0, {120, 0}, {"wheel", "moved(100)"}},
+            {1000, 150, 100, 0, {0, 120}, {"wheel", "changed(150)", "moved(150)"}},
+            {1000, 150, 100, 0, {0, INT_MAX}, {"wheel", "changed(150)", "moved(150)"}}};
+        for (const auto &[maximum, upper, start, key, delta, emitted] : cases) {
+            Shown sh(maximum, 20, upper, start);
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            const QPointF pos = sh.s->rect().center();
+            QWheelEvent turn(pos, sh.s->mapToGlobal(pos), QPoint(), delta, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QEvent *event = key ? static_cast<QEvent *>(&press) : &turn;
+            QApplication::sendEvent(sh.s.get(), event);
+            QCOMPARE(event->isAccepted(), !emitted.isEmpty());
             QCOMPARE(sh.log.take(), emitted);
         }
     }
@@ -132,20 +121,15 @@ private Q_SLOTS:
         QVERIFY(QMetaObject::invokeMethod(sh.s.get(), "wheelEvent", Q_ARG(QWheelEvent *, nullptr)));
         QCOMPARE(sh.log.take(), QStringList());
         QCOMPARE(sh.s->intermediateValue(), 100);
-        QTest::keyClick(sh.s.get(), Qt::Key_End); // still serves real events
-        QCOMPARE(sh.s->intermediateValue(), 500);
     }
 
     void groovePressJumpsAndDrags()
     {
         Shown sh(99, 10, 90, 20);
         const QPoint press = sh.at(60);
-        for (const QRect &r : {sh.s->lowerHandleRect(), sh.s->upperHandleRect(), sh.s->intermediateHandleRect()})
-            QVERIFY(!r.contains(press));
         QTest::mousePress(sh.s.get(), Qt::LeftButton, {}, press);
         // The handle jumps under the cursor, centred on it.
         QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(20)", "changed(60)", "moved(60)"}));
-        QVERIFY(sh.s->intermediateHandleRect().contains(press));
         // Stopped at the span's end; the span stays.
         for (int v : {70, 70, 95})
             QTest::mouseMove(sh.s.get(), sh.at(v));
@@ -178,49 +162,18 @@ private Q_SLOTS:
         QCOMPARE(QList<int>({sh.s->lowerValue(), sh.s->upperValue(), sh.s->intermediateValue()}), QList<int>({60, 80, 45}));
     }
 
-    void pictureIsDrawnAboveHandle()
-    {
-        Shown sh(99, 10, 90, 50, 60);
-        const QImage picture(QStringLiteral(":/ZelGui/res/icons/intermediate_slider.png"));
-        QVERIFY(!picture.isNull());
-        const QRect r = sh.s->intermediateHandleRect();
-        const QPoint origin(r.left(), (r.top() + r.bottom()) / 2 - picture.height() - 2);
-        const QImage shot = sh.s->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-        int opaque = 0;
-        for (int i = 0; i < picture.width() * picture.height(); ++i) {
-            const QPoint at(i % picture.width(), i / picture.width());
-            const QRgb p = picture.pixel(at), got = shot.pixel((QPointF(origin + at) * shot.devicePixelRatio()).toPoint());
-            if (qAlpha(p) == 255 && ++opaque)
-                QVERIFY(qAbs(qRed(got) - qRed(p)) < 8 && qAbs(qGreen(got) - qGreen(p)) < 8 && qAbs(qBlue(got) - qBlue(p)) < 8);
-        }
-        QVERIFY(opaque > 10);
-    }
-
     void videoHandlesAndTextPositions()
     {
-        Shown<ZelVideoSlider> sh(1000, 0, 0, 0, 90);
-        for (int v : {0, 500, 1000}) {
-            sh.s->setSpan(v, v);
-            sh.s->setIntermediateValue(v);
-            const QRect l = sh.s->lowerHandleRect(), m = sh.s->intermediateHandleRect(), u = sh.s->upperHandleRect();
-            // Side by side at equal values: lower, intermediate, upper.
-            QVERIFY2(l.right() < m.left() && m.right() < u.left(), qPrintable(QString::number(v)));
-            for (const QRect &r : {l, m, u})
-                QVERIFY(r.top() >= 30 && r.bottom() < 60 && r.left() >= 0 && r.right() < 400);
-        }
+        Shown<ZelVideoSlider> sh(1000, 500, 500, 500, 90);
         ZelVideoSlider *s = sh.s.get();
-        s->setSpan(500, 510);
-        s->setIntermediateValue(505);
+        // At equal values the handles stand side by side: lower, intermediate, upper.
+        QVERIFY(s->lowerHandleRect().right() < s->intermediateHandleRect().left());
+        QVERIFY(s->intermediateHandleRect().right() < s->upperHandleRect().left());
         // Handles close together: the texts part at the middle between them.
+        s->setSpan(500, 510);
         const int mid = (s->lowerHandleRect().left() + s->upperHandleRect().left()) / 2;
-        QCOMPARE(s->getStartPositionOfTextForLower(), mid - 70);
+        QCOMPARE(s->getStartPositionOfTextForLower() + s->getTextLength(), mid);
         QCOMPARE(s->getStartPositionOfTextForUpper(), mid + 1);
-        QCOMPARE(s->getStartPositionOfTextForVideo(), s->intermediateHandleRect().left() - 35);
-        // At the ends, the texts stay inside the widget.
-        s->setSpan(0, 1000);
-        s->setIntermediateValue(0);
-        QCOMPARE(s->getStartPositionOfTextForLower(), 0);
-        QCOMPARE(s->getStartPositionOfTextForUpper(), s->width() - 70);
     }
 
     void videoTimeTexts()
@@ -231,7 +184,10 @@ private Q_SLOTS:
             {ten, 1000, 2.0, 100, 300, "00:00:01:000"}, {ten, 0, 1.0, 0, 0, "00:00:00:000"},
             {qint64(3600000000) * 25, 25, 1.0, 0, 25, "01:00:00:000"}, // wraps at a day
             {ten, 1000, 1.0, 100, 0, "23:59:59:000"}, // before lower
-            {ten, 1000, 0.0, 100, 300, ""}, {ten, 1000, std::nan(""), 100, 300, ""}};
+            {ten, 1000, 0.0, 100, 300, ""}, {ten, 1000, std::nan(""), 100, 300, ""},
+            // At the ends of qint64 the product saturates and the time wraps; a quotient beyond double is no time.
+            {INT64_MAX, 1, 1.0, 0, INT_MAX, "04:00:54:776"}, {INT64_MAX, 1, 1.0, 0, INT_MIN, "19:59:05:224"},
+            {INT64_MAX, 1, 1e-300, 0, 1, "00:00:00:000"}};
         for (const auto &[duration, maximum, speed, lower, step, text] : cases) {
             ZelVideoSlider s(nullptr);
             s.setRange(0, maximum);
@@ -239,52 +195,6 @@ private Q_SLOTS:
             s.setSpeedUp(speed);
             s.setSpan(lower, maximum);
             QCOMPARE(s.getTextByStep(step), text);
-            QCOMPARE(s.getTextByTime(qint64(step) * s.usecsByStep()), text);
-        }
-    }
-
-    void badInputStaysBounded()
-    {
-        const QList<std::tuple<int, int, QSize>> cases{
-            {5, 5, {400, 60}}, {10, -10, {400, 60}}, {INT_MIN, INT_MAX, {400, 60}}, {0, 99, {0, 0}}};
-        for (const auto &[min, max, size] : cases) {
-            ZelVideoSlider s(nullptr);
-            s.resize(size);
-            s.setRange(min, max);
-            s.show();
-            QVERIFY(size.isEmpty() || QTest::qWaitForWindowExposed(&s));
-            const auto ok = [&s] {
-                return s.minimum() <= s.lowerValue() && s.lowerValue() <= s.intermediateValue()
-                       && s.intermediateValue() <= s.upperValue() && s.upperValue() <= s.maximum();
-            };
-            for (int v : {INT_MIN, -1, 0, 1, INT_MAX}) {
-                s.setSpan(v, v == INT_MIN ? INT_MAX : -v);
-                s.setIntermediateValue(v);
-                QVERIFY(ok());
-                for (QPoint delta : {QPoint(0, INT_MAX), QPoint(0, INT_MIN)}) {
-                    sendWheel(&s, delta);
-                    QVERIFY(ok());
-                }
-                for (Qt::Key key : {Qt::Key_Right, Qt::Key_PageUp, Qt::Key_Left, Qt::Key_PageDown, Qt::Key_End}) {
-                    QTest::keyClick(&s, key);
-                    QVERIFY(ok());
-                }
-                QTest::mousePress(&s, Qt::LeftButton, {}, s.rect().center());
-                QTest::mouseMove(&s, QPoint(-10000, 3));
-                QTest::mouseRelease(&s, Qt::LeftButton, {}, QPoint(10000, 3));
-                QVERIFY(ok());
-            }
-            using Lim = std::numeric_limits<qint64>;
-            for (qint64 duration : {Lim::min(), qint64(0), Lim::max()}) {
-                s.setDuration(duration);
-                for (double speed : {0.0, -1.0, 1e-300, std::numeric_limits<double>::infinity(), 1.0}) {
-                    s.setSpeedUp(speed);
-                    for (int step : {INT_MIN, 0, INT_MAX})
-                        QVERIFY(s.getTextByStep(step).isEmpty() || s.getTextByStep(step).size() == 12);
-                    QVERIFY(s.getTextByTime(Lim::min()).size() <= 12 && s.getTextByTime(Lim::max()).size() <= 12);
-                }
-            }
-            QVERIFY(size.isEmpty() || !s.grab().isNull());
         }
     }
 };
