@@ -277,10 +277,11 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("mode");
         QTest::addColumn<QSize>("expected");
+        const QString missing = m_dir.filePath(QStringLiteral("missing.png"));
         QTest::newRow("keep ratio") << m_png << QSize(100, 50) << int(Qt::KeepAspectRatio) << QSize(66, 50);
         QTest::newRow("ignore ratio") << m_png << QSize(100, 50) << int(Qt::IgnoreAspectRatio) << QSize(100, 50);
         QTest::newRow("expand") << m_png << QSize(100, 50) << int(Qt::KeepAspectRatioByExpanding) << QSize(100, 75);
-        QTest::newRow("missing file") << m_dir.filePath(QStringLiteral("missing.png")) << QSize(100, 50) << int(Qt::KeepAspectRatio) << QSize();
+        QTest::newRow("missing file") << missing << QSize(100, 50) << int(Qt::KeepAspectRatio) << QSize();
         QTest::newRow("zero width") << m_png << QSize(0, 40) << int(Qt::KeepAspectRatio) << QSize();
         QTest::newRow("largest size, keep ratio") << m_png << QSize(INT_MAX, INT_MAX) << int(Qt::KeepAspectRatio) << QSize();
         // Expanding to the largest size overflows QSize::scaled(); an unknown mode expands too.
