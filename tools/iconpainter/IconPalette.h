@@ -5,6 +5,8 @@
 // The few colours every icon is drawn from, so the set reads as one family.
 namespace IconPalette {
 
+// A table: one colour per line reads best.
+// clang-format off
 inline QColor ink() { return QColor(0x37, 0x47, 0x4f); }          // outlines, glyphs on light ground
 inline QColor inkLight() { return QColor(0x60, 0x7d, 0x8b); }
 inline QColor paper() { return QColor(0xff, 0xff, 0xff); }        // glyphs on coloured ground
@@ -22,5 +24,6 @@ inline QColor amberDark() { return QColor(0xef, 0x6c, 0x00); }
 inline QColor folderBack() { return QColor(0xf9, 0xa8, 0x25); }
 inline QColor folderFront() { return QColor(0xfd, 0xd8, 0x35); }
 inline QColor folderEdge() { return QColor(0xf5, 0x7f, 0x17); }
+// clang-format on
 
 } // namespace IconPalette
