@@ -507,7 +507,7 @@ struct Sweeper
                            Qt::Key_Plus,     Qt::Key_9,     Qt::Key_A,      Qt::Key_F4,        Qt::Key_Menu});
         const int delta = m_random.pick({120, -120, 15, -1, 24000, -24000});
         const QPoint angle = m_random.chance(25) ? QPoint(delta, 0) : QPoint(0, delta);
-        const QString where = QString::asprintf(" on %s at %d,%d button %d modifiers %x", child->metaObject()->className(),
+        const QString where = QString::asprintf(" on %s %d,%d button %d modifiers %x", child->metaObject()->className(),
                                                 at.x(), at.y(), int(button), int(modifiers));
         const int kind = m_random.below(6);
         if (kind == 1) {
@@ -520,7 +520,8 @@ struct Sweeper
                 for (const QPointF point : {QPointF((at + end) / 2), QPointF(end)}) {
                     if (!guard)
                         return;
-                    QMouseEvent move(QEvent::MouseMove, point, child->mapToGlobal(point), Qt::NoButton, button, modifiers);
+                    QMouseEvent move(QEvent::MouseMove, point, child->mapToGlobal(point), Qt::NoButton, button,
+                                     modifiers);
                     QApplication::sendEvent(child, &move);
                 }
                 QTest::mouseRelease(child, button, modifiers, end);
@@ -598,8 +599,10 @@ private Q_SLOTS:
         for (quint32 seed = firstSeed; seed < firstSeed + quint32(seeds); ++seed) {
             // Earlier classes can leave state behind, so the whole run is the sure replay.
             // Printed before the run, so that it names the class and seed of a crash, an abort or a hang.
-            std::fprintf(stderr, "sweep: class %s, seed %u; again with: ZELGUI_SWEEP_TRACE=1 ZELGUI_SWEEP_SEED=%u "
-                         "ZELGUI_SWEEP_SEEDS=%d tst_zelgui_sweep (this class alone: add everyEntryPointSurvivesHostileValues:%s)\n",
+            std::fprintf(stderr,
+                         "sweep: class %s, seed %u; again with: ZELGUI_SWEEP_TRACE=1 ZELGUI_SWEEP_SEED=%u "
+                         "ZELGUI_SWEEP_SEEDS=%d tst_zelgui_sweep (this class alone: add "
+                         "everyEntryPointSurvivesHostileValues:%s)\n",
                          entry.name.constData(), seed, firstSeed, seeds, entry.name.constData());
             Sweeper sweeper{entry, Random(mixSeed(seed, entry.name))};
             sweeper.run(envInt("ZELGUI_SWEEP_STEPS", 120));
