@@ -111,7 +111,7 @@ private Q_SLOTS:
         QVERIFY(alone->isVisible());
     }
 
-    void tabbedOrFloatingDockStaysPut()
+    void alreadyTabbedDockStays()
     {
         Window w;
         QVERIFY(QTest::qWaitForWindowExposed(&w.main));
@@ -123,11 +123,6 @@ private Q_SLOTS:
         Window::settle();
         QCOMPARE(w.tabbedWith(a), QStringList{QStringLiteral("b")});
         QVERIFY(w.tabbedWith(plain).isEmpty());
-        // A floating panel is never tabbed, also when told to check.
-        a->setFloating(true);
-        a->enforceTabified();
-        Window::settle();
-        QVERIFY(a->isFloating() && w.tabbedWith(plain).isEmpty());
     }
 
     void mainWindowInsideAnotherWindow()
