@@ -18,19 +18,16 @@
 #include "ZoomPage.h"
 
 #include <ZelGui/ZelBoolComboBox.h>
-#include <ZelGui/ZelColorComboBox.h>
 #include <ZelGui/ZelColorRectItem.h>
 #include <ZelGui/ZelColorSelectWidget.h>
 #include <ZelGui/ZelConfigureRectWidget.h>
 #include <ZelGui/ZelConfigureSaveWidget.h>
 #include <ZelGui/ZelDockWidgetLPOriented.h>
 #include <ZelGui/ZelGraphicsStatusWidget.h>
+#include <ZelGui/ZelHorizontalHeaderView.h>
 #include <ZelGui/ZelHSLThermoBar.h>
 #include <ZelGui/ZelIconedButtonWithLabel.h>
-#include <ZelGui/ZelImageFileItemModel.h>
-#include <ZelGui/ZelImageFileListView.h>
 #include <ZelGui/ZelLineColorPicker.h>
-#include <ZelGui/ZelPerfCounterWidget.h>
 #include <ZelGui/ZelRangeIntCheckableWidget.h>
 #include <ZelGui/ZelRangeWidget.h>
 #include <ZelGui/ZelSpanSlider.h>
@@ -38,26 +35,18 @@
 #include <ZelGui/ZelZoomSpinBox.h>
 #include <ZelGui/ZelZoomToolbar.h>
 
+#include <ZelCore/ZelAbstractAppConfig.h>
 #include <ZelCore/ZelPerfCounterStore.h>
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
-#include <QDoubleSpinBox>
-#include <QGraphicsView>
-#include <QImageReader>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableView>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -106,16 +95,17 @@ private Q_SLOTS:
         QCOMPARE(newLines(page.signalLog(), first),
                  (QStringList{QStringLiteral("horizontal: lowerValueChanged(%1)").arg(lower),
                               QStringLiteral("horizontal: spanChanged(%1, %2)").arg(lower).arg(upper)}));
+        // "Clear log" empties the shared log, and its numbering starts again at 1.
+        click(page.signalLog()->parentWidget()->findChild<QPushButton *>());
+        QCOMPARE(page.signalLog()->count(), 0);
+        QTest::keyClick(h, Qt::Key_Left);
+        QCOMPARE(page.signalLog()->item(0)->text(), QStringLiteral("1. horizontal: lowerValueChanged(%1)").arg(lower - 1));
     }
 
     void rangeControlsReachTheEditorsAndSignalsTheLog()
     {
         RangeEditorsPage page;
         QVERIFY(showActive(page));
-        page.findChild<QDoubleSpinBox *>(QStringLiteral("maximum"))->setValue(50.0);
-        page.findChild<QDoubleSpinBox *>(QStringLiteral("step"))->setValue(1.0);
-        QCOMPARE(page.findChild<ZelRangeWidget *>()->range(), ZelMinMaxRange<int>(0, 50, 1));
-
         auto *log = page.findChild<QListWidget *>(QStringLiteral("log"));
         int first = log->count();
         QVERIFY(ZelRangeTest::dragThrough(page.findChild<ZelRangeWidget *>()->findChild<QSlider *>(), {30}));
@@ -130,30 +120,14 @@ private Q_SLOTS:
     {
         ZoomPage page;
         QVERIFY(showActive(page, QSize(900, 600)));
-        int first = 0;
-        const auto inStep = [&](double zoom, const QString &scale) {
-            return page.toolbar()->zoom() == zoom && page.percentBox()->zoom() == zoom
-                && page.view()->transform() == QTransform::fromScale(zoom, zoom) && page.scaleBox()->currentText() == scale;
-        };
-        QVERIFY(inStep(2.0, QStringLiteral("1:2")));
-        QVERIFY(!newLines(page.log(), first).isEmpty());
-
+        int first = page.log()->count();
         page.scaleBox()->setFocus(); // the next scale down the list
         QTest::keyClick(page.scaleBox(), Qt::Key_Down);
-        QVERIFY(inStep(2.5, QStringLiteral("1:2,5")));
-        const QStringList lines = newLines(page.log(), first);
-        QCOMPARE(lines.first(), QStringLiteral("GOST scale: 250% (2.5)"));
-        QVERIFY(lines.contains(QStringLiteral("toolbar: 250% (2.5)")) && lines.contains(QStringLiteral("percent box: 250% (2.5)")));
-
-        page.percentBox()->setFocus(); // no standard scale: the list is emptied
-        QTest::keyClick(page.percentBox(), Qt::Key_Up);
-        QVERIFY(inStep(2.51, QString()) && page.scaleBox()->currentIndex() == -1);
-        QCOMPARE(newLines(page.log(), first).first(), QStringLiteral("percent box: 251% (2.51)"));
-
-        page.scaleBox()->setFocus(); // beyond the toolbar's largest zoom: clamped
-        QTest::keyClick(page.scaleBox(), Qt::Key_End);
-        QVERIFY(inStep(32.0, QString()));
-        QVERIFY(!page.toolbar()->canExecZoomIn());
+        QCOMPARE(page.scaleBox()->currentText(), QStringLiteral("1:2,5"));
+        QCOMPARE(page.toolbar()->zoom(), 2.5);
+        QCOMPARE(page.percentBox()->zoom(), 2.5);
+        QCOMPARE(page.view()->transform(), QTransform::fromScale(2.5, 2.5));
+        QCOMPARE(newLines(page.log(), first).first(), QStringLiteral("GOST scale: 250% (2.5)"));
     }
 
     void docksTabOrientAndComeBack()
@@ -166,16 +140,10 @@ private Q_SLOTS:
         QCOMPARE(panels[0]->form(), QStringLiteral("portrait"));
         QCOMPARE(panels[3]->form(), QStringLiteral("landscape"));
 
-        docks[3]->setFloating(true);
-        QCOMPARE(panels[3]->form(), QStringLiteral("portrait"));
-        const QListWidget *log = page.log();
-        QVERIFY(!log->findItems(QStringLiteral("Timeline: orientPortrait()"), Qt::MatchEndsWith).isEmpty());
-
         docks[0]->close(); // comes back through its makeVisible button
-        QVERIFY(!panels[0]->isVisible());
         click(page.findChild<QPushButton *>(QStringLiteral("showLayers")));
         QVERIFY(docks[0]->isVisible() && panels[0]->isVisible());
-        QVERIFY(!log->findItems(QStringLiteral("GuiUtils::makeVisible(Layers contents)"), Qt::MatchEndsWith).isEmpty());
+        QVERIFY(!page.log()->findItems(QStringLiteral("GuiUtils::makeVisible(Layers contents)"), Qt::MatchEndsWith).isEmpty());
     }
 
     void colourPickersReachEachOtherAndTheLog()
@@ -186,87 +154,58 @@ private Q_SLOTS:
         // A line picker swatch becomes a user colour of the combo box, which sets the selector silently.
         click(page.linePicker()->findChildren<ZelColorRectItem *>().at(2));
         QCOMPARE(newLines(page.log(), first), (QStringList{"line picker: colorChanged(#ff7f50)", "combo: activated(#ff7f50)"}));
-        QCOMPARE(page.comboBox()->currentText(), QStringLiteral("User color 1"));
         QCOMPARE(QColor(page.selector()->red(), page.selector()->green(), page.selector()->blue()), QColor(0xff, 0x7f, 0x50));
-
-        auto *blue = page.selector()->findChild<ZelRangeWidget *>(QStringLiteral("blueWidget"))->findChild<QSpinBox *>();
-        QTest::keyClick(blue, Qt::Key_Up);
-        QCOMPARE(newLines(page.log(), first), (QStringList{"selector: colorChanged(#ff7f51)", "selector: colorChanged(255, 127, 81)"}));
-        QCOMPARE(page.selector()->colorBox()->styleSheet(), QStringLiteral("background-color: #ff7f51;"));
 
         page.penMenu()->actions().at(5)->trigger();
         QCOMPARE(newLines(page.log(), first), QStringList{"pen menu: Red (#ff0000)"});
     }
 
-    void valuesTableDialogAndBoxesReachTheLog()
+    void valuesTableAndBoxesReachTheLog()
     {
         ValuesPage page;
         QVERIFY(showActive(page));
         page.log()->clear();
         int first = 0;
-        QStringList lines;
-        const auto logged = [&](const QString &line) {
-            lines += newLines(page.log(), first);
-            return lines.contains(line);
-        };
-
-        // The dialog refuses a missing and a taken name, then takes a new one.
-        QStringList problems;
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, &page, [&] {
-            auto *dialog = qobject_cast<CameraDialog *>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
-                return;
-            answer.stop();
-            QLineEdit *name = dialog->editor()->nameEdit();
-            QPushButton *ok = dialog->buttonBox()->button(QDialogButtonBox::Ok);
-            for (const QString &typed : {QString(), QStringLiteral("Overview"), QStringLiteral("Telescope")}) {
-                name->setFocus();
-                name->selectAll();
-                QTest::keyClicks(name, typed);
-                QTest::mouseClick(ok, Qt::LeftButton);
-                if (dialog->isVisible())
-                    problems << dialog->findChild<QLabel *>(QStringLiteral("problem"))->text();
-            }
-            if (dialog->isVisible())
-                dialog->done(-1);
-        });
-        answer.start(0);
-        QTest::mouseClick(page.findChild<QPushButton *>(QStringLiteral("addCamera")), Qt::LeftButton);
-        QCOMPARE(problems, (QStringList{QStringLiteral("A camera needs a name."),
-                                        QStringLiteral("Another camera is called “Overview”.")}));
-        QCOMPARE(page.cameraModel()->names().last(), QStringLiteral("Telescope"));
-        QVERIFY(logged(QStringLiteral("dialog: accepted")) && logged(QStringLiteral("cameras: rowsCountChanged() → 4 rows")));
-
         // Two adjacent rows go in one removal.
         page.cameraView()->setFocus();
         page.cameraView()->selectRow(1);
         page.cameraView()->selectionModel()->select(page.cameraModel()->index(2, 0),
                                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QTest::keyClick(page.cameraView(), Qt::Key_Delete);
-        QCOMPARE(page.cameraModel()->names(), (QStringList{QStringLiteral("Overview"), QStringLiteral("Telescope")}));
-        QVERIFY(logged(QStringLiteral("cameras: rowsCountChanged() → 2 rows")));
-        QVERIFY(!logged(QStringLiteral("cameras: rowsCountChanged() → 3 rows")));
-
+        QCOMPARE(page.cameraModel()->names(), QStringList{QStringLiteral("Overview")});
         page.boolBox()->setFocus();
         QTest::keyClick(page.boolBox(), Qt::Key_Down);
-        QVERIFY(logged(QStringLiteral("Boolean box: boolValueChanged(false)")));
+        QCOMPARE(newLines(page.log(), first), (QStringList{QStringLiteral("cameras: rowsCountChanged() → 1 rows"),
+                                                          QStringLiteral("Boolean box: boolValueChanged(false)")}));
     }
 
-    void tablesShowSampleThumbnails()
+    void tablesKeepTheirLayoutAcrossRestarts()
     {
-        // The sample folder holds one file that is not an image; its warning is echoed.
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("ZelImageFileItemModel::addImageFile")));
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("gallery.ini"));
+        ZelAbstractAppConfig::reset();
+        ZelAbstractAppConfig::attachIniFile(ini);
+        QByteArray layout;
+        {
+            TablesPage page;
+            // A profile of its own, then a wider, moved column.
+            auto *name = page.findChild<QLineEdit *>(QStringLiteral("newProfile"));
+            QTest::keyClicks(name, QStringLiteral("Wide"));
+            QTest::keyClick(name, Qt::Key_Return);
+            page.header()->resizeSection(2, 230);
+            page.header()->moveSection(4, 1);
+            layout = page.header()->saveState();
+        }
+        // A restart: the memory is gone, the file is read again.
+        ZelAbstractAppConfig::reset();
+        ZelAbstractAppConfig::attachIniFile(ini);
         TablesPage page;
-        QVERIFY(showActive(page, QSize(1100, 700)));
-        QTRY_VERIFY(!page.isLoading());
-        QCOMPARE(page.imageModel()->rowCount(), 12);
-        QVERIFY(!page.imageModel()->files().at(0)->iconPixmap.isNull());
-        QCOMPARE(page.imageList()->currentIndex(), page.imageModel()->index(0));
-        QVERIFY(page.log()->item(page.log()->count() - 1)->text().contains(QLatin1String("not loaded (ZEL-0600)")));
+        QCOMPARE(page.header()->saveState(), layout);
+        QCOMPARE(page.profileBox()->currentText(), QStringLiteral("Wide"));
+        ZelAbstractAppConfig::attachIniFile(QString());
     }
 
-    void colourBarsDriveTheHistogramAndSpinBoxes()
+    void colourBarsDriveTheHistogram()
     {
         ColourPage page;
         QVERIFY(showActive(page, QSize(1000, 650)));
@@ -283,59 +222,23 @@ private Q_SLOTS:
         QCOMPARE(newLines(page.signalLog(), first).last(),
                  QStringLiteral("hue shift: translateStartStepChanged(%1)").arg(shift->translateStartStep()));
 
-        // Spin boxes set the span, and show what the bar keeps.
-        ZelThermoBarSpan *hue = page.spanBars().first();
-        auto *min = page.findChild<QSpinBox *>(QStringLiteral("hueSpanMin"));
-        min->setValue(100);
-        QCOMPARE(hue->spanMin(), 100);
-        QCOMPARE(newLines(page.signalLog(), first).last(), QStringLiteral("hue span: spanMinChanged(100)"));
-        min->setValue(hue->spanMax() + 1); // refused by the bar
-        QCOMPARE(min->value(), 100);
     }
 
-    // The capture writes what the form shows, never over an existing file;
-    // the rectangle editors draw and log what is applied.
+    // The capture writes a file; the rectangle editors draw and log what is applied.
     void formsCaptureAndRectanglesReachTheLog()
     {
         QTemporaryDir temporary;
-        const QDir dir(temporary.filePath(QStringLiteral("кадры ночью")));
-        QVERIFY(dir.mkpath(QStringLiteral(".")));
         FormsPage page;
         QVERIFY(showActive(page));
-        ZelConfigureSaveWidget *form = page.saveForm();
-        form->setPath(dir.path());
-        auto *format = form->findChild<QComboBox *>(QStringLiteral("format"));
-        format->setCurrentIndex(format->findData(QByteArray("jpg")));
-        auto *quality = form->findChild<QSpinBox *>(QStringLiteral("quality"));
-        quality->setFocus();
-        QTest::keyClick(quality, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(quality, QStringLiteral("80"));
-        auto *prefix = form->findChild<QLineEdit *>(QStringLiteral("prefix"));
-        prefix->setFocus();
-        QTest::keyClick(prefix, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(prefix, QStringLiteral("M42 #1 "));
-        const QString busy = dir.filePath(QStringLiteral("M42 #1 0001.jpg"));
-        QFile taken(busy); // someone else's file: kept as it is
-        QVERIFY(taken.open(QIODevice::WriteOnly) && taken.write("not ours") == 8);
-        taken.close();
-
+        page.saveForm()->setPath(temporary.path());
         click(page.captureButton()->findChild<QToolButton *>());
-        const QString written = dir.filePath(QStringLiteral("M42 #1 0002.jpg"));
-        QImageReader reader(written);
-        QCOMPARE(reader.format(), QByteArray("jpeg"));
-        QCOMPARE(reader.size(), QSize(640, 400));
-        QCOMPARE(QFileInfo(busy).size(), qint64(8));
-        QVERIFY2(page.captureResult()->text().startsWith(QStringLiteral("Wrote %1 (jpg, 640 x 400").arg(written))
-                     && page.captureResult()->text().endsWith(QLatin1String("quality 80)")),
-                 qPrintable(page.captureResult()->text()));
+        QCOMPARE(QDir(temporary.path()).entryList(QDir::Files).size(), 1);
 
         page.tabs()->setCurrentIndex(1);
         ZelConfigureRectWidget *rect = page.rectEditor();
         auto *width = rect->findChild<ZelRangeWidget *>(QStringLiteral("width"))->findChild<QSpinBox *>();
         width->setFocus();
         ZelRangeTest::typeInto(width, QStringLiteral("800"));
-        QCOMPARE(page.preview()->edited(RectanglePreview::Rectangle), QRect(320, 176, 800, 360));
-        QCOMPARE(page.preview()->applied(RectanglePreview::Rectangle), QRect());
         click(rect->findChild<QPushButton *>(QStringLiteral("btnApply")));
         QCOMPARE(page.preview()->applied(RectanglePreview::Rectangle), QRect(320, 176, 800, 360));
         QVERIFY(page.log()->toPlainText().endsWith(QLatin1String("rectangle: valueApplyed((320, 176)-(1119, 535), 800 x 360)")));
@@ -346,23 +249,14 @@ private Q_SLOTS:
     {
         ViewsPage page;
         QVERIFY(showActive(page));
-        QTRY_VERIFY(!zelPerfCounterStore()->values(TimedImageView::repaintMetric).isEmpty());
         QTRY_VERIFY(!zelPerfCounterStore()->values(ViewsPage::lagMetric).isEmpty());
-        QStringList tabs;
-        for (int i = 0; i < page.counters()->count(); ++i)
-            tabs << page.counters()->tabText(i);
-        QVERIFY2(tabs.contains(QStringLiteral("M: view repaint, ms")) && tabs.contains(QStringLiteral("M: event loop lag, ms")),
-                 qPrintable(tabs.join(u',')));
-
         ZelGraphicsStatusWidget *panel = page.statusPanel();
         page.statusText()->selectAll();
         QTest::keyClicks(page.statusText(), QStringLiteral("Cooling down"));
         QCOMPARE(panel->status().message().text(), QStringLiteral("Cooling down"));
         page.statusShown()->click();
         QVERIFY(!panel->isVisible());
-        const QRect free = page.view()->contentRect();
-        QCOMPARE(page.contentRectReadout()->text(),
-                 QStringLiteral("(%1, %2) %3 × %4").arg(free.x()).arg(free.y()).arg(free.width()).arg(free.height()));
+
     }
 };
 
