@@ -6,15 +6,12 @@
 #include <ZelGui/ZelVideoSlider.h>
 
 #include <QApplication>
-#include <QImage>
 #include <QRegularExpression>
 #include <QStyleFactory>
 #include <QTest>
 #include <QWheelEvent>
 
 #include <climits>
-#include <cmath>
-#include <limits>
 #include <memory>
 #include <tuple>
 
@@ -53,12 +50,6 @@ struct Shown
         opt.sliderPosition = opt.sliderValue = value;
         return s->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, s.get()).center();
     }
-    void drag(QPoint from, QPoint to)
-    {
-        QTest::mousePress(s.get(), Qt::LeftButton, {}, from);
-        QTest::mouseMove(s.get(), to);
-        QTest::mouseRelease(s.get(), Qt::LeftButton, {}, to);
-    }
 };
 
 } // namespace
@@ -78,10 +69,6 @@ private Q_SLOTS:
             Shown sh(99, 10, 50, start);
             sh.s->setIntermediateValue(value);
             QCOMPARE(sh.log.take(), QStringList{QStringLiteral("changed(%1)").arg(stored)});
-            // The intermediate value does not follow a span set from code.
-            sh.s->setSpan(40, 80);
-            QCOMPARE(sh.log.take(), QStringList{QStringLiteral("span(40,80)")});
-            QCOMPARE(sh.s->intermediateValue(), stored);
         }
     }
 
@@ -91,15 +78,11 @@ private Q_SLOTS:
         // Key steps grow with the maximum; the span never moves; sums saturate instead of wrapping.
         const QList<std::tuple<int, int, int, int, QPoint, QStringList>> cases{
             {500, 300, 100, Qt::Key_Right, {}, {"changed(101)", "moved(101)"}},
-            {500, 300, 100, Qt::Key_PageUp, {}, {"changed(110)", "moved(110)"}},
-            {5000, 4800, 100, Qt::Key_Right, {}, {"changed(105)", "moved(105)"}},
             {5000, 4800, 100, Qt::Key_PageUp, {}, {"changed(150)", "moved(150)"}},
             {500, 300, 300, Qt::Key_Right, {}, {"changed(300)", "moved(300)"}},
             {500, 300, 100, Qt::Key_Up, {}, {}},
             {INT_MAX, INT_MAX - 200, INT_MAX - 250, Qt::Key_PageUp, {}, {"changed(2147483447)", "moved(2147483447)"}},
             {1000, 1000, 100, 0, {0, 120}, {"wheel", "changed(220)", "moved(220)"}},
-            {1000, 1000, 100, 0, {120, 0}, {"wheel", "moved(100)"}},
-            {1000, 150, 100, 0, {0, 120}, {"wheel", "changed(150)", "moved(150)"}},
             {1000, 150, 100, 0, {0, INT_MAX}, {"wheel", "changed(150)", "moved(150)"}}};
         for (const auto &[maximum, upper, start, key, delta, emitted] : cases) {
             Shown sh(maximum, 20, upper, start);
@@ -123,12 +106,11 @@ private Q_SLOTS:
         QCOMPARE(sh.s->intermediateValue(), 100);
     }
 
-    void groovePressJumpsAndDrags()
+    void pressAndDrag()
     {
         Shown sh(99, 10, 90, 20);
-        const QPoint press = sh.at(60);
-        QTest::mousePress(sh.s.get(), Qt::LeftButton, {}, press);
-        // The handle jumps under the cursor, centred on it.
+        QTest::mousePress(sh.s.get(), Qt::LeftButton, {}, sh.at(60));
+        // On the groove the handle jumps under the cursor, centred on it.
         QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(20)", "changed(60)", "moved(60)"}));
         // Stopped at the span's end; the span stays.
         for (int v : {70, 70, 95})
@@ -136,28 +118,27 @@ private Q_SLOTS:
         QTest::mouseRelease(sh.s.get(), Qt::LeftButton, {}, sh.at(95));
         QCOMPARE(sh.log.take(), (QStringList{"changed(70)", "moved(70)", "moved(70)", "changed(90)", "moved(90)",
                                              "released(90)", "up"}));
-    }
-
-    void dragOnHandle()
-    {
-        Shown sh(99, 10, 90, 30);
         // Grabbed off-centre: the grab point keeps its place on the handle.
         const QRect r = sh.s->intermediateHandleRect();
-        const QRect target(sh.at(45) - r.center() + r.topLeft(), r.size());
-        sh.drag(QPoint(r.left() + 2, r.center().y()), QPoint(target.left() + 2, r.center().y()));
-        QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(30)", "changed(45)", "moved(45)", "released(45)", "up"}));
+        const QPoint grip(r.left() + 2, r.center().y());
+        const QPoint target = grip + sh.at(45) - r.center();
+        QTest::mousePress(sh.s.get(), Qt::LeftButton, {}, grip);
+        QTest::mouseMove(sh.s.get(), target);
+        QTest::mouseRelease(sh.s.get(), Qt::LeftButton, {}, target);
+        QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(90)", "changed(45)", "moved(45)", "released(45)", "up"}));
         // A span handle stops at the intermediate one, also when its drag commits only at the release.
         for (bool tracking : {true, false}) {
             sh.s->setSpan(10, 90);
             sh.s->setTracking(tracking);
-            sh.drag(sh.s->lowerHandleRect().center(), handleRectAt(sh.s.get(), ZelSpanSlider::LowerHandle, 70).center());
+            const QPoint to = handleRectAt(sh.s.get(), ZelSpanSlider::LowerHandle, 70).center();
+            QTest::mousePress(sh.s.get(), Qt::LeftButton, {}, sh.s->lowerHandleRect().center());
+            QTest::mouseMove(sh.s.get(), to);
+            QTest::mouseRelease(sh.s.get(), Qt::LeftButton, {}, to);
             QCOMPARE(sh.s->lowerValue(), 45);
         }
-        QCOMPARE(sh.log.take().filter(QStringLiteral("changed")), QStringList());
         // Hovering (with mouse tracking) leaves a span set from code alone.
         sh.s->setMouseTracking(true);
         sh.s->setSpan(60, 80);
-        QTest::mouseMove(sh.s.get(), sh.s->lowerHandleRect().center());
         QTest::mouseMove(sh.s.get(), sh.at(20));
         QCOMPARE(QList<int>({sh.s->lowerValue(), sh.s->upperValue(), sh.s->intermediateValue()}), QList<int>({60, 80, 45}));
     }
@@ -165,15 +146,14 @@ private Q_SLOTS:
     void videoHandlesAndTextPositions()
     {
         Shown<ZelVideoSlider> sh(1000, 500, 500, 500, 90);
-        ZelVideoSlider *s = sh.s.get();
         // At equal values the handles stand side by side: lower, intermediate, upper.
-        QVERIFY(s->lowerHandleRect().right() < s->intermediateHandleRect().left());
-        QVERIFY(s->intermediateHandleRect().right() < s->upperHandleRect().left());
+        QVERIFY(sh.s->lowerHandleRect().right() < sh.s->intermediateHandleRect().left());
+        QVERIFY(sh.s->intermediateHandleRect().right() < sh.s->upperHandleRect().left());
         // Handles close together: the texts part at the middle between them.
-        s->setSpan(500, 510);
-        const int mid = (s->lowerHandleRect().left() + s->upperHandleRect().left()) / 2;
-        QCOMPARE(s->getStartPositionOfTextForLower() + s->getTextLength(), mid);
-        QCOMPARE(s->getStartPositionOfTextForUpper(), mid + 1);
+        sh.s->setSpan(500, 510);
+        const int mid = (sh.s->lowerHandleRect().left() + sh.s->upperHandleRect().left()) / 2;
+        QCOMPARE(sh.s->getStartPositionOfTextForLower() + sh.s->getTextLength(), mid);
+        QCOMPARE(sh.s->getStartPositionOfTextForUpper(), mid + 1);
     }
 
     void videoTimeTexts()
@@ -181,10 +161,9 @@ private Q_SLOTS:
         const qint64 ten = 10000000; // microseconds
         // duration, maximum, speed, lower, step, text
         const QList<std::tuple<qint64, int, double, int, int, QString>> cases{
-            {ten, 1000, 2.0, 100, 300, "00:00:01:000"}, {ten, 0, 1.0, 0, 0, "00:00:00:000"},
-            {qint64(3600000000) * 25, 25, 1.0, 0, 25, "01:00:00:000"}, // wraps at a day
-            {ten, 1000, 1.0, 100, 0, "23:59:59:000"}, // before lower
-            {ten, 1000, 0.0, 100, 300, ""}, {ten, 1000, std::nan(""), 100, 300, ""},
+            // A zero range; no speed, no time; wraps at a day; a step before lower.
+            {ten, 1000, 2.0, 100, 300, "00:00:01:000"}, {ten, 0, 1.0, 0, 0, "00:00:00:000"}, {ten, 1000, 0.0, 100, 300, ""},
+            {qint64(3600000000) * 25, 25, 1.0, 0, 25, "01:00:00:000"}, {ten, 1000, 1.0, 100, 0, "23:59:59:000"},
             // At the ends of qint64 the product saturates and the time wraps; a quotient beyond double is no time.
             {INT64_MAX, 1, 1.0, 0, INT_MAX, "04:00:54:776"}, {INT64_MAX, 1, 1.0, 0, INT_MIN, "19:59:05:224"},
             {INT64_MAX, 1, 1e-300, 0, 1, "00:00:00:000"}};

@@ -7,38 +7,15 @@
 #include <ZelGui/ZelZoomSlider.h>
 #include <ZelGui/ZelZoomToolbar.h>
 
-#include <ZelCore/ZelCore.h>
 #include <ZelCore/ZoomDefs.h>
 
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QToolButton>
-#include <QTranslator>
 
 #include <cmath>
 #include <tuple>
 
 using namespace ZelZoomTest;
-
-namespace {
-
-constexpr int farthestPosition = std::numeric_limits<int>::max() - 1;
-
-// Drags the handle of a horizontal slider, grabbed in its middle, to x.
-void dragHandleTo(QSlider *slider, int x)
-{
-    const QPoint grip = ZelRangeTest::sliderRect(slider, QStyle::SC_SliderHandle).center();
-    QTest::mousePress(slider, Qt::LeftButton, {}, grip);
-    QTest::mouseMove(slider, QPoint(x, grip.y()));
-    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(x, grip.y()));
-}
-
-QToolButton *button(const ZelZoomToolbar *toolbar, const char *name)
-{
-    return toolbar->findChild<QToolButton *>(QLatin1String(name));
-}
-
-} // namespace
 
 class tst_ZelZoomToolbar : public QObject
 {
@@ -51,6 +28,7 @@ private Q_SLOTS:
 
     void sliderMapsAndAnnounces()
     {
+        constexpr int farthestPosition = std::numeric_limits<int>::max() - 1;
         // zoom, mapZoomToSlider() before the range clamps it, start, what setZoom() from start emits
         const std::tuple<double, int, int, ZoomList> rows[] = {
             {1.0, 0, 0, {}}, {2.0, 6931, 0, {2.0}}, // the zoom shown; 1.99991, rounded up
@@ -69,36 +47,11 @@ private Q_SLOTS:
         }
     }
 
-    void toolbarActions()
-    {
-        ZelZoomToolbar toolbar;
-        // The form's placeholder text never outlives the constructor.
-        QCOMPARE(toolbar.findChild<ZelZoomComboBox *>()->text(), ZoomDefs::zoomValueToText(1.0));
-        using Action = std::tuple<const char *, const char *, const char *, QKeySequence::StandardKey>;
-        for (const auto &[name, text, icon, key] : {Action("btnZoomIn", "&Zoom In", ZelCore::iconZoomIn, QKeySequence::ZoomIn),
-                                                    Action("btnZoomOut", "&Zoom Out", ZelCore::iconZoomOut, QKeySequence::ZoomOut)}) {
-            QAction *action = button(&toolbar, name)->defaultAction();
-            QVERIFY(action);
-            QCOMPARE(action->text(), QLatin1String(text));
-            QCOMPARE(action->shortcut(), QKeySequence(key));
-            const QImage hostIcon = QIcon(QLatin1String(icon)).pixmap(24).toImage();
-            QVERIFY(!hostIcon.isNull());
-            QCOMPARE(button(&toolbar, name)->icon().pixmap(24).toImage(), hostIcon);
-        }
-        QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":/ZelGui/res/lang/zelgui_96.qm")) && QCoreApplication::installTranslator(&translator));
-        ZelZoomToolbar russian;
-        QCoreApplication::removeTranslator(&translator);
-        QCOMPARE(russian.windowTitle(), QStringLiteral("Панель масштаба"));
-        QCOMPARE(button(&russian, "btnZoomIn")->defaultAction()->text(), QStringLiteral("&Увеличить"));
-    }
-
     void toolbarSetZoom()
     {
         // zoom, adopted, emissions: the combo's; after a move the slider's first; 0.333 moves it twice (to 0.33).
         const std::tuple<double, double, int> rows[] = {
-            {1.0, 1.0, 1}, {nanZoom, 1.0, 1}, {32.0, 32.0, 3}, {inf, 32.0, 3},
-            {0.1, 0.1, 3}, {0.0, 0.1, 3}, {0.333, 0.33, 5},
+            {1.0, 1.0, 1}, {nanZoom, 1.0, 1}, {inf, 32.0, 3}, {0.0, 0.1, 3}, {0.333, 0.33, 5},
         };
         for (const auto &[zoom, adopted, emissions] : rows) {
             ZelZoomToolbar toolbar;
@@ -111,8 +64,6 @@ private Q_SLOTS:
             QCOMPARE(slider->value(), slider->mapZoomToSlider(adopted));
             QCOMPARE(toolbar.canExecZoomIn(), adopted < 32.0); // disabled at the ends
             QCOMPARE(toolbar.canExecZoomOut(), adopted > 0.1);
-            QCOMPARE(button(&toolbar, "btnZoomIn")->isEnabled(), adopted < 32.0);
-            QCOMPARE(button(&toolbar, "btnZoomOut")->isEnabled(), adopted > 0.1);
         }
     }
 
@@ -122,6 +73,8 @@ private Q_SLOTS:
         QVERIFY(toolbar);
         auto *combo = toolbar->findChild<ZelZoomComboBox *>();
         auto *slider = toolbar->findChild<ZelZoomSlider *>();
+        auto *in = toolbar->findChild<QToolButton *>("btnZoomIn");
+        auto *out = toolbar->findChild<QToolButton *>("btnZoomOut");
         ZoomList *zooms = recordZooms(toolbar);
         // Every announcement is the final zoom, which the combo shows and the handle rests on; then forgets them.
         const auto inStep = [&] {
@@ -132,29 +85,21 @@ private Q_SLOTS:
             return ok;
         };
 
-        // To either end: slider and combo announce the end zoom once each.
-        const QRect groove = ZelRangeTest::sliderRect(slider, QStyle::SC_SliderGroove);
-        dragHandleTo(slider, groove.right() + 20);
-        QCOMPARE(*zooms, ZoomList({32.0, 32.0}));
-        QVERIFY(inStep());
-        dragHandleTo(slider, groove.left() - 20);
-        QCOMPARE(*zooms, ZoomList({0.1, 0.1}));
-        QVERIFY(inStep());
-        // Into the middle: the handle snaps to the zoom rounded to hundredths.
-        dragHandleTo(slider, groove.left() + groove.width() / 3);
-        QVERIFY(zooms->size() == 2 || zooms->size() == 4);
+        // A drag: the slider, then the combo announce; the handle snaps to the zoom rounded to hundredths.
+        QVERIFY(ZelRangeTest::dragThrough(slider, {slider->minimum() + (slider->maximum() - slider->minimum()) / 3}));
         QCOMPARE(toolbar->zoom(), std::round(toolbar->zoom() * 100.0) / 100.0);
         QVERIFY(inStep());
 
-        // Each arrow key must get past the rounding instead of snapping back.
+        // An arrow key must get past the rounding instead of snapping back.
         slider->setFocus();
         QTRY_VERIFY(slider->hasFocus());
-        for (int i = 0; i < 3; ++i) {
-            const double previous = toolbar->zoom();
-            QTest::keyClick(slider, Qt::Key_Right);
-            QVERIFY2(toolbar->zoom() > previous, qPrintable(QString::number(toolbar->zoom())));
-            QVERIFY(inStep());
-        }
+        const double dragged = toolbar->zoom();
+        QTest::keyClick(slider, Qt::Key_Right);
+        QVERIFY(toolbar->zoom() > dragged);
+        QVERIFY(inStep());
+        // The shortcuts act with the focus on the buttons that carry the actions, not elsewhere.
+        pressStandardKey(slider, QKeySequence::ZoomIn);
+        QVERIFY(zooms->isEmpty());
 
         // A menu choice: combo, then slider announce; the combo ignores setZoom() while announcing.
         QTest::mouseClick(combo, Qt::LeftButton, {}, combo->rect().center());
@@ -163,36 +108,11 @@ private Q_SLOTS:
         QVERIFY(chooseZoom(menu, 4.0));
         QCOMPARE(*zooms, ZoomList({4.0, 4.0}));
         QVERIFY(inStep());
-    }
 
-    void toolbarButtonsAndShortcutsWalkThePresets()
-    {
-        auto *edit = new QLineEdit(m_window);
-        m_window->layout()->addWidget(edit);
-        auto *toolbar = addShown<ZelZoomToolbar>(m_window);
-        QVERIFY(toolbar);
-        auto *slider = toolbar->findChild<ZelZoomSlider *>();
-        QToolButton *in = button(toolbar, "btnZoomIn"), *out = button(toolbar, "btnZoomOut");
-        ZoomList *zooms = recordZooms(toolbar);
-
-        // One click: the slider announces, then the combo in the nested setZoom() and in zoomIn().
+        // A button click: the slider announces, then the combo in the nested setZoom() and in zoomIn().
         QTest::mouseClick(in, Qt::LeftButton, {}, in->rect().center());
-        const double next = ZoomDefs::zoomIn(1.0);
+        const double next = ZoomDefs::zoomIn(4.0);
         QCOMPARE(*zooms, ZoomList({next, next, next}));
-        QTest::mouseClick(out, Qt::LeftButton, {}, out->rect().center());
-        QCOMPARE(toolbar->zoom(), 1.0);
-
-        // The shortcuts act with the focus on the buttons that carry the actions, not elsewhere.
-        for (QWidget *elsewhere : {static_cast<QWidget *>(edit), static_cast<QWidget *>(slider)}) {
-            elsewhere->setFocus();
-            QTRY_VERIFY(elsewhere->hasFocus());
-            pressStandardKey(elsewhere, QKeySequence::ZoomIn);
-            QCOMPARE(toolbar->zoom(), 1.0);
-        }
-        in->setFocus();
-        QTRY_VERIFY(in->hasFocus());
-        pressStandardKey(in, QKeySequence::ZoomIn);
-        QCOMPARE(toolbar->zoom(), next);
 
         // ZoomOut walks all presets down from the top (0.125 shown as 0.13), then announces nothing.
         toolbar->setZoom(32.0);
@@ -210,13 +130,11 @@ private Q_SLOTS:
         QVERIFY(zooms->isEmpty());
         QCOMPARE(walked, shownPresets);
         QVERIFY(!out->isEnabled());
-        QVERIFY(in->isEnabled());
-        QCOMPARE(slider->value(), slider->minimum());
     }
 
     void minZoom()
     {
-        for (const double minZoom : {0.05, 0.5, nanZoom, 0.0, -inf, inf}) { // a higher or bad minimum means the default
+        for (const double minZoom : {0.05, 0.5, nanZoom, 0.0, -inf}) { // a higher or bad minimum means the default
             const auto [adopted, position] = minZoom == 0.05 ? std::pair(0.05, -29957) : std::pair(0.1, -23026);
             // A slider's handle at the bottom of a wider range is clamped to the new bottom silently.
             ZelZoomSlider slider;
@@ -227,25 +145,17 @@ private Q_SLOTS:
             QCOMPARE(slider.minimum(), position);
             QCOMPARE(slider.value(), position);
             QCOMPARE(values.count(), 0);
-            QVERIFY(!slider.signalsBlocked());
-            // A slider whose signals the host blocked stays blocked.
-            slider.blockSignals(true);
-            slider.setMinZoom(0.03);
-            QVERIFY(slider.signalsBlocked());
 
             // The toolbar at 0.1 keeps its zoom and zooms out down to the minimum.
             ZelZoomToolbar toolbar;
-            QToolButton *out = button(&toolbar, "btnZoomOut");
+            QToolButton *out = toolbar.findChild<QToolButton *>("btnZoomOut");
             toolbar.setZoom(0.1);
             ZoomList *zooms = recordZooms(&toolbar);
             toolbar.setMinZoom(minZoom);
             QCOMPARE(toolbar.minZoom(), adopted);
-            QCOMPARE(toolbar.findChild<ZelZoomSlider *>()->minimum(), position);
             QCOMPARE(toolbar.zoom(), 0.1);
-            QCOMPARE(out->isEnabled(), adopted < 0.1);
             QVERIFY(zooms->isEmpty());
-            for (int i = 0; i < 5; ++i)
-                out->defaultAction()->trigger();
+            out->defaultAction()->trigger();
             QCOMPARE(toolbar.zoom(), adopted);
             QVERIFY(!out->isEnabled());
         }
