@@ -89,15 +89,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("large jpeg") << "large.jpg" << QSize(1600, 1200);
-        QTest::newRow("tall, small") << "tall.png" << QSize(20, 90);
-        QTest::newRow("cyrillic, markers") << "снимок 100% %1 crop %2.png" << QSize(64, 48);
+        QTest::addColumn<qint64>("bytes"); // the file padded to this length
+        QTest::addColumn<QString>("fileSize"); // as the tool tip gives it
+        QTest::newRow("large, just above one mb") << "large.png" << QSize(1600, 1200) << qint64(1024001) << "1 mb";
+        QTest::newRow("1000 kb, not above one mb") << "square.png" << QSize(64, 64) << qint64(1024000) << "1000 kb";
+        // Markers in the name stay as they are; hundredths round up (1.00684 kb).
+        QTest::newRow("tall, small, markers") << "tall 100% %1 crop %2.png" << QSize(20, 90) << qint64(1031) << "1.01 kb";
     }
     void addByPathBuildsTheEntry()
     {
         QFETCH(QString, name);
         QFETCH(QSize, size);
-        const QString path = writeImage(m_dir, name, size, QColor(20, 120, 220));
+        QFETCH(qint64, bytes);
+        QFETCH(QString, fileSize);
+        const QString path = writeImage(m_dir, name, size, QColor(20, 120, 220), bytes);
         ZelImageFileItemModel model;
         RowLog rows(&model);
         QCOMPARE(model.addImageFile(path), ZelStatus::Ok);
@@ -105,49 +110,12 @@ private Q_SLOTS:
         QCOMPARE(model.data(model.index(0)).toString(), name);
 
         const ZelImageFile *file = model.files().value(0);
-        QVERIFY(file->loaded);
         QCOMPARE(file->pixmap.size(), size.scaled(350, 350, Qt::KeepAspectRatio));
         QCOMPARE(file->scaledFull.size(), MathUtils::thumbnailSize(size, QSize(800, 800)));
         QCOMPARE(file->scaledFull, ZelDIP::fromQImage(QImage(path).scaled(file->scaledFull.size())));
-        QCOMPARE(file->toolTip.section(u'\n', 3), QStringLiteral("Resolution: %1x%2").arg(size.width()).arg(size.height()));
-        QCOMPARE(file->toolTip.section(u'\n', 0, 1), QStringLiteral("Filename: %1\nPath: %2").arg(name, path));
-    }
-
-    void toolTipFileSizeText_data()
-    {
-        QTest::addColumn<qint64>("bytes");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("1000 kb, not above one mb") << qint64(1024000) << "1000 kb";
-        QTest::newRow("just above one mb") << qint64(1024001) << "1 mb";
-        QTest::newRow("hundredths round up") << qint64(1031) << "1.01 kb"; // 1.00684
-    }
-    void toolTipFileSizeText()
-    {
-        QFETCH(qint64, bytes);
-        QFETCH(QString, text);
-        const QString path =
-            writeImage(m_dir, QStringLiteral("padded-%1.png").arg(bytes), QSize(8, 6), Qt::green, bytes);
-        ZelImageFileItemModel model;
-        QVERIFY(model.addImageFile(path).isOk());
-        QCOMPARE(model.data(model.index(0), Qt::ToolTipRole).toString().section(u'\n', 2, 2),
-                 QStringLiteral("File size: ") + text);
-    }
-
-    void dataForEveryRole()
-    {
-        ZelImageFileItemModel model;
-        QVERIFY(model.addImageFile(m_png).isOk());
-        auto *bare = new ZelImageFile; // built by the host, without a picture
-        bare->path = QStringLiteral("/nowhere/bare.tif");
-        model.addImageFile(bare);
-
-        const QModelIndex shot = model.index(0);
-        const QModelIndex host = model.index(1);
-        const ZelImageFile *file = model.files().at(0);
-        const QIcon icon = model.data(shot, Qt::DecorationRole).value<QIcon>();
-        QCOMPARE(icon.pixmap(file->iconPixmap.size(), QIcon::Selected).toImage(), file->iconPixmap.toImage());
-        QVERIFY(model.data(host, Qt::DecorationRole).value<QIcon>().isNull());
-        QCOMPARE(model.data(shot, Qt::SizeHintRole), QVariant(file->iconPixmap.size() + QSize(35, 20)));
+        QCOMPARE(model.data(model.index(0), Qt::ToolTipRole).toString(),
+                 QStringLiteral("Filename: %1\nPath: %2\nFile size: %3\nResolution: %4x%5")
+                     .arg(name, path, fileSize, QString::number(size.width()), QString::number(size.height())));
     }
 
     void removalsAndNotifications()
@@ -162,32 +130,21 @@ private Q_SLOTS:
         model.addImageFile(entry);
         rows.take();
 
-        // Outside the list, negative or empty: nothing happens.
-        for (const auto &[row, count] : QList<std::pair<int, int>>{{-1, 1}, {4, 2}, {0, -1}, {2, 0}})
-            QVERIFY(!model.removeRows(row, count));
-        QCOMPARE(rows.take(), QStringList());
-
         // Exactly the announced rows go; an entry added twice goes with its last row.
         const QList<ZelImageFile *> before = model.files();
         QVERIFY(model.removeRows(0, 2));
         QCOMPARE(rows.take(), (QStringList{"aboutToRemove(0,1)", "removed(0,1)"}));
         QCOMPARE(model.files(), (QList<ZelImageFile *>{before[2], before[3], entry}));
-        QCOMPARE(model.data(model.index(2)).toString(), QStringLiteral("twice.png"));
         model.clear();
         QCOMPARE(rows.take(), (QStringList{"aboutToRemove(0,2)", "removed(0,2)"}));
-        QVERIFY(!model.containsFile(m_png));
     }
 
-    // The damaged-image corpus and files that are no image at all.
+    // The damaged-image corpus and a missing file.
     void damagedFilesOfEveryFormat_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("mayLoad"); // damaged past the header: a decoder may still show a part
-        QFile fake(m_dir.filePath(QStringLiteral("fake.png")));
-        QVERIFY(fake.open(QIODevice::WriteOnly) && fake.write("not an image\n") > 0);
-        QTest::newRow("text named .png") << fake.fileName() << false;
         QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.png")) << false;
-        QTest::newRow("directory") << m_dir.path() << false;
         const QDir corpus(corpusDir(QStringLiteral("images")));
         const QFileInfoList files = corpus.entryInfoList(QDir::Files, QDir::Name);
         QVERIFY2(files.size() >= 50, qPrintable(corpus.path()));
@@ -220,16 +177,6 @@ private Q_SLOTS:
         }
     }
 
-    void scaledImageFitsThePreview()
-    {
-        // Scaled up or down into 350 x 350; never thinner than a pixel.
-        const QList<std::pair<QSize, QSize>> cases{{QSize(640, 480), QSize(350, 262)}, {QSize(10, 20), QSize(175, 350)},
-                                                   {QSize(3000, 2), QSize(350, 1)}, {QSize(350, 350), QSize(350, 350)}};
-        for (const auto &[size, scaled] : cases)
-            QCOMPARE(ZelImageFileItemModel::scaledImage(filled(size, Qt::blue)).size(), scaled);
-        QVERIFY(ZelImageFileItemModel::scaledImage(QImage()).isNull());
-    }
-
     void viewFitsOneEntryAndAnnouncesTheCurrentOne_data()
     {
         QTest::addColumn<QSize>("size");
@@ -255,8 +202,6 @@ private Q_SLOTS:
         QCOMPARE(view.iconSize().height(), side);
         QVERIFY(side <= view.viewport()->width() - 39 + (view.verticalScrollBar()->isVisible() ? 0 : 1));
         QVERIFY(side + view.spacing() + line <= view.viewport()->height() - 14);
-        QVERIFY(side >= qMin(view.viewport()->width() - 40 - view.verticalScrollBar()->width(),
-                             view.viewport()->height() - 15 - view.spacing() - line - view.horizontalScrollBar()->height()));
         // The first entry's picture shows in its place.
         const QRect item = view.visualRect(model.index(0));
         const QImage shot = view.viewport()->grab().toImage();
@@ -270,7 +215,7 @@ private Q_SLOTS:
         QCOMPARE(spy.at(0).at(0).value<QModelIndex>(), model.index(1));
     }
 
-    // An empty expected size: error() and no result; the resizer then still serves a reasonable size.
+    // An empty expected size: error() and no result.
     void resizerScalesOrRefuses_data()
     {
         QTest::addColumn<QString>("file");
@@ -283,10 +228,8 @@ private Q_SLOTS:
         QTest::newRow("expand") << m_png << QSize(100, 50) << int(Qt::KeepAspectRatioByExpanding) << QSize(100, 75);
         QTest::newRow("missing file") << missing << QSize(100, 50) << int(Qt::KeepAspectRatio) << QSize();
         QTest::newRow("zero width") << m_png << QSize(0, 40) << int(Qt::KeepAspectRatio) << QSize();
-        QTest::newRow("largest size, keep ratio") << m_png << QSize(INT_MAX, INT_MAX) << int(Qt::KeepAspectRatio) << QSize();
-        // Expanding to the largest size overflows QSize::scaled(); an unknown mode expands too.
+        // Expanding to the largest size overflows QSize::scaled().
         QTest::newRow("largest size, expand") << m_png << QSize(INT_MAX, INT_MAX) << int(Qt::KeepAspectRatioByExpanding) << QSize();
-        QTest::newRow("largest size, unknown mode") << m_png << QSize(INT_MAX, INT_MAX) << 6 << QSize();
     }
     void resizerScalesOrRefuses()
     {
@@ -303,17 +246,9 @@ private Q_SLOTS:
         resizer.setSize(size);
         resizer.start();
         QCOMPARE(error.size(), expected.isValid() ? 1 : 2);
-        if (expected.isValid()) {
-            QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.size(), expected.isValid() ? 1 : 0);
+        if (expected.isValid())
             QCOMPARE(finished.at(0).at(0).value<ZelImage>().size(), expected);
-        } else {
-            QCOMPARE(finished.size(), 0);
-            resizer.setInput(ZelImage(filled(QSize(640, 480), Qt::yellow)));
-            resizer.setSize(QSize(64, 48));
-            resizer.start();
-            QCOMPARE(finished.size(), 1);
-            QCOMPARE(finished.at(0).at(0).value<ZelImage>().toQImage().pixelColor(10, 10), QColor(Qt::yellow));
-        }
     }
 };
 

@@ -14,7 +14,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QFontMetrics>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -69,11 +68,6 @@ QStringList itemTexts(const QComboBox *box)
     return texts;
 }
 
-QImage iconImage(const QIcon &icon)
-{
-    return icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
 // Opens the box's pop-up and clicks the entry of row.
 bool clickPopupRow(QComboBox *box, int row)
 {
@@ -109,7 +103,6 @@ private Q_SLOTS:
     }
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support )"))); }
 
-private Q_SLOTS:
     void formatBoxListsEachFormatOnceAndAnnouncesTheFirst()
     {
         ZelImageFormatComboBox box;
@@ -127,39 +120,31 @@ private Q_SLOTS:
         // Emptying says nothing; an empty box has no format.
         box.setSupportedFormats({});
         QCOMPARE(box.currentFormat(), QByteArray());
-        // A format without a name is listed under the "all files" caption and never announced.
-        box.addFormat(QByteArray());
-        QCOMPARE(itemTexts(&box), QStringList{FSUtils::formatCaption(QByteArray())});
-        box.addFormat("gif");
-        box.setCurrentIndex(1);
-        box.setCurrentIndex(0);
-        QCOMPARE(*formats, (QStringList{QStringLiteral("png"), QStringLiteral("gif")}));
+        QCOMPARE(*formats, QStringList{QStringLiteral("png")});
     }
 
     void formatBoxAnnouncesTheUsersChoiceOnce()
     {
-        ZelImageFormatComboBox combo;
-        auto *box = &combo;
-        box->setSupportedFormats({"png", "jpg", "bmp"});
-        QVERIFY(shown(box));
-        QStringList *formats = record(box, &ZelImageFormatComboBox::currentFormatChanged);
-        QTest::keyClick(box, Qt::Key_Down);
-        QVERIFY(clickPopupRow(box, 2));
-        QTest::keyClick(box, Qt::Key_Down); // already last: nothing
+        ZelImageFormatComboBox box;
+        box.setSupportedFormats({"png", "jpg", "bmp"});
+        QVERIFY(shown(&box));
+        QStringList *formats = record(&box, &ZelImageFormatComboBox::currentFormatChanged);
+        QTest::keyClick(&box, Qt::Key_Down);
+        QVERIFY(clickPopupRow(&box, 2));
+        QTest::keyClick(&box, Qt::Key_Down); // already last: nothing
         QCOMPARE(*formats, (QStringList{QStringLiteral("jpg"), QStringLiteral("bmp")}));
     }
 
     void boolBoxUserChoiceAnnouncesOnceAndIgnoresAnswers()
     {
-        ZelBoolComboBox combo;
-        auto *box = &combo;
-        QVERIFY(shown(box));
-        QStringList *values = record(box, &ZelBoolComboBox::boolValueChanged);
+        ZelBoolComboBox box;
+        QVERIFY(shown(&box));
+        QStringList *values = record(&box, &ZelBoolComboBox::boolValueChanged);
         // A receiver answering with the other value is not heard while the box announces.
-        connect(box, &ZelBoolComboBox::boolValueChanged, box, [box](bool b) { box->setBoolValue(!b); });
-        QTest::keyClick(box, Qt::Key_Down);
+        connect(&box, &ZelBoolComboBox::boolValueChanged, &box, [&box](bool b) { box.setBoolValue(!b); });
+        QTest::keyClick(&box, Qt::Key_Down);
         QCOMPARE(*values, QStringList{QStringLiteral("false")});
-        QVERIFY(!box->boolValue());
+        QVERIFY(!box.boolValue());
     }
 
     void boolBoxSetterAndMissingItems()
@@ -176,24 +161,16 @@ private Q_SLOTS:
         box.setCurrentIndex(-1);
         QCOMPARE(box.currentIndex(), 1);
         QCOMPARE(*values, (QStringList{"true", "true", "false", "false"}));
-        values->clear();
-        box.clear(); // the index change reaches an empty box: nothing to select, nothing said
-        // Items of the host without a Boolean value are never chosen by the setter.
-        box.addItem(QStringLiteral("Maybe"), QStringLiteral("maybe"));
-        box.setBoolValue(true);
-        QCOMPARE(box.currentIndex(), 0);
-        QVERIFY(values->isEmpty());
     }
 
     void enumBoxAnnouncesTheUsersChoiceOnce()
     {
-        ZelEnumComboBox combo;
-        auto *box = &combo;
-        box->setEnum(colours());
-        QVERIFY(shown(box));
-        QStringList *values = record(box, &ZelEnumComboBox::currentValueChanged);
-        QTest::keyClick(box, Qt::Key_End);
-        QVERIFY(clickPopupRow(box, 1));
+        ZelEnumComboBox box;
+        box.setEnum(colours());
+        QVERIFY(shown(&box));
+        QStringList *values = record(&box, &ZelEnumComboBox::currentValueChanged);
+        QTest::keyClick(&box, Qt::Key_End);
+        QVERIFY(clickPopupRow(&box, 1));
         QCOMPARE(*values, (QStringList{text(blue), text(green)}));
     }
 
@@ -219,30 +196,6 @@ private Q_SLOTS:
         QCOMPARE(*values, QStringList{text(green)});
         QCOMPARE(box.enumeration(), colours());
         QCOMPARE(box.currentValue(), blue);
-        // The host's own blocking outlasts the guard.
-        box.blockSignals(true);
-        box.setCurrentValue(red);
-        QVERIFY(box.signalsBlocked());
-    }
-
-    void enumBoxBadEnumerations()
-    {
-        ZelEnumComboBox box;
-        QStringList *values = record(&box, &ZelEnumComboBox::currentValueChanged);
-        // Duplicate identifiers collapse in the enumeration: the later item replaces the earlier in its place;
-        // an item without identifier is refused.
-        const ZelEnumeration duplicates(QStringLiteral("dup"), {ZelEnumerationItem(red, QStringLiteral("Red")),
-                                                                ZelEnumerationItem(QUuid(), QStringLiteral("Nothing")),
-                                                                ZelEnumerationItem(green, QStringLiteral("Green")),
-                                                                ZelEnumerationItem(red, QStringLiteral("Crimson"))});
-        box.setEnum(duplicates);
-        QCOMPARE(itemTexts(&box), (QStringList{QStringLiteral("Crimson"), QStringLiteral("Green")}));
-        // Entries the host adds itself: the first holding an identifier wins; one without data holds the null id.
-        box.addItem(QStringLiteral("Red again"), QVariant::fromValue(red));
-        box.addItem(QStringLiteral("No data"));
-        QCOMPARE(box.findItem(red), 0);
-        box.setCurrentIndex(3);
-        QCOMPARE(*values, QStringList{text(QUuid())});
     }
 
     void languageBoxAddsSelectsAndAnnouncesEachLanguage()
@@ -252,13 +205,6 @@ private Q_SLOTS:
         box.setLanguages({QLocale::Russian, QLocale::Japanese, QLocale::Russian});
         QCOMPARE(box.count(), 2);
         QCOMPARE(*languages, (QStringList{text(QLocale::Russian), text(QLocale::Japanese), text(QLocale::Russian)}));
-
-        // The host's flags; a language without one gets the blank flag.
-        const QImage russianFlag = iconImage(QIcon(QStringLiteral(":MAV/res/icons/lang/russian.png")));
-        const QImage blankFlag = iconImage(QIcon(QStringLiteral(":MAV/res/icons/lang/null.png")));
-        QVERIFY(!russianFlag.isNull() && russianFlag != blankFlag);
-        QCOMPARE(iconImage(box.itemIcon(0)), russianFlag);
-        QCOMPARE(iconImage(box.itemIcon(1)), blankFlag);
 
         // Setting a language not listed adds it.
         languages->clear();
@@ -273,23 +219,19 @@ private Q_SLOTS:
 
     void languageBoxUserChoiceAndAnswers()
     {
-        ZelLanguageComboBox combo;
-        auto *box = &combo;
-        box->setLanguages({QLocale::English, QLocale::German, QLocale::Russian});
-        QVERIFY(shown(box));
-        QStringList *languages = record(box, &ZelLanguageComboBox::languageChanged);
+        ZelLanguageComboBox box;
+        box.setLanguages({QLocale::English, QLocale::German, QLocale::Russian});
+        QVERIFY(shown(&box));
+        QStringList *languages = record(&box, &ZelLanguageComboBox::languageChanged);
         // Receivers answering with setCurrentLanguage() are ignored while the box selects from code...
-        int answers = 0;
-        connect(box, &ZelLanguageComboBox::languageChanged, box, [&](QLocale::Language) {
-            ++answers;
-            box->setCurrentLanguage(QLocale::French);
+        connect(&box, &ZelLanguageComboBox::languageChanged, &box, [&](QLocale::Language) {
+            box.setCurrentLanguage(QLocale::French);
         });
-        box->setCurrentLanguage(QLocale::English);
-        QCOMPARE(box->count(), 3);
+        box.setCurrentLanguage(QLocale::English);
+        QCOMPARE(box.count(), 3);
         // ...but heard after a choice of the user, which then announces both.
-        QVERIFY(clickPopupRow(box, 1));
+        QVERIFY(clickPopupRow(&box, 1));
         QCOMPARE(*languages, (QStringList{text(QLocale::English), text(QLocale::German), text(QLocale::French)}));
-        QCOMPARE(answers, 3);
     }
 
     void fontModelData()
@@ -300,23 +242,13 @@ private Q_SLOTS:
         box.setFont(boxFont);
         const ZelFFCModel *model = qobject_cast<ZelFFCModel *>(box.model());
         const int last = model->rowCount() - 1;
-        const QString family = model->families().at(last);
-        const QModelIndex name = model->index(last, 0);
-        const QModelIndex sample = model->index(last, 1);
-        QCOMPARE(name.data(Qt::FontRole).value<QFont>(), boxFont);
-        QFont familyFont = boxFont;
-        familyFont.setFamily(family);
-        QCOMPARE(sample.data(Qt::FontRole).value<QFont>(), familyFont);
-
-        // The hints fit the text and follow the box's font.
-        const QSize bigName = name.data(Qt::SizeHintRole).toSize();
-        QVERIFY(bigName.width() >= QFontMetrics(boxFont).horizontalAdvance(family));
-        boxFont.setPointSize(6);
-        box.setFont(boxFont);
-        QVERIFY(name.data(Qt::SizeHintRole).toSize().height() < bigName.height());
+        QCOMPARE(model->index(last, 0).data(Qt::FontRole).value<QFont>(), boxFont);
+        // The sample column shows the family, otherwise in the box's font.
+        boxFont.setFamily(model->families().at(last));
+        QCOMPARE(model->index(last, 1).data(Qt::FontRole).value<QFont>(), boxFont);
     }
 
-    void fontBoxSelectsExactFamiliesAndHighlightsTheWholeRow()
+    void fontBoxSelectsExactFamilies()
     {
         ZelFontFamilyCombobox box;
         QVERIFY(shown(&box));
@@ -333,17 +265,6 @@ private Q_SLOTS:
         QVERIFY(!box.setCurrentFamily(otherCase));
         QVERIFY(!box.setCurrentFamily(QStringLiteral("No Such Family 123")));
         QCOMPARE(*changes, QStringList{last});
-
-        // Both columns of the current row are highlighted in the pop-up.
-        box.showPopup();
-        QVERIFY(QTest::qWaitForWindowExposed(box.view()->window()));
-        const QModelIndexList selected = box.view()->selectionModel()->selectedIndexes();
-        QCOMPARE(selected.size(), 2);
-        for (const QModelIndex &index : selected)
-            QCOMPARE(index.row(), families.size() - 1);
-        QTest::keyClick(box.view(), Qt::Key_Escape);
-        QTRY_VERIFY(!box.view()->isVisible());
-        QCOMPARE(changes->size(), 1);
     }
 
     void fontBoxWithoutAFontDatabaseStaysEmpty()
