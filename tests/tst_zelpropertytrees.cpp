@@ -47,9 +47,11 @@ private Q_SLOTS:
         auto *gain = new ZelTreePropertyWidgetItem("gain", nullptr);
         tree.addItemToCategory(camera, gain);
 
-        // Not a top-level row: nothing changes.
+        // Not a top-level row, the category itself: nothing changes.
         auto *stray = new ZelTreePropertyWidgetItem("stray", nullptr);
         tree.addItemToCategory(gain, stray);
+        tree.addItemToCategory(camera, camera);
+        QCOMPARE(tree.topLevelItemCount(), 1);
         QVERIFY(!stray->treeWidget());
 
         // The plural form enables each item and shows its container, in order, skipping nulls.
@@ -68,8 +70,8 @@ private Q_SLOTS:
         ZelTreePropertyWidgetItem *b = tree.addCategory("b", QStringLiteral("B"), QString(), QIcon());
         auto *first = new ZelTreePropertyWidgetItem("first", a); // made under the category
         auto *second = new ZelTreePropertyWidgetItem("second", nullptr);
-        auto *edit = new QLineEdit;
-        first->setWidget(edit, PW_LabelLeft, QStringLiteral("First"), QString());
+        QPointer<QLineEdit> editor = new QLineEdit;
+        first->setWidget(editor, PW_LabelLeft, QStringLiteral("First"), QString());
         QPointer<ZelTreePropertyWidgetContainer> container = first->containerWidget();
         tree.addItemToCategory(a, first);
         tree.addItemToCategory(a, second);
@@ -79,10 +81,8 @@ private Q_SLOTS:
         QCOMPARE(tree.itemWidget(first, 0), container.data());
 
         tree.addItemToCategory(b, first); // to another category
-        tree.addTopLevelItemWithWidget(second); // to the top level
         processDeferredDeletes();
-        QVERIFY(tree.categoryItems(a).isEmpty());
-        QCOMPARE(tree.indexOfTopLevelItem(second), 2);
+        QCOMPARE(tree.categoryItems(a), QList<ZelTreePropertyWidgetItem *>{second});
 
         // A row taken out by the host keeps its container, hidden, until the item comes back.
         b->removeChild(first);
@@ -91,7 +91,6 @@ private Q_SLOTS:
         tree.addItemToCategory(a, first);
         QCOMPARE(tree.itemWidget(first, 0), container.data());
         // The editor goes with the container.
-        QPointer<QLineEdit> editor = edit;
         delete first;
         processDeferredDeletes();
         QVERIFY(!container);
@@ -110,6 +109,7 @@ private Q_SLOTS:
         QTest::newRow("right") << int(PW_LabelRight) << "Gain" << true << QStringList{"0 1", "0 0"};
         QTest::newRow("no caption") << int(PW_LabelLeft) << "" << true << QStringList{"-", "0 2"};
         QTest::newRow("no widget") << int(PW_LabelLeft) << "Gain" << false << QStringList{"0 2", "-"};
+        QTest::newRow("unknown method") << 7 << "Gain" << true << QStringList{"-", "-"};
     }
 
     void itemFormPlacesTheCaption()
@@ -125,6 +125,8 @@ private Q_SLOTS:
         QCOMPARE((QStringList{placeIn(&item, label), placeIn(&item, spin)}), places);
         if (label)
             QCOMPARE(label->buddy(), spin); // mnemonics and screen readers find the editor
+        if (placeIn(&item, spin) == QLatin1String("-"))
+            delete spin; // not laid out: still the caller's
     }
 
     // The description too: not before a form, then below it.
@@ -149,9 +151,8 @@ private Q_SLOTS:
         QCOMPARE((QStringList{placeIn(item, labels.at(0)), placeIn(item, second), placeIn(item, labels.at(1))}),
                  (QStringList{"0 2", "1 2", "2 2"}));
         QCOMPARE(item->toolTip(0), QStringLiteral("tip")); // an empty tool tip keeps the old one
-        // The old editor stays, hidden, with the container.
+        // The old editor is hidden.
         QVERIFY(first->isHidden());
-        QCOMPARE(first->parentWidget(), item->containerWidget());
     }
 
     // Categories open by keys and cannot be selected; editors take clicks and keys.
@@ -190,7 +191,6 @@ private Q_SLOTS:
         QPointer<QLineEdit> title = new QLineEdit;
         panel.addWidget(QStringLiteral("E&xposure"), QStringLiteral("In microseconds"), exposure);
         panel.addWidget(title);
-        QCOMPARE(exposure->toolTip(), QStringLiteral("In microseconds"));
 
         panel.show();
         QVERIFY(QTest::qWaitForWindowActive(&panel));
