@@ -102,6 +102,13 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(trays().size(), 2); // the two filtered through, shown once the loop ran
         QCOMPARE(ZelLog::records().size(), 1); // "held", not shown
+        // A message still queued when its messenger goes is dropped with it.
+        {
+            ZelMessenger gone;
+            gone.processMessage(makeMessage(ZelLog::Error, Issue::None, "late", "Camera"));
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(trays().size(), 2);
     }
 
     void plainTextsAreLoggedAndShown_data()

@@ -206,6 +206,9 @@ private Q_SLOTS:
         // Saved hidden, not zero-wide: a restart hides them and Show All brings them back.
         Table table(4);
         QCOMPARE(table.header->shownColumnsIds(), QList<int>{0});
+        // Unticking the last visible column leaves it shown.
+        QVERIFY(Table::choose(table.openMenu(0), QStringLiteral("C0")));
+        QCOMPARE(table.header->shownColumnsIds(), QList<int>{0});
         QVERIFY(Table::choose(table.openMenu(0), QStringLiteral("Show All")));
         QCOMPARE(Table(4).header->shownColumnsIds(), (QList<int>{1, 2, 3, 0}));
     }
