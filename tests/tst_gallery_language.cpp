@@ -203,6 +203,9 @@ private Q_SLOTS:
         QVERIFY2(english.size() > 30, qPrintable(QString::number(english.size())));
 
         switchTo(GalleryLanguage::Russian);
+        // Qt's own dialogs and buttons follow too (the bootstrap installs Qt's translations).
+        QVERIFY(QFileInfo::exists(GalleryLanguage::qtTranslationFile(GalleryLanguage::Russian)));
+        QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Отмена"));
         const QStringList left = libraryTexts(window).filter(m_translated);
         QVERIFY2(left.isEmpty(), qPrintable(QStringLiteral("still English:\n") + left.join(QLatin1Char('\n'))));
 
