@@ -272,6 +272,17 @@ private Q_SLOTS:
         QCOMPARE(sh.take(), expected);
     }
 
+    // Left and Right turn by one unit and wrap; Home turns back to 0.
+    void rotationByKeys()
+    {
+        ShownRotate sh;
+        QTest::keyClick(&sh.bar, Qt::Key_Left);
+        QTest::keyClick(&sh.bar, Qt::Key_Right);
+        QTest::keyClick(&sh.bar, Qt::Key_Right);
+        QTest::keyClick(&sh.bar, Qt::Key_Home);
+        QCOMPARE(sh.take(), rotation(358 / 359.0, 358) + rotation(0.0, 0) + rotation(1 / 359.0, 1) + rotation(0.0, 0));
+    }
+
     void setTranslateStartRatioStoresAsGiven()
     {
         ShownRotate sh;
