@@ -287,6 +287,13 @@ private Q_SLOTS:
         host.show();
         host.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&host));
+        // Off by default: the keys stay the host's.
+        QPointer<ZelTrayMessage> quiet = ZelTrayMessage::popUp(nullptr, makeMessage(ZelLog::Warning, Issue::None, {}), {});
+        QVERIFY(QTest::qWaitForWindowExposed(quiet));
+        QTest::keyClick(&host, Qt::Key_X, Qt::ControlModifier | Qt::AltModifier);
+        QCoreApplication::processEvents();
+        QVERIFY(quiet && quiet->isVisible());
+        delete quiet;
         ZelTrayMessage::setKeyboardShortcutsEnabled(true);
         QPointer<ZelTrayMessage> tray = ZelTrayMessage::popUp(nullptr, makeMessage(ZelLog::Warning, Issue::None, {}), {});
         QVERIFY(QTest::qWaitForWindowExposed(tray));
