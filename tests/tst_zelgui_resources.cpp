@@ -4,11 +4,15 @@
 #include <ZelGui/GuiUtils.h>
 #include <ZelGui/ZelGuiResources.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QImageReader>
+#include <QPixmap>
+#include <QRegularExpression>
 #include <QResource>
 #include <QTest>
 #include <QTranslator>
@@ -28,10 +32,16 @@ class tst_ZelGuiResources : public QObject
 private Q_SLOTS:
     void iconsAreStoredUncompressedPictures()
     {
-        const QStringList names = QDir(icons).entryList();
+        QStringList names = QDir(icons).entryList();
+        const QStringList sharp = names.filter(QStringLiteral("@2x.png"));
+        for (const QString &name : sharp)
+            names.removeOne(name);
         QCOMPARE(names, QStringList({"cancel.png", "element_add.png", "element_remove.png", "folder_40.png",
                                      "intermediate_slider.png", "messagebox_info.png", "window_close.png"}));
-        for (const QString &name : names) {
+        QCOMPARE(sharp.size(), names.size());
+        for (const QString &name : std::as_const(names))
+            QCOMPARE(QImage(icons + name.chopped(4) + QLatin1String("@2x.png")).size(), QImage(icons + name).size() * 2);
+        for (const QString &name : names + sharp) {
             QCOMPARE(QResource(icons + name).compressionAlgorithm(), QResource::NoCompression);
             QImageReader reader(icons + name);
             QCOMPARE(reader.format(), QByteArray("png"));
@@ -52,6 +62,25 @@ private Q_SLOTS:
             QVERIFY2(image.width() >= least.width() && image.height() >= least.height(), qPrintable(name));
             if (name == QLatin1String("folder_40.png"))
                 QCOMPARE(image.size(), QSize(40, 40));
+        }
+    }
+
+    // QIcon takes the @2x sibling where the screens have two device pixels per
+    // unit (run with QT_SCALE_FACTOR=2 as tst_zelgui_resources_hidpi).
+    void iconsAreSharpAtRatioTwo()
+    {
+        if (qApp->devicePixelRatio() < 2)
+            QSKIP("needs a screen with device pixel ratio 2");
+        const QStringList names = QDir(icons).entryList().filter(QRegularExpression(QStringLiteral("[^x].png$")));
+        QCOMPARE(names.size(), 7);
+        for (const QString &name : names) {
+            const QSize size = QImage(icons + name).size();
+            const QPixmap pixmap = QIcon(icons + name).pixmap(size, 2.0);
+            QCOMPARE(pixmap.devicePixelRatio(), 2.0);
+            QCOMPARE(pixmap.size(), size * 2);
+            // Drawn, not enlarged: it is the @2x file's picture.
+            QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_ARGB32),
+                     QImage(icons + name.chopped(4) + QLatin1String("@2x.png")).convertToFormat(QImage::Format_ARGB32));
         }
     }
 
@@ -109,5 +138,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_ZelGuiResources)
+QTEST_MAIN(tst_ZelGuiResources)
 #include "tst_zelgui_resources.moc"

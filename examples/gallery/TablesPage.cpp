@@ -126,6 +126,8 @@ QWidget *TablesPage::createTableBox()
     m_table = new QTableView(box);
     m_table->setObjectName(QStringLiteral("tableView"));
     m_table->setAccessibleName(QStringLiteral("Element table"));
+    // Tab leaves the table; the arrows move between cells.
+    m_table->setTabKeyNavigation(false);
     // The header's id comes from where it sits: /captures/tableView/tableBox/tablesPage.
     m_header = new ZelHorizontalHeaderView("captures", Qt::Horizontal, m_table);
     m_table->setHorizontalHeader(m_header);

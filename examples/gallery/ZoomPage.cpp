@@ -97,6 +97,7 @@ ZoomPage::ZoomPage(QWidget *parent)
     m_view->setTransformationAnchor(QGraphicsView::AnchorViewCenter);
     m_view->setResizeAnchor(QGraphicsView::AnchorViewCenter);
     m_view->setMinimumSize(320, 240);
+    m_view->setAccessibleName(QStringLiteral("Zoomed picture"));
 
     m_scaleBox->setPlaceholderText(QStringLiteral("no standard scale"));
     m_toolbar->setToolTip(QStringLiteral("Click the percentage for the preset menu (also by right click), "

@@ -3,6 +3,9 @@
 IZelElementTableView::IZelElementTableView(QWidget *parent)
     : QTableView(parent)
 {
+    // Tab leaves the table (the arrows move between cells); Qt's default
+    // would cycle through the cells and never let a keyboard user out.
+    setTabKeyNavigation(false);
 }
 
 IZelElementTableView::~IZelElementTableView() = default;

@@ -9,6 +9,7 @@
 #include <QDebug>
 #include <QEvent>
 #include <QPointer>
+#include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -31,6 +32,9 @@ ZelPerfCounterWidget::ZelPerfCounterWidget(QWidget *parent)
 {
     ui->setupUi(this);
     ZelFormTexts::track(this);
+    // An empty tab bar has nothing to choose and no name to read out: Tab
+    // passes it by until the first metric comes.
+    tabBar()->setFocusPolicy(Qt::NoFocus);
     const QSharedPointer<ZelPerfCounterStore> store = zelPerfCounterStore();
     connect(store.data(), &ZelPerfCounterStore::metricAdded, this, &ZelPerfCounterWidget::onMetricAdded);
     for (const QString &name : store->metrics()) {
@@ -85,6 +89,7 @@ void ZelPerfCounterWidget::onMetricAdded(const QString &name)
     layout->addWidget(plot);
     page->setLayout(layout);
     addTab(page, tr("M: %1").arg(name));
+    tabBar()->setFocusPolicy(focusPolicy());
 }
 
 void ZelPerfCounterWidget::changeEvent(QEvent *event)

@@ -9,11 +9,17 @@
 
 namespace {
 
-const QImage &intermediateHandleImage()
+const QImage &intermediateHandleImage(qreal devicePixelRatio)
 {
-    // Decoded once and shared by every slider.
+    // Decoded once and shared by every slider; the @2x picture keeps the
+    // handle crisp where a unit has more than one device pixel.
     static const QImage image(QStringLiteral(":ZelGui/res/icons/intermediate_slider.png"));
-    return image;
+    static const QImage image2x = [] {
+        QImage picture(QStringLiteral(":ZelGui/res/icons/intermediate_slider@2x.png"));
+        picture.setDevicePixelRatio(2);
+        return picture;
+    }();
+    return devicePixelRatio > 1 ? image2x : image;
 }
 
 } // namespace
@@ -23,7 +29,6 @@ class ZelSpanSliderWithIntermediateValuePrivate
 public:
     explicit ZelSpanSliderWithIntermediateValuePrivate(ZelSpanSliderWithIntermediateValue *owner)
         : slider(owner)
-        , handleImage(intermediateHandleImage())
     {
     }
 
@@ -46,7 +51,6 @@ public:
     bool intermediateHeld = false;
     int intermediatePressOffset = 0;
     ZelSpanSliderWithIntermediateValue *const slider;
-    QImage handleImage;
 };
 
 bool ZelSpanSliderWithIntermediateValuePrivate::handleMousePress(const QPoint &pos)
@@ -281,6 +285,7 @@ void ZelSpanSliderWithIntermediateValue::paintEvent(QPaintEvent *event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect r = intermediateHandleRect();
     const int c = (r.top() + r.bottom()) / 2;
-    const QSize size = d->handleImage.size();
-    painter.drawImage(QRect(r.left(), c - size.height() - 2, size.width(), size.height()), d->handleImage);
+    const QImage &image = intermediateHandleImage(devicePixelRatioF());
+    const QSize size = image.deviceIndependentSize().toSize();
+    painter.drawImage(QRect(r.left(), c - size.height() - 2, size.width(), size.height()), image);
 }

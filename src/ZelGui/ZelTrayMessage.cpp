@@ -13,6 +13,8 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -221,8 +223,10 @@ void ZelTrayMessage::construct(const ZelMessage &message)
     default:
         break;
     }
-    if (!icon.isEmpty())
-        ui->labelIcon->setPixmap(QPixmap(icon));
+    if (!icon.isEmpty()) {
+        // Through QIcon, which takes the host's "@2x" picture where the screen has it.
+        ui->labelIcon->setPixmap(QIcon(icon).pixmap(QImageReader(icon).size(), devicePixelRatioF()));
+    }
 
     setTitle(title + QLatin1String(": ") + Issue::readableID(message.issueID()));
 

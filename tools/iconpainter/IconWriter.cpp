@@ -8,12 +8,15 @@ IconWriter::IconWriter(const QString &directory)
 {
 }
 
-QImage IconWriter::render(const IconRecipe &recipe)
+QImage IconWriter::render(const IconRecipe &recipe, int scale)
 {
-    QImage image(recipe.size, QImage::Format_ARGB32_Premultiplied);
+    // The same drawing at a larger scale: the painter is scaled, so the
+    // @2x picture is drawn at its own resolution, not enlarged from the 1x.
+    QImage image(recipe.size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     recipe.draw(painter, QSizeF(recipe.size));
     painter.end();
     // Straight alpha is what PNG stores; converting here keeps the file
@@ -29,12 +32,17 @@ bool IconWriter::write(const QList<IconRecipe> &recipes)
         return false;
     }
     for (const IconRecipe &recipe : recipes) {
-        const QString path = dir.filePath(recipe.fileName);
-        if (!render(recipe).save(path, "PNG")) {
-            m_error = QStringLiteral("cannot write %1").arg(path);
-            return false;
+        // Each icon once at 1x and once as the "@2x" sibling that QIcon and
+        // QPixmap pick at device pixel ratio 2.
+        const QString base = recipe.fileName.chopped(4);
+        for (int scale : {1, 2}) {
+            const QString path = dir.filePath(scale == 1 ? recipe.fileName : base + QLatin1String("@2x.png"));
+            if (!render(recipe, scale).save(path, "PNG")) {
+                m_error = QStringLiteral("cannot write %1").arg(path);
+                return false;
+            }
+            m_written.append(path);
         }
-        m_written.append(path);
     }
     return true;
 }

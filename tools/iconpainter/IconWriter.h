@@ -6,13 +6,15 @@
 #include <QList>
 #include <QString>
 
-// Renders recipes and writes them as PNG files into one directory.
+// Renders recipes and writes them as PNG files into one directory, each at
+// 1x and as "<name>@2x.png" at twice the size.
 class IconWriter
 {
 public:
     explicit IconWriter(const QString &directory);
 
-    static QImage render(const IconRecipe &recipe);
+    // The recipe at scale times its size (1 or 2 for the @2x file).
+    static QImage render(const IconRecipe &recipe, int scale = 1);
 
     // Writes every recipe; false (with errorString() set) at the first file
     // that cannot be written. Each written path goes to writtenFiles().

@@ -1,0 +1,102 @@
+// Keyboard-only use of the gallery: on every page, Tab from the first control
+// reaches every control that takes the focus by Tab, and each one reached
+// tells assistive tools its name.
+
+#include "GalleryApplication.h"
+#include "GalleryMainWindow.h"
+#include "GalleryPage.h"
+
+#include <ZelCore/ZelAbstractAppConfig.h>
+
+#include <QAccessible>
+#include <QSet>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class tst_GalleryKeyboard : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QVERIFY(m_settings.isValid());
+        ZelAbstractAppConfig::attachIniFile(m_settings.filePath(QStringLiteral("gallery.ini")));
+        m_window = std::make_unique<GalleryMainWindow>();
+        m_window->resize(1280, 900);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    void cleanupTestCase()
+    {
+        m_window.reset();
+        ZelAbstractAppConfig::attachIniFile(QString());
+    }
+
+    void tabReachesEveryNamedControl_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < m_window->pageCount(); ++i)
+            QTest::newRow(qPrintable(m_window->page(i)->title())) << i;
+    }
+    void tabReachesEveryNamedControl()
+    {
+        QFETCH(int, index);
+        m_window->setCurrentPage(index);
+        GalleryPage *page = m_window->page(index);
+        QVERIFY(page->isVisible());
+
+        // The controls a Tab must reach, in the order of the focus chain.
+        QList<QWidget *> expected;
+        for (QWidget *w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+            if (page->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+                && !w->focusProxy() && w->window() == m_window.get())
+                expected << w;
+        }
+        QVERIFY(!expected.isEmpty());
+
+        // Real Tab presses from the first control until the focus comes back
+        // to it; item views step through their cells first.
+        expected.first()->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), expected.first());
+        QSet<QWidget *> reached;
+        for (int presses = 0; presses < 5000; ++presses) {
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            reached.insert(focus);
+            QTest::keyClick(focus, Qt::Key_Tab);
+            if (QApplication::focusWidget() == expected.first())
+                break;
+        }
+        QCOMPARE(QApplication::focusWidget(), expected.first());
+
+        QStringList missed, unnamed;
+        for (QWidget *w : std::as_const(expected)) {
+            const QString here = QString::fromLatin1(w->metaObject()->className()) + u':' + w->objectName();
+            if (!reached.contains(w))
+                missed << here;
+            else if (QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << here;
+        }
+        QVERIFY2(missed.isEmpty(), qPrintable(QStringLiteral("not reached: ") + missed.join(QStringLiteral(", "))));
+        QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("no name: ") + unnamed.join(QStringLiteral(", "))));
+    }
+
+private:
+    QTemporaryDir m_settings;
+    std::unique_ptr<GalleryMainWindow> m_window;
+};
+
+int main(int argc, char *argv[])
+{
+    // The gallery's own application object, as the pages expect it.
+    GalleryApplication app(argc, argv);
+    tst_GalleryKeyboard test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_gallery_keyboard.moc"
