@@ -13,6 +13,8 @@ ZelDoubleRangeWidget::ZelDoubleRangeWidget(QWidget *parent)
     m_spinBoxWidget->setFixedHeight(20);
 
     auto *layout = new QHBoxLayout(this);
+    // No frame of its own: the editor lines up with the controls beside it in a form.
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_sliderWidget);
     layout->addWidget(m_spinBoxWidget);
     init(m_sliderWidget, m_spinBoxWidget);

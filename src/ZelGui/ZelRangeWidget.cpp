@@ -49,6 +49,8 @@ ZelRangeWidget::ZelRangeWidget(QWidget *parent)
     }, Qt::DirectConnection);
 
     auto *layout = new QHBoxLayout(this);
+    // No frame of its own: the editor lines up with the controls beside it in a form.
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_sliderWidget);
     layout->addWidget(m_spinBoxWidget);
 
