@@ -702,7 +702,7 @@ Resolution: %4</source>
 <context>
     <name>ZelDoubleRangeWidget</name>
     <message>
-        <location filename="../../ZelDoubleRangeWidget.cpp" line="+19"/>
+        <location filename="../../ZelDoubleRangeWidget.cpp" line="+21"/>
         <source>Value</source>
         <translation>Значение</translation>
     </message>
@@ -887,14 +887,14 @@ Resolution: %4</source>
         <translation>Счётчики производительности</translation>
     </message>
     <message>
-        <location filename="../../ZelPerfCounterWidget.cpp" line="+65"/>
-        <location line="+39"/>
+        <location filename="../../ZelPerfCounterWidget.cpp" line="+69"/>
+        <location line="+40"/>
         <source>Metric - %1</source>
         <translation>Метрика - %1</translation>
     </message>
     <message>
-        <location line="-17"/>
-        <location line="+15"/>
+        <location line="-18"/>
+        <location line="+16"/>
         <source>M: %1</source>
         <translation>М: %1</translation>
     </message>
@@ -1061,7 +1061,7 @@ Resolution: %4</source>
 <context>
     <name>ZelTrayMessage</name>
     <message>
-        <location filename="../../ZelTrayMessage.cpp" line="+202"/>
+        <location filename="../../ZelTrayMessage.cpp" line="+204"/>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
