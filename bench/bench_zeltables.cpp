@@ -172,7 +172,8 @@ void bench_ZelTables::paintImageList()
         // The same pictures, texts, alignment and item sizes.
         for (int i = 0; i < listEntries; ++i) {
             const QPixmap &picture = pictures.at(i % pictures.size());
-            auto *item = new QStandardItem(QIcon(picture), QStringLiteral("frame_%1.png").arg(i, 4, 10, QLatin1Char('0')));
+            auto *item =
+                new QStandardItem(QIcon(picture), QStringLiteral("frame_%1.png").arg(i, 4, 10, QLatin1Char('0')));
             item->setTextAlignment(Qt::AlignHCenter | Qt::AlignBottom);
             item->setSizeHint(picture.size() + QSize(35, 20));
             plainModel.appendRow(item);

@@ -162,8 +162,9 @@ void bench_ZelViews::viewWithOverlayPaint()
         auto *withRect = new ZelGraphicsViewWithRect(nullptr);
         view.reset(withRect);
         auto *status = new ZelGraphicsStatusWidget(withRect->viewport());
-        status->setStatus(ZelStatus(ZelMessage(ZelLog::Warning, QStringLiteral("Bench"), QStringLiteral("void bench()"),
-                                               QStringLiteral("bench.cpp"), 1, Issue::None, QStringLiteral("No signal"))));
+        status->setStatus(
+            ZelStatus(ZelMessage(ZelLog::Warning, QStringLiteral("Bench"), QStringLiteral("void bench()"),
+                                 QStringLiteral("bench.cpp"), 1, Issue::None, QStringLiteral("No signal"))));
     } else {
         view = std::make_unique<QGraphicsView>();
     }

@@ -92,9 +92,7 @@ QString horizontal()
 
 QString intProperty(const char *name, int value)
 {
-    return QStringLiteral("<property name=\"%1\"><number>%2</number></property>")
-        .arg(QLatin1String(name))
-        .arg(value);
+    return QStringLiteral("<property name=\"%1\"><number>%2</number></property>").arg(QLatin1String(name)).arg(value);
 }
 
 QString stringProperty(const char *name, const char *value)
@@ -462,17 +460,13 @@ const QList<ZelDesignerLeftOut> &zelDesignerLeftOut()
     static const QList<ZelDesignerLeftOut> leftOut = {
         {QStringLiteral("IZelElementTableView"),
          QStringLiteral("abstract: a subclass supplies add(), edit() and remove()")},
-        {QStringLiteral("ZelElementDialogGUI"),
-         QStringLiteral("abstract dialog that wraps a widget given by code")},
+        {QStringLiteral("ZelElementDialogGUI"), QStringLiteral("abstract dialog that wraps a widget given by code")},
         {QStringLiteral("ZelHeaderProfileEditor"),
          QStringLiteral("a dialog of its own, opened by the header view's menu")},
         {QStringLiteral("ZelProgressDialog"), QStringLiteral("a dialog of its own, opened by code")},
-        {QStringLiteral("ZelInfiniteProgressDialog"),
-         QStringLiteral("a splash window of its own, opened by code")},
-        {QStringLiteral("ZelTrayMessage"),
-         QStringLiteral("a pop-up window that places and deletes itself")},
-        {QStringLiteral("ZelTipLabel"),
-         QStringLiteral("a tool-tip window that its owner moves and hides")},
+        {QStringLiteral("ZelInfiniteProgressDialog"), QStringLiteral("a splash window of its own, opened by code")},
+        {QStringLiteral("ZelTrayMessage"), QStringLiteral("a pop-up window that places and deletes itself")},
+        {QStringLiteral("ZelTipLabel"), QStringLiteral("a tool-tip window that its owner moves and hides")},
         {QStringLiteral("ZelHorizontalHeaderView"),
          QStringLiteral("a header lives inside an item view (setHorizontalHeader), not in a form")},
         {QStringLiteral("ZelThermoBarSpanHandler"),
@@ -486,8 +480,7 @@ const QList<ZelDesignerLeftOut> &zelDesignerLeftOut()
          QStringLiteral("a dialog frame that subclasses fill; it deletes itself when closed")},
         {QStringLiteral("ZelDialogWidget"),
          QStringLiteral("a dialog of its own around a content widget given by code")},
-        {QStringLiteral("ZelAboutWidget"),
-         QStringLiteral("a modal window of its own that deletes itself when closed")},
+        {QStringLiteral("ZelAboutWidget"), QStringLiteral("a modal window of its own that deletes itself when closed")},
         {QStringLiteral("IGraphicsView"),
          QStringLiteral("a base of the host's image views without a meta-object of its own; place "
                         "ZelGraphicsViewWithRect")},

@@ -53,8 +53,8 @@ private Q_SLOTS:
         // The controls a Tab must reach, in the order of the focus chain.
         QList<QWidget *> expected;
         for (QWidget *w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
-            if (page->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
-                && !w->focusProxy() && w->window() == m_window.get())
+            if (page->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy()
+                && w->window() == m_window.get())
                 expected << w;
         }
         QVERIFY(!expected.isEmpty());

@@ -91,13 +91,11 @@ QStringList textsOf(const QWidget *w)
         texts << plot->title().text();
     // A view shows the host's model's texts; the library's models are checked.
     const auto *view = qobject_cast<const QAbstractItemView *>(w);
-    if (const QAbstractItemModel *model = view ? view->model() : nullptr;
-        model && isLibraryClass(model->metaObject())) {
+    if (const QAbstractItemModel *model = view ? view->model() : nullptr; model && isLibraryClass(model->metaObject())) {
         for (int column = 0; column < model->columnCount(); ++column) {
             texts << model->headerData(column, Qt::Horizontal).toString();
             for (int row = 0; row < qMin(model->rowCount(), 64); ++row)
-                texts << model->index(row, column).data().toString()
-                      << model->index(row, column).data(Qt::ToolTipRole).toString();
+                texts << model->index(row, column).data().toString() << model->index(row, column).data(Qt::ToolTipRole).toString();
         }
     }
     QList<QAction *> actions = w->actions();

@@ -13,9 +13,9 @@
 #include "ValuesDemos.h"
 #include "ValuesPage.h"
 #include "ViewsPage.h"
+#include "ZoomPage.h"
 #include "zelrange_testhelpers.h"
 #include "zelzoom_testhelpers.h"
-#include "ZoomPage.h"
 
 #include <ZelGui/ZelBoolComboBox.h>
 #include <ZelGui/ZelColorRectItem.h>
@@ -24,8 +24,8 @@
 #include <ZelGui/ZelConfigureSaveWidget.h>
 #include <ZelGui/ZelDockWidgetLPOriented.h>
 #include <ZelGui/ZelGraphicsStatusWidget.h>
-#include <ZelGui/ZelHorizontalHeaderView.h>
 #include <ZelGui/ZelHSLThermoBar.h>
+#include <ZelGui/ZelHorizontalHeaderView.h>
 #include <ZelGui/ZelIconedButtonWithLabel.h>
 #include <ZelGui/ZelLineColorPicker.h>
 #include <ZelGui/ZelRangeIntCheckableWidget.h>
@@ -109,8 +109,9 @@ private Q_SLOTS:
         auto *log = page.findChild<QListWidget *>(QStringLiteral("log"));
         int first = log->count();
         QVERIFY(ZelRangeTest::dragThrough(page.findChild<ZelRangeWidget *>()->findChild<QSlider *>(), {30}));
-        QCOMPARE(newLines(log, first, false).join(u'|'), QStringLiteral("ZelRangeWidget  pressed()|ZelRangeWidget  moved(30)|"
-                                                                         "ZelRangeWidget  valueChanged(30)|ZelRangeWidget  released()"));
+        QCOMPARE(newLines(log, first, false).join(u'|'),
+                 QStringLiteral("ZelRangeWidget  pressed()|ZelRangeWidget  moved(30)|"
+                                "ZelRangeWidget  valueChanged(30)|ZelRangeWidget  released()"));
         click(page.findChild<ZelRangeIntCheckableWidget *>()->findChild<QCheckBox *>());
         QCOMPARE(newLines(log, first, false).join(u'|'),
                  QStringLiteral("ZelRangeIntCheckableWidget  valueChanged({25, off})|ZelRangeIntCheckableWidget  clicked(false)"));
@@ -175,8 +176,9 @@ private Q_SLOTS:
         QCOMPARE(page.cameraModel()->names(), QStringList{QStringLiteral("Overview")});
         page.boolBox()->setFocus();
         QTest::keyClick(page.boolBox(), Qt::Key_Down);
-        QCOMPARE(newLines(page.log(), first), (QStringList{QStringLiteral("cameras: rowsCountChanged() → 1 rows"),
-                                                          QStringLiteral("Boolean box: boolValueChanged(false)")}));
+        QCOMPARE(
+            newLines(page.log(), first),
+            (QStringList{QStringLiteral("cameras: rowsCountChanged() → 1 rows"), QStringLiteral("Boolean box: boolValueChanged(false)")}));
     }
 
     void tablesKeepTheirLayoutAcrossRestarts()
@@ -221,7 +223,6 @@ private Q_SLOTS:
         QCOMPARE(page.histogram()->hueShift(), shift->translateStartStep());
         QCOMPARE(newLines(page.signalLog(), first).last(),
                  QStringLiteral("hue shift: translateStartStepChanged(%1)").arg(shift->translateStartStep()));
-
     }
 
     // The capture writes a file; the rectangle editors draw and log what is applied.
@@ -256,7 +257,6 @@ private Q_SLOTS:
         QCOMPARE(panel->status().message().text(), QStringLiteral("Cooling down"));
         page.statusShown()->click();
         QVERIFY(!panel->isVisible());
-
     }
 };
 

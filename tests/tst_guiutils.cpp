@@ -98,8 +98,8 @@ private Q_SLOTS:
         for (QAction *action : menu->actions()) {
             auto *bindable = static_cast<ZelBindableQAction *>(action);
             bindable->installHandler(ZelConnection<QMetaObject::Connection>(connect(
-                bindable, &ZelQAction::actionTriggered, bindable,
-                [&picked, bindable] { picked << bindable->data().value<QColor>(); }, Qt::DirectConnection)));
+                bindable, &ZelQAction::actionTriggered, bindable, [&picked, bindable] { picked << bindable->data().value<QColor>(); },
+                Qt::DirectConnection)));
         }
         QStringList texts;
         for (QAction *action : menu->actions()) {
@@ -114,8 +114,7 @@ private Q_SLOTS:
     {
         // An invalid colour fills as Qt paints it: opaque black.
         for (const auto &[color, size, pixel] : QList<std::tuple<QColor, QSize, QRgb>>{
-                 {QColor(255, 0, 0, 128), QSize(16, 8), qRgba(255, 0, 0, 128)},
-                 {QColor(), QSize(12, 12), qRgb(0, 0, 0)}}) {
+                 {QColor(255, 0, 0, 128), QSize(16, 8), qRgba(255, 0, 0, 128)}, {QColor(), QSize(12, 12), qRgb(0, 0, 0)}}) {
             const QIcon icon = GuiUtils::getIconForColor(color, size);
             QCOMPARE(icon.availableSizes(QIcon::Normal, QIcon::Off), QList<QSize>{size});
             const QImage image = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -129,13 +128,13 @@ private Q_SLOTS:
     void zoomFitToWindow()
     {
         const double nan = std::nan("");
-        for (const auto &[window, image, zoom] : QList<std::tuple<QSize, QSizeF, double>>{
-                 {QSize(800, 600), QSizeF(1600, 900), 0.5}, // the width decides
-                 {QSize(800, 600), QSizeF(400, 1200), 0.5}, // the height decides
-                 {QSize(1000, 700), QSizeF(300, 300), 700.0 / 300.0}, // enlarges, unrounded
-                 {QSize(800, 600), QSizeF(1600, 0), 0.5}, // no height
-                 {QSize(800, 600), QSizeF(nan, nan), 1.0}, // NaN sides count as not positive
-                 {QSize(0, 0), QSizeF(640, 480), 0.0}}) {
+        for (const auto &[window, image, zoom] :
+             QList<std::tuple<QSize, QSizeF, double>>{{QSize(800, 600), QSizeF(1600, 900), 0.5}, // the width decides
+                                                      {QSize(800, 600), QSizeF(400, 1200), 0.5}, // the height decides
+                                                      {QSize(1000, 700), QSizeF(300, 300), 700.0 / 300.0}, // enlarges, unrounded
+                                                      {QSize(800, 600), QSizeF(1600, 0), 0.5}, // no height
+                                                      {QSize(800, 600), QSizeF(nan, nan), 1.0}, // NaN sides count as not positive
+                                                      {QSize(0, 0), QSizeF(640, 480), 0.0}}) {
             QCOMPARE(GuiUtils::zoomFitToWindow(window, image), zoom);
             QCOMPARE(GuiUtils::zoomFitToWindowAccuracy(window, image), zoom);
         }
@@ -170,10 +169,10 @@ private Q_SLOTS:
     void statusBoxIsCentredWhateverTheRect()
     {
         // The centre of a rect spanning all of int is taken without overflow.
-        for (const auto &[rect, centre] : QList<std::pair<QRect, QPoint>>{
-                 {QRect(0, 0, 100, 100), QPoint(49, 49)},
-                 {QRect(-51, -21, 101, 41), QPoint(-1, -1)},
-                 {QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX)), QPoint(0, 0)}}) {
+        for (const auto &[rect, centre] :
+             QList<std::pair<QRect, QPoint>>{{QRect(0, 0, 100, 100), QPoint(49, 49)},
+                                             {QRect(-51, -21, 101, 41), QPoint(-1, -1)},
+                                             {QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX)), QPoint(0, 0)}}) {
             Canvas canvas;
             {
                 QPainter painter(&canvas.image);

@@ -35,10 +35,9 @@ const QList<QAccessible::Role> itemViews{QAccessible::Table, QAccessible::Tree, 
 
 bool isInteractive(QAccessibleInterface *iface)
 {
-    static const QList<QAccessible::Role> controls{QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
-                                                   QAccessible::ComboBox,   QAccessible::SpinBox,      QAccessible::Slider,
-                                                   QAccessible::Dial,       QAccessible::EditableText, QAccessible::ButtonMenu,
-                                                   QAccessible::ButtonDropDown};
+    static const QList<QAccessible::Role> controls{
+        QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton,  QAccessible::ComboBox,   QAccessible::SpinBox,
+        QAccessible::Slider,     QAccessible::Dial,     QAccessible::EditableText, QAccessible::ButtonMenu, QAccessible::ButtonDropDown};
     if (controls.contains(iface->role()) || itemViews.contains(iface->role()))
         return true;
     // Our own widgets that take the focus; Qt's containers only pass it on.
@@ -97,8 +96,7 @@ QWidget *makePainted(const QString &kind)
         histogram->setData(data);
         return histogram;
     }
-    return ZelTrayMessage::popUp(nullptr, makeMessage(ZelLog::Warning, Issue::None, QStringLiteral("Disk almost full")),
-                                 QString());
+    return ZelTrayMessage::popUp(nullptr, makeMessage(ZelLog::Warning, Issue::None, QStringLiteral("Disk almost full")), QString());
 }
 
 // Role, name, description or value text, and the numbers of a value interface.
@@ -163,8 +161,7 @@ private Q_SLOTS:
                                "Slider | Upper handle | 60 | 60 in 0..100 by 5"};
         QTest::newRow("span slider") << "span slider" << span;
         // The intermediate value lives inside the span.
-        QTest::newRow("video slider") << "video slider"
-                                      << span + QStringList{"Slider | Intermediate value | 30 | 30 in 20..60 by 5"};
+        QTest::newRow("video slider") << "video slider" << span + QStringList{"Slider | Intermediate value | 30 | 30 in 20..60 by 5"};
         QTest::newRow("thermo bar") << "thermo bar"
                                     << QStringList{"Graphic | Colour bar | Range 0 to 255, selection 10 to 200",
                                                    "Slider | Lower end of the span | Value: 10 | 10 | 10 in 0..255 by 1",
@@ -216,8 +213,9 @@ private Q_SLOTS:
         slider->setLowerValue(25);
         iface->child(2)->valueInterface()->setCurrentValue(45);
         QTest::keyClick(slider, Qt::Key_End);
-        QCOMPARE(g_valueEvents, (QStringList{QStringLiteral("Lower handle=25"), QStringLiteral("Intermediate value=45"),
-                                                 QStringLiteral("Intermediate value=60")}));
+        QCOMPARE(g_valueEvents,
+                 (QStringList{QStringLiteral("Lower handle=25"), QStringLiteral("Intermediate value=45"),
+                              QStringLiteral("Intermediate value=60")}));
     }
 
     // The buddy label's text, without mnemonic and colon, unless the host named the control itself.

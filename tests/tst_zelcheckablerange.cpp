@@ -10,7 +10,6 @@
 #include <QRegularExpression>
 #include <QStyleFactory>
 
-
 using namespace ZelRangeTest;
 
 namespace {
@@ -104,7 +103,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("expectedLog");
 
-        QTest::newRow("int: setValue is silent, changeValue always emits once") << false << "set 5 on; note; change 7 off; change 7 off"
+        QTest::newRow("int: setValue is silent, changeValue always emits once")
+            << false << "set 5 on; note; change 7 off; change 7 off"
             << "[5,on spin 5] valueChanged(7,off) valueChanged(7,off) [7,off spin 7]";
         // The editor's stored value: snapped, and beyond the range shown clamped.
         QTest::newRow("int: emits the stored value") << false << "range 0 50 5; change 52 on; change 73 off"
@@ -113,18 +113,22 @@ private Q_SLOTS:
         QTest::newRow("int: connect/disconnect cycle")
             << false << "set 0 off; set 1 off; set 2 off; set 3 off; change 9 off; click; type 11"
             << "valueChanged(9,off) toggled(on) valueChanged(9,on) clicked(on) valueChanged(11,on) [11,on spin 11]";
-        QTest::newRow("int: setValue leaves the enabled state") << false << "click; set 1 off; note; disable; set 1 on"
+        QTest::newRow("int: setValue leaves the enabled state")
+            << false << "click; set 1 off; note; disable; set 1 on"
             << "toggled(on) valueChanged(0,on) clicked(on) [1,off spin 1] [1,on spin 1 disabled]";
         // A checked box disables the real editor, except through setValue, which holds the coupling down.
-        QTest::newRow("real: setChecked and setValue") << true << "check on; note; check off; note; set 2 on; note; click; note; click"
+        QTest::newRow("real: setChecked and setValue")
+            << true << "check on; note; check off; note; set 2 on; note; click; note; click"
             << "toggled(on) valueChanged(1,on) [1,on spin 1 disabled] toggled(off) valueChanged(1,off) [1,off spin 1] [2,on spin 2] "
                "toggled(off) valueChanged(2,off) clicked(off) [2,off spin 2] "
                "toggled(on) valueChanged(2,on) clicked(on) [2,on spin 2 disabled]";
         QTest::newRow("int: drag") << false << "range 0 50 5; set 0 on; drag 12 20"
-            << "pressed moved(12) valueChanged(10,on) moved(20) valueChanged(20,on) released [20,on spin 20]";
+                                   << "pressed moved(12) valueChanged(10,on) moved(20) valueChanged(20,on) released [20,on spin 20]";
         // A subclass's enable policy: setValue enables the editor as the box (1), opposite (0), or leaves it.
-        QTest::newRow("int: policy 1") << false << "policy 1; set 2 on; note; set 2 off" << "[2,on spin 2] [2,off spin 2 disabled]";
-        QTest::newRow("int: policy 0") << false << "policy 0; set 2 on; note; set 2 off" << "[2,on spin 2 disabled] [2,off spin 2]";
+        QTest::newRow("int: policy 1") << false << "policy 1; set 2 on; note; set 2 off"
+                                       << "[2,on spin 2] [2,off spin 2 disabled]";
+        QTest::newRow("int: policy 0") << false << "policy 0; set 2 on; note; set 2 off"
+                                       << "[2,on spin 2 disabled] [2,off spin 2]";
     }
 
     void editing()

@@ -138,8 +138,7 @@ private Q_SLOTS:
         }
         QCOMPARE(c.take(), (QStringList{"activated(#0a141e)", "activated(#28323c)", "activated(#46505a)"}));
         // New colours go before the "More..." entry, which stays last; the cancel added none.
-        QCOMPARE(c.texts(), (QStringList{"Red", "Green", "Blue", "Yellow", "User color 1", "User color 2",
-                                         "User color 3", "More..."}));
+        QCOMPARE(c.texts(), (QStringList{"Red", "Green", "Blue", "Yellow", "User color 1", "User color 2", "User color 3", "More..."}));
     }
 
     void fullBoxNeitherHangsNorLosesItems()
@@ -161,8 +160,7 @@ private Q_SLOTS:
     {
         ZelColorSelectWidget w(nullptr, 0, 1000);
         QStringList log;
-        connect(&w, qOverload<QColor>(&ZelColorSelectWidget::colorChanged), this,
-                [&](const QColor &c) { log << colorText(c); });
+        connect(&w, qOverload<QColor>(&ZelColorSelectWidget::colorChanged), this, [&](const QColor &c) { log << colorText(c); });
         connect(&w, qOverload<int, int, int>(&ZelColorSelectWidget::colorChanged), this,
                 [&](int r, int g, int b) { log << QStringLiteral("%1,%2,%3").arg(r).arg(g).arg(b); });
         w.setColor(QColor(10, 20, 30));

@@ -65,9 +65,12 @@ private Q_SLOTS:
         const QString dir = QDir::cleanPath(m_dir.path());
         const QList<QByteArray> pngJpg{"png", "jpg"};
         // formats, the filter chosen, the name typed; the name and format given back
-        for (const auto &[formats, filter, typed, expectedName, expectedFormat] : {std::tuple{pngJpg, 1, "a", "a.jpg", "jpg"},
-                 {pngJpg, 0, "a.JPEG", "a.JPEG", "jpg"}, {pngJpg, 1, "a.bmp", "a.bmp.jpg", "jpg"}, // suffix wins, any case
-                 {QList<QByteArray>{"jpeg"}, 0, "a", "a.jpg", "jpeg"}, {QList<QByteArray>(), 0, "a.xyz", "a.xyz", ""}}) {
+        for (const auto &[formats, filter, typed, expectedName, expectedFormat] :
+             {std::tuple{pngJpg, 1, "a", "a.jpg", "jpg"},
+              {pngJpg, 0, "a.JPEG", "a.JPEG", "jpg"},
+              {pngJpg, 1, "a.bmp", "a.bmp.jpg", "jpg"}, // suffix wins, any case
+              {QList<QByteArray>{"jpeg"}, 0, "a", "a.jpg", "jpeg"},
+              {QList<QByteArray>(), 0, "a.xyz", "a.xyz", ""}}) {
             ZelFileDialog::setTestAnswer([&, filter = filter, typed = typed](QFileDialog *dialog) {
                 dialog->selectNameFilter(dialog->nameFilters().value(filter));
                 return QStringList{dir + QLatin1Char('/') + QLatin1String(typed)};

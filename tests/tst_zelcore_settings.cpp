@@ -43,7 +43,9 @@ private Q_SLOTS:
 
         // A later registration of (5, true) under a new key: only an identical one is no conflict.
         for (const auto &[tag, repeatDefault, repeatFlag, conflicts] : {std::tuple{"same", QVariant(5), true, 0},
-                 {"type", QVariant(5.0), true, 1}, {"flag", QVariant(5), false, 1}, {"none", QVariant(), true, 1}}) {
+                                                                        {"type", QVariant(5.0), true, 1},
+                                                                        {"flag", QVariant(5), false, 1},
+                                                                        {"none", QVariant(), true, 1}}) {
             const QString key = u"tst_zelcore/repeat/"_s + QLatin1String(tag);
             const Setting first(key, QVariant(5), true);
             QVERIFY(store->registerSetting(first));

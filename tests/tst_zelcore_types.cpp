@@ -23,7 +23,8 @@ const QUuid idC = QUuid::fromString(QLatin1String("{3c8c7040-af31-4179-bc30-4d5e
 const ZelEnumerationItem one(idA, u"One"_s, 1), two(idB, u"Two"_s, 2);
 
 // base equals a copy of itself and differs from every variant, also inside a QVariant.
-template <typename T> void checkVariantsDiffer(const T &base, const QList<T> &variants)
+template<typename T>
+void checkVariantsDiffer(const T &base, const QList<T> &variants)
 {
     QVERIFY(T(base) == base && !(T(base) != base) && QVariant::fromValue(T(base)) == QVariant::fromValue(base));
     for (const T &variant : variants)
@@ -47,12 +48,12 @@ private Q_SLOTS:
             QVERIFY2(QMetaType::fromName(name).hasRegisteredDataStreamOperators(), name);
         // no field left at its default, so a field the stream drops shows
         const QVariantList values{QVariant::fromValue(ZelMinMaxRange<int>(-5, 70, 3)),
-            QVariant::fromValue(ZelCheckableIntValue(-7, true)),
-            QVariant::fromValue(ZelScanAreaRange{QRect(QPoint(-10, 20), QPoint(300, 400)), 1, 2, 3, 4, INT_MAX}),
-            QVariant::fromValue(ZelApplicationSecurityPolicy{false, true, 45}),
-            QVariant::fromValue(ZelCore::CaptureEngineData{u"cam"_s, 33.5, 4.0, 7, "blob"}),
-            QVariant::fromValue(QList<ZelVec4D>{{1.5, -2.5, qInf(), -0.0}}),
-            QVariant::fromValue(ZelEnumeration(u"E"_s, {one, two}))};
+                                  QVariant::fromValue(ZelCheckableIntValue(-7, true)),
+                                  QVariant::fromValue(ZelScanAreaRange{QRect(QPoint(-10, 20), QPoint(300, 400)), 1, 2, 3, 4, INT_MAX}),
+                                  QVariant::fromValue(ZelApplicationSecurityPolicy{false, true, 45}),
+                                  QVariant::fromValue(ZelCore::CaptureEngineData{u"cam"_s, 33.5, 4.0, 7, "blob"}),
+                                  QVariant::fromValue(QList<ZelVec4D>{{1.5, -2.5, qInf(), -0.0}}),
+                                  QVariant::fromValue(ZelEnumeration(u"E"_s, {one, two}))};
         for (const QVariant &value : values) {
             QByteArray bytes; // wrapped in a QVariant it travels by name, in the old stream version QSettings writes
             QDataStream out(&bytes, QIODevice::WriteOnly), in(&bytes, QIODevice::ReadOnly);
@@ -77,14 +78,14 @@ private Q_SLOTS:
 
     void enumerationKeepsOrderAndUniqueIds()
     {
-        ZelEnumeration enumeration(u"Mode"_s, {ZelEnumerationItem(idC, u"c"_s, 0), ZelEnumerationItem(idA, u"a"_s, 0),
-                                               ZelEnumerationItem(idB, u"b"_s, 0)});
+        ZelEnumeration enumeration(
+            u"Mode"_s, {ZelEnumerationItem(idC, u"c"_s, 0), ZelEnumerationItem(idA, u"a"_s, 0), ZelEnumerationItem(idB, u"b"_s, 0)});
         // The same id replaces the item where it stands; a null id would read as "not found".
         QVERIFY(enumeration.addItem(ZelEnumerationItem(idA, u"A2"_s, 10)));
         QVERIFY(!enumeration.addItem(ZelEnumerationItem(QUuid(), u"none"_s, 0)));
         QVERIFY(enumeration.removeItem(idC) && !enumeration.removeItem(idC));
-        QCOMPARE(enumeration.items(), QList<ZelEnumerationItem>({ZelEnumerationItem(idA, u"A2"_s, 10),
-                                                                 ZelEnumerationItem(idB, u"b"_s, 0)}));
+        QCOMPARE(enumeration.items(),
+                 QList<ZelEnumerationItem>({ZelEnumerationItem(idA, u"A2"_s, 10), ZelEnumerationItem(idB, u"b"_s, 0)}));
         QVERIFY(enumeration.indexOf(idC) == -1 && enumeration.getItem(idC).isNull());
     }
 

@@ -67,8 +67,12 @@ private Q_SLOTS:
         // zoom, minimum: the validated zoom, then the steps in and out from it. Rows: beyond either end, nan (also
         // below its own minimum), a minimum off the presets, a bad minimum (nan, above max).
         for (const auto &[zoom, minimum, validated, in, out] : {std::tuple{inf, 0.1, 32.0, 32.0, 24.0},
-                 {-inf, 0.1, 0.1, 0.125, 0.1}, {nanValue, 0.1, 1.0, 1.5, 0.75}, {nanValue, 1.5, 1.5, 2.0, 1.5},
-                 {0.33, 0.3, 0.33, 0.5, 0.3}, {0.01, nanValue, 0.1, 0.125, 0.1}, {1.0, 50.0, 32.0, 32.0, 32.0}}) {
+                                                                {-inf, 0.1, 0.1, 0.125, 0.1},
+                                                                {nanValue, 0.1, 1.0, 1.5, 0.75},
+                                                                {nanValue, 1.5, 1.5, 2.0, 1.5},
+                                                                {0.33, 0.3, 0.33, 0.5, 0.3},
+                                                                {0.01, nanValue, 0.1, 0.125, 0.1},
+                                                                {1.0, 50.0, 32.0, 32.0, 32.0}}) {
             QCOMPARE(ZoomDefs::zoomValidation(zoom, minimum), validated);
             QCOMPARE(ZoomDefs::zoomIn(zoom, minimum), in);
             QCOMPARE(ZoomDefs::zoomOut(zoom, minimum), out);
@@ -78,13 +82,14 @@ private Q_SLOTS:
     void roundingAndThumbnails()
     {
         // value, step, expected: ties away from zero, a zero step keeps the value, no overflow at the ends.
-        for (const auto &[value, step, expected] : {std::tuple{4, 10, 0}, {5, 10, 10}, {-15, -10, -20}, {7, 0, 7},
-                 {INT_MAX, 10, 2147483640}, {1 << 30, INT_MAX, INT_MAX}})
+        for (const auto &[value, step, expected] :
+             {std::tuple{4, 10, 0}, {5, 10, 10}, {-15, -10, -20}, {7, 0, 7}, {INT_MAX, 10, 2147483640}, {1 << 30, INT_MAX, INT_MAX}})
             QCOMPARE(MathUtils::roundIntegerValueToNearest(value, step), expected);
 
         // never enlarged; shrunk keeping the aspect; an empty image gives an empty size
         for (const auto &[image, box, expected] : {std::tuple{QSize(100, 50), QSize(200, 200), QSize(100, 50)},
-                 {QSize(333, 100), QSize(100, 100), QSize(100, 30)}, {QSize(0, 50), QSize(100, 100), QSize(0, 0)}})
+                                                   {QSize(333, 100), QSize(100, 100), QSize(100, 30)},
+                                                   {QSize(0, 50), QSize(100, 100), QSize(0, 0)}})
             QCOMPARE(MathUtils::thumbnailSize(image, box), expected);
     }
 
@@ -104,8 +109,9 @@ private Q_SLOTS:
 
         // Captions and quality; Qt's png writer maps the quality to its compression level.
         for (const auto &[format, caption, quality] : {std::tuple{QByteArray("png"), QStringLiteral("PNG image (*.png)"), true},
-                 {"JPG", QStringLiteral("JPEG image (*.jpg *.jpeg)"), true},
-                 {"Raw", QStringLiteral("RAW image (*.raw)"), false}, {QByteArray(), FSUtils::filterAll, false}}) {
+                                                       {"JPG", QStringLiteral("JPEG image (*.jpg *.jpeg)"), true},
+                                                       {"Raw", QStringLiteral("RAW image (*.raw)"), false},
+                                                       {QByteArray(), FSUtils::filterAll, false}}) {
             QCOMPARE(FSUtils::formatCaption(format), caption);
             QCOMPARE(FSUtils::supportQualityWrite(format), quality);
         }
@@ -136,9 +142,10 @@ private Q_SLOTS:
 
         // trimmed, https added when no scheme is given, escaped
         for (const auto &[url, html] : {std::pair{"   ", QString()},
-                 {"http://example.org", QStringLiteral("<a href=\"http://example.org\">http://example.org</a>")},
-                 {" example.org/?a=1&b=\"2\"\n", QStringLiteral("<a href=\"https://example.org/?a=1&amp;b=&quot;2&quot;\">"
-                                                             "example.org/?a=1&amp;b=&quot;2&quot;</a>")}})
+                                        {"http://example.org", QStringLiteral("<a href=\"http://example.org\">http://example.org</a>")},
+                                        {" example.org/?a=1&b=\"2\"\n",
+                                         QStringLiteral("<a href=\"https://example.org/?a=1&amp;b=&quot;2&quot;\">"
+                                                        "example.org/?a=1&amp;b=&quot;2&quot;</a>")}})
             QCOMPARE(ZelCore::toHTMLReference(QString::fromLatin1(url)), html);
     }
 };

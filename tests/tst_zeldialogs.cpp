@@ -17,9 +17,9 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
-#include <QtTest/qtestspontaneevent.h>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtTest/qtestspontaneevent.h>
 
 using namespace ZelFormsTest;
 
@@ -57,7 +57,10 @@ private:
     QStringList *const m_log;
 };
 
-struct AboutAccess : ZelAboutWidget { using ZelAboutWidget::showEvent; }; // reached through a member pointer
+struct AboutAccess : ZelAboutWidget
+{
+    using ZelAboutWidget::showEvent;
+}; // reached through a member pointer
 
 } // namespace
 
@@ -177,8 +180,7 @@ private Q_SLOTS:
         click(button);
         widget.setFocus(); // reaches the button
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(log, QStringList({"clicked", "clicked(0)", "toogled(1)", "clicked", "clicked(1)", "toogled(0)", "clicked",
-                                   "clicked(0)"}));
+        QCOMPARE(log, QStringList({"clicked", "clicked(0)", "toogled(1)", "clicked", "clicked(1)", "toogled(0)", "clicked", "clicked(0)"}));
     }
 };
 

@@ -12,10 +12,7 @@ class TestZelDip : public QObject
 
 private Q_SLOTS:
     // First: must see the library's own registration.
-    void metaTypeRegisteredByLibrary()
-    {
-        QCOMPARE(QMetaType::fromName("ZelImage"), QMetaType::fromType<ZelImage>());
-    }
+    void metaTypeRegisteredByLibrary() { QCOMPARE(QMetaType::fromName("ZelImage"), QMetaType::fromType<ZelImage>()); }
 
     void fromQImageKeepsSizeAndColours_data()
     {

@@ -174,9 +174,9 @@ private Q_SLOTS:
         second->setObjectName(QStringLiteral("second"));
         dock.setContentsWidget(second);
         dock.setContentsWidget(nullptr);
-        QCOMPARE(log, (QStringList{"about to(first, current null)", "changed(first, current first)",
-                                   "about to(second, current first)", "changed(second, current second)",
-                                   "about to(null, current second)", "changed(null, current null)"}));
+        QCOMPARE(log,
+                 (QStringList{"about to(first, current null)", "changed(first, current first)", "about to(second, current first)",
+                              "changed(second, current second)", "about to(null, current second)", "changed(null, current null)"}));
         // Replaced contents stay the dock's, hidden.
         QCOMPARE(first->parentWidget(), &dock);
         QVERIFY(first->isHidden() && second->isHidden());
@@ -218,7 +218,6 @@ private Q_SLOTS:
         dock->setContentsWidget(floatingNext);
         QCOMPARE(next->calls, (QStringList{"landscape (before set)", "portrait"}));
         QCOMPARE(floatingNext->calls, (QStringList{"portrait (before set)"}));
-
     }
 
     void locateCallsOnlyForTheFourSides()

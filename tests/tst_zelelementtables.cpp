@@ -221,8 +221,7 @@ private Q_SLOTS:
         const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
         QCOMPARE(oursFocused.pixelColor(oursFocused.width() / 2, 2), highlight);
         // Unselected focused cells: no frame either, no highlight.
-        QCOMPARE(paintCell(ours, index, focused & ~QStyle::State_Selected),
-                 paintCell(plain, index, selected & ~QStyle::State_Selected));
+        QCOMPARE(paintCell(ours, index, focused & ~QStyle::State_Selected), paintCell(plain, index, selected & ~QStyle::State_Selected));
     }
 };
 

@@ -59,11 +59,11 @@ private Q_SLOTS:
         // Allowed x 0..199, y 0..99: direction, cursor, targets, requests (asked again even when nothing changes).
         using D = ZelMoveableWidget;
         using Case = std::tuple<D::MoveDirection, Qt::CursorShape, QList<QPoint>, QList<QPoint>>;
-        for (const auto &[direction, cursor, targets, expected] : QList<Case>{
-                 {D::MoveBoth, Qt::SizeAllCursor, {{180, 10}, {260, 10}}, {{150, 10}, {150, 10}}},
-                 {D::MoveBoth, Qt::SizeAllCursor, {{-5, 10}}, {{0, 10}}},
-                 {D::MoveHorizontal, Qt::SizeHorCursor, {{70, 60}, {500, -60}}, {{70, 10}, {150, 10}}},
-                 {D::MoveVertical, Qt::SizeVerCursor, {{70, 60}, {-90, 300}}, {{10, 60}, {10, 80}}}}) {
+        for (const auto &[direction, cursor, targets, expected] :
+             QList<Case>{{D::MoveBoth, Qt::SizeAllCursor, {{180, 10}, {260, 10}}, {{150, 10}, {150, 10}}},
+                         {D::MoveBoth, Qt::SizeAllCursor, {{-5, 10}}, {{0, 10}}},
+                         {D::MoveHorizontal, Qt::SizeHorCursor, {{70, 60}, {500, -60}}, {{70, 10}, {150, 10}}},
+                         {D::MoveVertical, Qt::SizeVerCursor, {{70, 60}, {-90, 300}}, {{10, 60}, {10, 80}}}}) {
             MoveHost host;
             ZelMoveableWidget *w = host.moveable;
             w->setMoveAllowRect(QRect(0, 0, 200, 100));

@@ -50,8 +50,8 @@ private Q_SLOTS:
         log.clear();
         action.trigger();
         // The action's own connections run first; a check change repeats the enabled state.
-        QCOMPARE(log, (QStringList{"actionEnabled(true)", "actionChecked(true)", "toggled(true)",
-                                   "actionTriggered(true)", "triggered(true)"}));
+        QCOMPARE(log,
+                 (QStringList{"actionEnabled(true)", "actionChecked(true)", "toggled(true)", "actionTriggered(true)", "triggered(true)"}));
         log.clear();
         action.setEnabled(false);
         action.setToolTip(QStringLiteral("Grid lines")); // any change repeats the current state
@@ -69,8 +69,9 @@ private Q_SLOTS:
         action.trigger();
         QCOMPARE(action.triggers, 2);
         QCOMPARE(action.checks, (QList<bool>{true, false}));
-        QCOMPARE(log, (QStringList{"actionEnabled(true)", "toggled(true)", "triggered(true)", "actionEnabled(true)",
-                                   "toggled(false)", "triggered(false)"}));
+        QCOMPARE(log,
+                 (QStringList{"actionEnabled(true)", "toggled(true)", "triggered(true)", "actionEnabled(true)", "toggled(false)",
+                              "triggered(false)"}));
     }
 
     void installedHandlersOutliveTheirTemporaryHolders()

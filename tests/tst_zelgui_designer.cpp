@@ -87,8 +87,7 @@ private Q_SLOTS:
         // The header a generated form includes declares the class.
         QFile header(QStringLiteral(ZELGUI_PUBLIC_INCLUDE_DIR "/") + widget->includeFile());
         QVERIFY2(header.open(QIODevice::ReadOnly), qPrintable(header.fileName()));
-        QVERIFY(QString::fromUtf8(header.readAll())
-                    .contains(QRegularExpression(QStringLiteral("class ZELGUI_EXPORT %1\\b").arg(name))));
+        QVERIFY(QString::fromUtf8(header.readAll()).contains(QRegularExpression(QStringLiteral("class ZELGUI_EXPORT %1\\b").arg(name))));
 
         // The font box asks the application for its font database; a host
         // without one (Designer, this test) gets an empty box and a log line.
@@ -118,8 +117,7 @@ private Q_SLOTS:
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         std::unique_ptr<QWidget> loaded(loader.load(&buffer));
         QVERIFY2(loaded, qPrintable(loader.errorString()));
-        const QString objectName =
-            firstMatch(xml, QStringLiteral("<widget class=\"%1\" name=\"(\\w+)\"").arg(name)).captured(1);
+        const QString objectName = firstMatch(xml, QStringLiteral("<widget class=\"%1\" name=\"(\\w+)\"").arg(name)).captured(1);
         auto *w = loaded->findChild<QWidget *>(objectName);
         QVERIFY(w);
         QCOMPARE(QString::fromLatin1(w->metaObject()->className()), name);
@@ -135,13 +133,11 @@ private Q_SLOTS:
         static const QRegularExpression property(
             QStringLiteral("<property name=\"(\\w+)\"[^>]*>\\s*<(number|string|enum|bool|color)[^>]*>([^<]*)<"));
         for (const QRegularExpressionMatch &match : property.globalMatch(xml)) {
-            const QMetaProperty meta =
-                w->metaObject()->property(w->metaObject()->indexOfProperty(qPrintable(match.captured(1))));
+            const QMetaProperty meta = w->metaObject()->property(w->metaObject()->indexOfProperty(qPrintable(match.captured(1))));
             QVERIFY2(meta.isValid(), qPrintable(match.captured(1)));
             const QVariant value = meta.read(w);
             if (meta.isEnumType())
-                QCOMPARE(QLatin1String(meta.enumerator().valueToKey(value.toInt())),
-                         match.captured(3).section(QStringLiteral("::"), -1));
+                QCOMPARE(QLatin1String(meta.enumerator().valueToKey(value.toInt())), match.captured(3).section(QStringLiteral("::"), -1));
             else if (match.captured(2) != QLatin1String("color"))
                 QCOMPARE(value.toString(), match.captured(3));
         }

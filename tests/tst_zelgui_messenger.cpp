@@ -192,8 +192,7 @@ private Q_SLOTS:
         const QString start = QDir(QDir::tempPath()).absolutePath();
         ZelFileDialog::setTestAnswer([&](QFileDialog *dialog) {
             const bool atStart = dialog->directory().absolutePath() == start;
-            seen << QStringLiteral("%1 %2%3").arg(dialog->windowTitle()).arg(dialog->fileMode()).arg(
-                atStart ? " start" : "");
+            seen << QStringLiteral("%1 %2%3").arg(dialog->windowTitle()).arg(dialog->fileMode()).arg(atStart ? " start" : "");
             return answer;
         });
         const QList<QByteArray> formats{"tif", "png"};

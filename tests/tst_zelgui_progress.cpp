@@ -26,7 +26,7 @@ static QStringList formRows(QWidget *form)
             rows << QStringLiteral("[%1]").arg(span->widget()->metaObject()->className());
         else
             rows << qobject_cast<QLabel *>(layout->itemAt(row, QFormLayout::LabelRole)->widget())->text() + ' '
-                        + qobject_cast<QLabel *>(layout->itemAt(row, QFormLayout::FieldRole)->widget())->text();
+                    + qobject_cast<QLabel *>(layout->itemAt(row, QFormLayout::FieldRole)->widget())->text();
     }
     return rows;
 }

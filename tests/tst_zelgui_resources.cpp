@@ -36,8 +36,9 @@ private Q_SLOTS:
         const QStringList sharp = names.filter(QStringLiteral("@2x.png"));
         for (const QString &name : sharp)
             names.removeOne(name);
-        QCOMPARE(names, QStringList({"cancel.png", "element_add.png", "element_remove.png", "folder_40.png",
-                                     "intermediate_slider.png", "messagebox_info.png", "window_close.png"}));
+        QCOMPARE(names,
+                 QStringList({"cancel.png", "element_add.png", "element_remove.png", "folder_40.png", "intermediate_slider.png",
+                              "messagebox_info.png", "window_close.png"}));
         QCOMPARE(sharp.size(), names.size());
         for (const QString &name : std::as_const(names))
             QCOMPARE(QImage(icons + name.chopped(4) + QLatin1String("@2x.png")).size(), QImage(icons + name).size() * 2);

@@ -88,11 +88,13 @@ private Q_SLOTS:
     {
         // The keys a host passes with its messages: preferences, on by default, in this order.
         const QStringList keys = SettingStore::Self()->keys();
-        const QStringList notifications{
-            settingMessageNotificationsSuccessLoadKey,        settingMessageNotificationsFailedLoadKey,
-            settingMessageNotificationsFastCaptureSuccessKey, settingMessageNotificationsFastCaptureFailedKey,
-            settingMessageNotificationsAutoCaptureSuccessKey, settingMessageNotificationsAutoCaptureFailedKey,
-            settingMessageNotificationsPanoramaKey};
+        const QStringList notifications{settingMessageNotificationsSuccessLoadKey,
+                                        settingMessageNotificationsFailedLoadKey,
+                                        settingMessageNotificationsFastCaptureSuccessKey,
+                                        settingMessageNotificationsFastCaptureFailedKey,
+                                        settingMessageNotificationsAutoCaptureSuccessKey,
+                                        settingMessageNotificationsAutoCaptureFailedKey,
+                                        settingMessageNotificationsPanoramaKey};
         QCOMPARE(notifications, keys.mid(keys.indexOf(QStringLiteral("notifications/success_load")), 7));
         for (const QString &key : notifications) {
             QCOMPARE(SettingStore::Self()->setting(key).defaultValue(), QVariant(true));
@@ -103,8 +105,7 @@ private Q_SLOTS:
     void accessorsReadDefaultsAndWriteTheirKeys()
     {
         checkAccessor(settingIconSize, settingIconSize, "general/icon_size", 30, 48);
-        checkAccessor(settingMessageOffsetHorizontal, settingMessageOffsetHorizontal,
-                      "element/tray_message/offset/horizontal", 0, -20);
+        checkAccessor(settingMessageOffsetHorizontal, settingMessageOffsetHorizontal, "element/tray_message/offset/horizontal", 0, -20);
         checkAccessor(settingMessageOffsetVertical, settingMessageOffsetVertical, "element/tray_message/offset/vertical", 0, 35);
         checkAccessor(settingMessageLifeTime, settingMessageLifeTime, "element/tray_message/lifetime", 7, 0);
         checkAccessor(settingMessageTransparency, settingMessageTransparency, "element/tray_message/transparency", 0.4, 0.75);

@@ -29,8 +29,7 @@ namespace {
 
 // Runs body(t) on each of count threads, and alongside(k) over and over on extra threads k until they are
 // done, while the GUI thread keeps serving its events.
-void runOnThreads(int count, const std::function<void(int)> &body, int extra = 0,
-                  const std::function<void(int)> &alongside = {})
+void runOnThreads(int count, const std::function<void(int)> &body, int extra = 0, const std::function<void(int)> &alongside = {})
 {
     std::atomic<int> finished{0};
     std::vector<std::thread> threads;
@@ -92,8 +91,7 @@ private Q_SLOTS:
 
         // One in eight gets through: errors. The rest are held back by module or by type.
         const std::function<void(const QString &)> senders[] = {
-            [&](QString s) { messenger.alert(s); },
-            [&](QString s) { messenger.error(s); },
+            [&](QString s) { messenger.alert(s); }, [&](QString s) { messenger.error(s); },
             [&](QString s) { messenger.processMessage(makeMessage(ZelLog::Information, Issue::None, s, "Noisy")); },
             [&](QString s) { messenger.processMessage(makeMessage(ZelLog::Warning, Issue::None, s)); }};
         runOnThreads(threadCount, [&](int t) {
@@ -121,11 +119,12 @@ private Q_SLOTS:
         QVERIFY(image.save(path));
         ZelImageFileItemModel model;
         std::atomic<int> inserted{0}, removedRows{0}, removals{0};
-        connect(&model, &QAbstractItemModel::rowsInserted, &model,
-                [&](const QModelIndex &, int first, int last) { inserted += last - first + 1; }, Qt::DirectConnection);
-        connect(&model, &QAbstractItemModel::rowsRemoved, &model,
-                [&](const QModelIndex &, int first, int last) { removedRows += last - first + 1; },
-                Qt::DirectConnection);
+        connect(
+            &model, &QAbstractItemModel::rowsInserted, &model,
+            [&](const QModelIndex &, int first, int last) { inserted += last - first + 1; }, Qt::DirectConnection);
+        connect(
+            &model, &QAbstractItemModel::rowsRemoved, &model,
+            [&](const QModelIndex &, int first, int last) { removedRows += last - first + 1; }, Qt::DirectConnection);
 
         constexpr int writers = 4, perWriter = 40;
         // Two readers of every row and role and a remover work while the writers add.
@@ -138,15 +137,17 @@ private Q_SLOTS:
             }
             model.containsFile(path);
         };
-        runOnThreads(writers, [&](int w) {
-            for (int i = 0; i < perWriter; ++i) {
-                if (i % 4 == 0)
-                    model.addImageFile(path);
-                else
-                    model.addImageFile(
-                        new ZelImageFile{{}, {}, QStringLiteral("w%1-%2").arg(w).arg(i), {}, {}, false, {}});
-            }
-        }, 3, alongside);
+        runOnThreads(
+            writers,
+            [&](int w) {
+                for (int i = 0; i < perWriter; ++i) {
+                    if (i % 4 == 0)
+                        model.addImageFile(path);
+                    else
+                        model.addImageFile(new ZelImageFile{{}, {}, QStringLiteral("w%1-%2").arg(w).arg(i), {}, {}, false, {}});
+                }
+            },
+            3, alongside);
 
         QCOMPARE(inserted.load(), writers * perWriter);
         QCOMPARE(removedRows.load(), removals.load());
@@ -161,8 +162,7 @@ private Q_SLOTS:
         label->show();
         runOnThreads(threadCount, [&](int t) {
             for (int i = 0; i < perThread; ++i)
-                (i % 2 ? label->Set(QStringLiteral("%1/%2").arg(t).arg(i))
-                       : label->setLabelText(QStringLiteral("%1/%2").arg(t).arg(i)));
+                (i % 2 ? label->Set(QStringLiteral("%1/%2").arg(t).arg(i)) : label->setLabelText(QStringLiteral("%1/%2").arg(t).arg(i)));
         });
         // Every queued text is applied in the GUI thread; the one set last wins.
         label->setLabelText(QStringLiteral("last"));
@@ -184,21 +184,26 @@ private Q_SLOTS:
         const QSharedPointer<ZelPerfCounterStore> store = zelPerfCounterStore();
         QObject context;
         std::atomic<int> announced{0};
-        connect(store.data(), &ZelPerfCounterStore::metricAdded, &context, [&] { ++announced; }, Qt::DirectConnection);
+        connect(
+            store.data(), &ZelPerfCounterStore::metricAdded, &context, [&] { ++announced; }, Qt::DirectConnection);
         ZelPerfCounterWidget widget;
         widget.setRefreshInterval(1); // redraws from the store while the values arrive
         widget.show();
         const int tabsBefore = widget.count();
-        runOnThreads(threadCount, [&](int t) {
-            for (int i = 0; i < perThread; ++i) {
-                store->addValue(QStringLiteral("stress/own%1").arg(t), i);
-                store->addValue(QStringLiteral("stress/shared"), t);
-            }
-        }, 1, [&](int) {
-            for (const QString &metric : store->metrics())
-                (void)store->values(metric).size();
-            (void)store->data().size();
-        });
+        runOnThreads(
+            threadCount,
+            [&](int t) {
+                for (int i = 0; i < perThread; ++i) {
+                    store->addValue(QStringLiteral("stress/own%1").arg(t), i);
+                    store->addValue(QStringLiteral("stress/shared"), t);
+                }
+            },
+            1,
+            [&](int) {
+                for (const QString &metric : store->metrics())
+                    (void)store->values(metric).size();
+                (void)store->data().size();
+            });
 
         // Each metric announced once from the worker threads, its tab added on the GUI thread.
         QCOMPARE(announced.load(), threadCount + 1);

@@ -95,8 +95,8 @@ int hostileInt(Random &r)
 double hostileDouble(Random &r)
 {
     using limits = std::numeric_limits<double>;
-    return r.chance(80) ? r.pick({limits::quiet_NaN(), limits::infinity(), -limits::infinity(), 0.0, -0.0, -1.0, 1.0,
-                                  limits::max(), limits::lowest(), limits::denorm_min(), 1e300, 0.5})
+    return r.chance(80) ? r.pick({limits::quiet_NaN(), limits::infinity(), -limits::infinity(), 0.0, -0.0, -1.0, 1.0, limits::max(),
+                                  limits::lowest(), limits::denorm_min(), 1e300, 0.5})
                         : (r.gen.generateDouble() - 0.5) * 2000.0;
 }
 
@@ -119,8 +119,8 @@ QSize hostileSize(Random &r)
 QImage hostileImage(Random &r)
 {
     const QColor colour = hostileColor(r);
-    QImage image = r.pick({QImage(), QImage(1, 1, QImage::Format_Mono), QImage(37, 5, QImage::Format_Grayscale16),
-                           QImage(64, 48, QImage::Format_ARGB32)});
+    QImage image = r.pick(
+        {QImage(), QImage(1, 1, QImage::Format_Mono), QImage(37, 5, QImage::Format_Grayscale16), QImage(64, 48, QImage::Format_ARGB32)});
     image.fill(colour);
     return image;
 }
@@ -146,17 +146,28 @@ qint64 hostileEnumerator(QMetaType type, Random &r)
 QVariant hostile(QMetaType type, Random &r)
 {
     switch (type.id()) {
-    case QMetaType::Bool: return r.chance(50);
-    case QMetaType::Int: return hostileInt(r);
-    case QMetaType::Double: return hostileDouble(r);
-    case QMetaType::QString: return hostileString(r);
-    case QMetaType::QByteArray: return hostileString(r).toUtf8();
-    case QMetaType::QColor: return hostileColor(r);
-    case QMetaType::QRect: return hostileRect(r);
-    case QMetaType::QPoint: return QPoint(hostileInt(r), hostileInt(r));
-    case QMetaType::QSize: return hostileSize(r);
-    case QMetaType::QVariant: return r.pick({QVariant(), QVariant(hostileInt(r)), QVariant(hostileString(r))});
-    default: break;
+    case QMetaType::Bool:
+        return r.chance(50);
+    case QMetaType::Int:
+        return hostileInt(r);
+    case QMetaType::Double:
+        return hostileDouble(r);
+    case QMetaType::QString:
+        return hostileString(r);
+    case QMetaType::QByteArray:
+        return hostileString(r).toUtf8();
+    case QMetaType::QColor:
+        return hostileColor(r);
+    case QMetaType::QRect:
+        return hostileRect(r);
+    case QMetaType::QPoint:
+        return QPoint(hostileInt(r), hostileInt(r));
+    case QMetaType::QSize:
+        return hostileSize(r);
+    case QMetaType::QVariant:
+        return r.pick({QVariant(), QVariant(hostileInt(r)), QVariant(hostileString(r))});
+    default:
+        break;
     }
     if (type == QMetaType::fromType<QList<ZelVec4D>>()) {
         QList<ZelVec4D> list(r.pick({0, 1, 3, 20000}));
@@ -232,12 +243,9 @@ const QHash<QByteArray, Factory> &specialFactories()
         {"ZelTipLabel", [](QWidget *host) { return new ZelTipLabel(4, host); }},
         {"ZelConfigureSaveWidget", [](QWidget *host) { return new ZelConfigureSaveWidget(host, QDir::tempPath()); }},
         {"ZelInfiniteProgressDialog", [](QWidget *) { return new ZelInfiniteProgressDialog(QStringLiteral("Stop")); }},
-        {"ZelThermoBarSpanHandler",
-         [](QWidget *host) { return new ZelThermoBarSpanHandler(ZelThermoBarSpanHandler::Max, host); }},
+        {"ZelThermoBarSpanHandler", [](QWidget *host) { return new ZelThermoBarSpanHandler(ZelThermoBarSpanHandler::Max, host); }},
         {"ZelTreePropertyWidgetContainer",
-         [](QWidget *host) {
-             return new ZelTreePropertyWidgetContainer(new QTreeWidgetItem(new QTreeWidget(host)), host);
-         }},
+         [](QWidget *host) { return new ZelTreePropertyWidgetContainer(new QTreeWidgetItem(new QTreeWidget(host)), host); }},
     };
     return factories;
 }
@@ -254,8 +262,8 @@ const QList<Entry> &registry()
 {
     static const QList<Entry> entries = [] {
         QList<Entry> list;
-#define ZEL_SWEEP_EXPORTED(Class)                                                                                      \
-    if constexpr (std::is_base_of_v<QObject, Class> && !std::is_abstract_v<Class>)                                   \
+#define ZEL_SWEEP_EXPORTED(Class)                                                                                                          \
+    if constexpr (std::is_base_of_v<QObject, Class> && !std::is_abstract_v<Class>)                                                         \
         list.append({#Class, specialFactories().value(#Class, &makeDefault<Class>)});
 #include "zelgui_exported_classes.inc"
 #undef ZEL_SWEEP_EXPORTED
@@ -341,8 +349,7 @@ struct Sweeper
             m_host = new QWidget;
             m_host->resize(320, 240);
         }
-        guarded(QStringLiteral("new %1").arg(QString::fromLatin1(m_entry.name)),
-                [&] { m_object = m_entry.make(m_host); });
+        guarded(QStringLiteral("new %1").arg(QString::fromLatin1(m_entry.name)), [&] { m_object = m_entry.make(m_host); });
         QVERIFY2(m_object, qPrintable(QStringLiteral("cannot be built: ") + QString::fromLatin1(m_entry.name)));
         m_points = entryPoints(m_object->metaObject());
         // A widget that a view inside the host holds (a header) is seen through that view.
@@ -401,12 +408,11 @@ struct Sweeper
     // Each kind of step in percent of all steps, as the upper end of its share.
     void step()
     {
-        static const std::pair<int, void (Sweeper::*)()> kinds[] = {
-            {32, &Sweeper::callSlot}, {58, &Sweeper::writeProperty}, {63, &Sweeper::showOrHide},
-            {70, &Sweeper::resize},   {77, &Sweeper::paint},         {100, &Sweeper::input}};
+        static const std::pair<int, void (Sweeper::*)()> kinds[] = {{32, &Sweeper::callSlot},   {58, &Sweeper::writeProperty},
+                                                                    {63, &Sweeper::showOrHide}, {70, &Sweeper::resize},
+                                                                    {77, &Sweeper::paint},      {100, &Sweeper::input}};
         const int kind = m_random.below(100);
-        const auto *chosen =
-            std::find_if(std::begin(kinds), std::end(kinds), [&](const auto &k) { return kind < k.first; });
+        const auto *chosen = std::find_if(std::begin(kinds), std::end(kinds), [&](const auto &k) { return kind < k.first; });
         (this->*chosen->second)();
         if (m_random.chance(15))
             guarded(QStringLiteral("processEvents"), [] { QCoreApplication::processEvents(); });
@@ -464,9 +470,8 @@ struct Sweeper
 
     void resize()
     {
-        const QSize size = m_random.chance(50)
-            ? m_random.pick({QSize(0, 0), QSize(1, 1), QSize(2000, 30), QSize(30, 1200), QSize(5, 300)})
-            : QSize(m_random.between(0, 700), m_random.between(0, 500));
+        const QSize size = m_random.chance(50) ? m_random.pick({QSize(0, 0), QSize(1, 1), QSize(2000, 30), QSize(30, 1200), QSize(5, 300)})
+                                               : QSize(m_random.between(0, 700), m_random.between(0, 500));
         guarded(QStringLiteral("resize %1x%2").arg(size.width()).arg(size.height()), [&] { m_surface->resize(size); });
     }
 
@@ -498,17 +503,16 @@ struct Sweeper
         const QPoint at = child->mapFrom(m_surface, p);
         const QPoint to(m_random.between(-50, child->width() + 50), m_random.between(-50, child->height() + 50));
         const auto button = m_random.pick({Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton});
-        const auto modifiers = m_random.pick<Qt::KeyboardModifiers>(
-            {Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier});
-        const Qt::Key key =
-            m_random.pick({Qt::Key_Left,     Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,      Qt::Key_PageUp,
-                           Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End,    Qt::Key_Return,    Qt::Key_Escape,
-                           Qt::Key_Space,    Qt::Key_Tab,   Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Minus,
-                           Qt::Key_Plus,     Qt::Key_9,     Qt::Key_A,      Qt::Key_F4,        Qt::Key_Menu});
+        const auto modifiers =
+            m_random.pick<Qt::KeyboardModifiers>({Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier});
+        const Qt::Key key = m_random.pick({Qt::Key_Left,     Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,      Qt::Key_PageUp,
+                                           Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End,    Qt::Key_Return,    Qt::Key_Escape,
+                                           Qt::Key_Space,    Qt::Key_Tab,   Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Minus,
+                                           Qt::Key_Plus,     Qt::Key_9,     Qt::Key_A,      Qt::Key_F4,        Qt::Key_Menu});
         const int delta = m_random.pick({120, -120, 15, -1, 24000, -24000});
         const QPoint angle = m_random.chance(25) ? QPoint(delta, 0) : QPoint(0, delta);
-        const QString where = QString::asprintf(" on %s %d,%d button %d modifiers %x", child->metaObject()->className(),
-                                                at.x(), at.y(), int(button), int(modifiers));
+        const QString where = QString::asprintf(" on %s %d,%d button %d modifiers %x", child->metaObject()->className(), at.x(), at.y(),
+                                                int(button), int(modifiers));
         const int kind = m_random.below(6);
         if (kind == 1) {
             guarded(QStringLiteral("double click") + where, [&] { QTest::mouseDClick(child, button, modifiers, at); });
@@ -520,8 +524,7 @@ struct Sweeper
                 for (const QPointF point : {QPointF((at + end) / 2), QPointF(end)}) {
                     if (!guard)
                         return;
-                    QMouseEvent move(QEvent::MouseMove, point, child->mapToGlobal(point), Qt::NoButton, button,
-                                     modifiers);
+                    QMouseEvent move(QEvent::MouseMove, point, child->mapToGlobal(point), Qt::NoButton, button, modifiers);
                     QApplication::sendEvent(child, &move);
                 }
                 QTest::mouseRelease(child, button, modifiers, end);
@@ -533,8 +536,8 @@ struct Sweeper
             });
         } else {
             guarded(QStringLiteral("wheel %1").arg(delta) + where, [&] {
-                QWheelEvent event(QPointF(at), child->mapToGlobal(QPointF(at)), QPoint(), angle, Qt::NoButton,
-                                  Qt::NoModifier, Qt::NoScrollPhase, false);
+                QWheelEvent event(QPointF(at), child->mapToGlobal(QPointF(at)), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
+                                  Qt::NoScrollPhase, false);
                 QApplication::sendEvent(child, &event);
             });
         }

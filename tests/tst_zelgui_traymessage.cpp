@@ -37,7 +37,10 @@ QPoint expectedTarget(TrayPosition position, int slot, int dx = 0, int dy = 0)
 }
 
 template<typename T>
-T *child(QWidget *tray, const char *name) { return tray->findChild<T *>(QLatin1String(name)); }
+T *child(QWidget *tray, const char *name)
+{
+    return tray->findChild<T *>(QLatin1String(name));
+}
 
 } // namespace
 
@@ -48,8 +51,7 @@ class tst_ZelTrayMessage : public QObject
     QList<QPointer<ZelTrayMessage>> m_trays;
 
     ZelTrayMessage *track(ZelTrayMessage *tray) { return m_trays.emplace_back(tray); }
-    ZelTrayMessage *pop(ZelLog::MessageType type, const QString &text, const QString &key = QString(),
-                        Issue::ID issue = Issue::None)
+    ZelTrayMessage *pop(ZelLog::MessageType type, const QString &text, const QString &key = QString(), Issue::ID issue = Issue::None)
     {
         return track(ZelTrayMessage::popUp(nullptr, makeMessage(type, issue, text), key));
     }
@@ -210,8 +212,7 @@ private Q_SLOTS:
     void bodyAndDetailsUnfoldingDownwards()
     {
         auto *tray = pop(ZelLog::Error, QStringLiteral("a.xyz"), {}, Issue::ImageFormatNotSupported);
-        QCOMPARE(child<QLabel>(tray, "labelText")->text(),
-                 Issue::description(Issue::ImageFormatNotSupported) + QStringLiteral("\na.xyz"));
+        QCOMPARE(child<QLabel>(tray, "labelText")->text(), Issue::description(Issue::ImageFormatNotSupported) + QStringLiteral("\na.xyz"));
         auto *details = child<QWidget>(tray, "textEditDetails");
         QTRY_COMPARE(tray->pos(), expectedTarget(ZelTrayMessage::BottomRight, 0));
         const QPoint corner = tray->pos();
@@ -243,7 +244,8 @@ int main(int argc, char *argv[])
     const QString config = dir.filePath(QStringLiteral("screens.json"));
     if (QFile file(config); !file.open(QIODevice::WriteOnly)
         || file.write(R"({"screens": [{"name": "main", "x": 0, "y": 0, "width": 1600, "height": 1040,
-                            "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0)
+                            "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+            < 0)
         return 1;
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toLocal8Bit());
     QApplication app(argc, argv);

@@ -63,11 +63,12 @@ struct Table
         for (int v = 0; v < header->count(); ++v) {
             const int l = header->logicalIndex(v);
             parts << (header->isSectionHidden(l) ? QStringLiteral("%1:hidden").arg(l)
-                                                  : QStringLiteral("%1:%2").arg(l).arg(header->sectionSize(l)));
+                                                 : QStringLiteral("%1:%2").arg(l).arg(header->sectionSize(l)));
         }
         return parts.join(u' ')
-            + QStringLiteral(" sort %1%2").arg(header->sortIndicatorSection()).arg(
-                QChar(header->sortIndicatorOrder() == Qt::AscendingOrder ? u'+' : u'-'));
+            + QStringLiteral(" sort %1%2")
+                  .arg(header->sortIndicatorSection())
+                  .arg(QChar(header->sortIndicatorOrder() == Qt::AscendingOrder ? u'+' : u'-'));
     }
 
     QPoint sectionCenter(int logical) const
@@ -78,8 +79,7 @@ struct Table
     // Opens the context menu with a right click on a section, as a user does.
     QMenu *openMenu(int logical = 0) const
     {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, sectionCenter(logical),
-                                header->viewport()->mapToGlobal(sectionCenter(logical)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, sectionCenter(logical), header->viewport()->mapToGlobal(sectionCenter(logical)));
         QApplication::sendEvent(header->viewport(), &event);
         return header->findChild<QMenu *>();
     }
@@ -187,8 +187,9 @@ private Q_SLOTS:
         table.model.setHorizontalHeaderItem(2, new QStandardItem(QString()));
         table.header->hideSection(3);
         QMenu *menu = table.openMenu();
-        QCOMPARE(menuTexts(menu), (QStringList{"C0 [x]", "Size (bytes) [x]", "C3", "C4 [x]", "--", "Show All",
-                                               "Hide All", "Stretch to view", "Size by contents"}));
+        QCOMPARE(menuTexts(menu),
+                 (QStringList{"C0 [x]", "Size (bytes) [x]", "C3", "C4 [x]", "--", "Show All", "Hide All", "Stretch to view",
+                              "Size by contents"}));
         QVERIFY(Table::choose(menu, QStringLiteral("Stretch to view")));
         // Saving after menu actions: hideAllKeepsSectionZeroAndIsSaved.
         QCOMPARE(table.header->length(), table.header->viewport()->width());
@@ -293,7 +294,6 @@ private Q_SLOTS:
 
         QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("pbAdd")), Qt::LeftButton);
         QCOMPARE(settingTableHeaderProfiles().value(tablePath), (QList<QString>{"Default", "Profile #1"}));
-
 
         // Another table: its own names only, so a change cannot mix them.
         editor.setId("/other");

@@ -77,8 +77,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(sh.plot.get()));
         // Each component, after another one, shows only its curve over its scale, redrawn at once:
         // only the hue bars stand on colours.
-        for (const auto &[component, max] :
-             QList<std::pair<Component, double>>{{H::Saturation, 255}, {H::Hue, 360}, {H::Lightness, 255}}) {
+        for (const auto &[component, max] : QList<std::pair<Component, double>>{{H::Saturation, 255}, {H::Hue, 360}, {H::Lightness, 255}}) {
             sh.plot->setComponent(component);
             const QwtPlotItemList items = sh.plot->itemList();
             QVERIFY(items.size() == 1 && items.first() == sh.plot->curve(component));
@@ -140,8 +139,7 @@ private Q_SLOTS:
         QVERIFY(std::isnan(plot.curve(ZelHSLHistogram::Hue)->sample(1).y()));
         plot.setLogMode(true);
         // Shifted first, then made logarithmic; NaN becomes 0. Saturation and lightness do not shift.
-        QCOMPARE(samplesOf(plot.curve(ZelHSLHistogram::Hue)),
-                 (QList<QPointF>{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}}));
+        QCOMPARE(samplesOf(plot.curve(ZelHSLHistogram::Hue)), (QList<QPointF>{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}}));
         QCOMPARE(samplesOf(plot.curve(ZelHSLHistogram::Saturation)), (QList<QPointF>{{0, 2}, {1, 0}}));
         QCOMPARE(samplesOf(plot.curve(ZelHSLHistogram::Lightness)), (QList<QPointF>{{5, 0}, {6, 3}}));
     }

@@ -21,7 +21,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-
 namespace {
 
 QImage filled(QSize size, QColor colour)
@@ -32,8 +31,7 @@ QImage filled(QSize size, QColor colour)
 }
 
 // With padTo, trailing bytes (PNG readers skip them) make the file that long.
-QString writeImage(const QTemporaryDir &dir, const QString &name, QSize size, QColor colour = Qt::red,
-                   qint64 padTo = 0)
+QString writeImage(const QTemporaryDir &dir, const QString &name, QSize size, QColor colour = Qt::red, qint64 padTo = 0)
 {
     const QString path = dir.filePath(name);
     if (!filled(size, colour).save(path))
@@ -149,8 +147,7 @@ private Q_SLOTS:
         const QFileInfoList files = corpus.entryInfoList(QDir::Files, QDir::Name);
         QVERIFY2(files.size() >= 50, qPrintable(corpus.path()));
         for (const QFileInfo &file : files) {
-            const bool mayLoad = file.baseName() == QLatin1String("truncated-half")
-                                 || file.baseName() == QLatin1String("scrambled-middle");
+            const bool mayLoad = file.baseName() == QLatin1String("truncated-half") || file.baseName() == QLatin1String("scrambled-middle");
             QTest::newRow(qPrintable(file.fileName())) << file.filePath() << mayLoad;
         }
     }

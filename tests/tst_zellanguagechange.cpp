@@ -26,18 +26,14 @@ private:
 
     void russian(bool on)
     {
-        QVERIFY(on ? QCoreApplication::installTranslator(&m_translator)
-                   : QCoreApplication::removeTranslator(&m_translator));
+        QVERIFY(on ? QCoreApplication::installTranslator(&m_translator) : QCoreApplication::removeTranslator(&m_translator));
         QCoreApplication::sendPostedEvents(); // the widgets hear of it through posted events
     }
 
     static QString ru(const char *context, const char *source) { return QCoreApplication::translate(context, source); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(m_translator.load(QStringLiteral(":/ZelGui/res/lang/zelgui_96.qm")));
-    }
+    void initTestCase() { QVERIFY(m_translator.load(QStringLiteral(":/ZelGui/res/lang/zelgui_96.qm"))); }
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support)"))); }
     void cleanup() { QCoreApplication::removeTranslator(&m_translator); }
 

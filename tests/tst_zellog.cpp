@@ -11,7 +11,6 @@
 #include <QTest>
 #include <QThread>
 
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -29,12 +28,13 @@ ZelMessageStream openStream(StreamKind kind, const char *function, int line, Iss
 QList<QStringList> s_captured;
 void capture(QtMsgType type, const QMessageLogContext &c, const QString &text)
 {
-    s_captured.append({QString::number(type), QString::fromUtf8(c.category), QString::fromUtf8(c.file),
-                       QString::number(c.line), text});
+    s_captured.append({QString::number(type), QString::fromUtf8(c.category), QString::fromUtf8(c.file), QString::number(c.line), text});
 }
 
 ZelMessage message(ZelLog::MessageType type, const QString &text, Issue::ID issue = Issue::None)
-{ return ZelMessage(type, u"m"_s, u"f"_s, u"a.cpp"_s, 1, issue, text); }
+{
+    return ZelMessage(type, u"m"_s, u"f"_s, u"a.cpp"_s, 1, issue, text);
+}
 
 } // namespace
 
@@ -69,9 +69,11 @@ private Q_SLOTS:
         const QString all, debugOn = u"zel.log.debug=true"_s, plain = u"[cam] void f(): text"_s;
         // kind, issue, echo on, filter rules, what reaches Qt (empty: nothing)
         for (const auto &[kind, issue, echoOn, rules, echo] : {std::tuple{LogKind, 0, true, debugOn, plain},
-                 {NotifyKind, 0, true, all, plain}, {WarningKind, 2, true, all, u"[cam] void f(): text (ZEL-0002)"_s},
-                 {ErrorKind, 600, true, all, u"[cam] void f(): text (ZEL-0600)"_s}, {ErrorKind, 1, false, all, QString()},
-                 {LogKind, 0, true, all, QString()}}) {
+                                                               {NotifyKind, 0, true, all, plain},
+                                                               {WarningKind, 2, true, all, u"[cam] void f(): text (ZEL-0002)"_s},
+                                                               {ErrorKind, 600, true, all, u"[cam] void f(): text (ZEL-0600)"_s},
+                                                               {ErrorKind, 1, false, all, QString()},
+                                                               {LogKind, 0, true, all, QString()}}) {
             init();
             ZelLog::setEchoToQt(echoOn); // both set back by init()
             QLoggingCategory::setFilterRules(rules);
@@ -109,16 +111,18 @@ private Q_SLOTS:
     {
         // what the tray message shows: "no issue", a known one, an unknown one, one wider than four digits
         for (const auto &[id, readable, description] : {std::tuple{0, u"ZEL-0000"_s, QString()},
-                 {600, u"ZEL-0600"_s, u"The image file cannot be loaded"_s}, {599, u"ZEL-0599"_s, QString()},
-                 {123456, u"ZEL-123456"_s, QString()}})
+                                                        {600, u"ZEL-0600"_s, u"The image file cannot be loaded"_s},
+                                                        {599, u"ZEL-0599"_s, QString()},
+                                                        {123456, u"ZEL-123456"_s, QString()}})
             QCOMPARE(QStringList({Issue::readableID(id), Issue::description(id)}), QStringList({readable, description}));
     }
 
     void messageEqualityIgnoresOnlyTimestamp()
     {
         const QList<ZelMessage> others{message(ZelLog::Warning, u"t"_s, 601), // the only equal one
-            message(ZelLog::Error, u"t"_s, 601), message(ZelLog::Warning, u"u"_s, 601), message(ZelLog::Warning, u"t"_s, 602),
-            ZelMessage(ZelLog::Warning, u"n"_s, u"f"_s, u"a.cpp"_s, 1, 601, u"t"_s)};
+                                       message(ZelLog::Error, u"t"_s, 601), message(ZelLog::Warning, u"u"_s, 601),
+                                       message(ZelLog::Warning, u"t"_s, 602),
+                                       ZelMessage(ZelLog::Warning, u"n"_s, u"f"_s, u"a.cpp"_s, 1, 601, u"t"_s)};
         const QDateTime stamp = QDateTime::currentDateTimeUtc();
         while (QDateTime::currentDateTimeUtc() == stamp)
             QThread::msleep(1); // base is made later than the others, so the timestamps differ
@@ -129,10 +133,10 @@ private Q_SLOTS:
 
     void textParagraph()
     {
-        const ZelMessage error(ZelLog::Error, u"io"_s, u"QList<int> load()"_s, u"load.cpp"_s, 12,
-                               Issue::ImageFileNotLoaded, u"<b>a.png</b> & \"b\""_s);
-        for (const QString &part : {u"Error"_s, u"ZEL-0600"_s, u"&lt;b&gt;a.png&lt;/b&gt; &amp; &quot;b&quot;"_s,
-                                    u"QList&lt;int&gt; load()"_s, u"load.cpp:12"_s})
+        const ZelMessage error(ZelLog::Error, u"io"_s, u"QList<int> load()"_s, u"load.cpp"_s, 12, Issue::ImageFileNotLoaded,
+                               u"<b>a.png</b> & \"b\""_s);
+        for (const QString &part :
+             {u"Error"_s, u"ZEL-0600"_s, u"&lt;b&gt;a.png&lt;/b&gt; &amp; &quot;b&quot;"_s, u"QList&lt;int&gt; load()"_s, u"load.cpp:12"_s})
             QVERIFY2(error.toTextParagraph().contains(part), qPrintable(part + " in "_L1 + error.toTextParagraph()));
         QVERIFY(!message(ZelLog::Information, u"Saved"_s).toTextParagraph().contains("ZEL-"_L1)); // no issue, no id
     }
@@ -167,8 +171,8 @@ private Q_SLOTS:
         const ZelMessage sent(ZelLog::Warning, u"cam"_s, u"void f()"_s, u"cam.cpp"_s, 9, Issue::CameraBusy, u"busy ü"_s);
         ZelMessageFilter filter;
         filter.block(u"cam"_s, ZelLog::Error);
-        const QVariantList values{QVariant::fromValue(sent), QVariant::fromValue(ZelStatus::Ok),
-                                  QVariant::fromValue(ZelStatus(sent)), QVariant::fromValue(filter)};
+        const QVariantList values{QVariant::fromValue(sent), QVariant::fromValue(ZelStatus::Ok), QVariant::fromValue(ZelStatus(sent)),
+                                  QVariant::fromValue(filter)};
         const auto read = readBack<QVariantList>(streamed(values));
         QCOMPARE(read, values); // as QVariants: the stream operators and the registration by name both take part
         QCOMPARE(read.at(0).value<ZelMessage>().timestamp(), sent.timestamp()); // equality ignores it

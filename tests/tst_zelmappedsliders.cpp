@@ -21,7 +21,10 @@ QString state(S *s) // "[slider minimum..maximum at position = value]"
     if constexpr (std::is_same_v<S, ZelLogSlider>)
         value = s->currentValue();
     return QStringLiteral("[%1..%2 at %3 = %4]")
-        .arg(s->QSlider::minimum()).arg(s->QSlider::maximum()).arg(s->sliderPosition()).arg(argText(value));
+        .arg(s->QSlider::minimum())
+        .arg(s->QSlider::maximum())
+        .arg(s->sliderPosition())
+        .arg(argText(value));
 }
 
 // Runs "verb args; ..." (the verbs below; "position" sets the integer one); logs the state at the end.
@@ -74,15 +77,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("expectedLog");
 
-        QTest::newRow("real: range and step") << "note; range 0 1; step 0.1; note; min -1; note; max 0"
+        QTest::newRow("real: range and step")
+            << "note; range 0 1; step 0.1; note; min -1; note; max 0"
             << "[0..100 at 0 = 0] [0..10 at 0 = 0] doubleValueChanged(0) [0..20 at 10 = 0] [0..10 at 10 = 0]";
         QTest::newRow("real: on the grid, infinity") << "step 0.5; range 0 10; set 1.2; note; set inf"
-            << "doubleValueChanged(1) [0..20 at 2 = 1] doubleValueChanged(10) [0..20 at 20 = 10]";
+                                                     << "doubleValueChanged(1) [0..20 at 2 = 1] doubleValueChanged(10) [0..20 at 20 = 10]";
         // Steps without a grid are taken: a zero step puts every one of int's positions at the minimum.
-        QTest::newRow("real: zero step") << "step 0; set 5" << "doubleValueChanged(0) [0..2147483647 at 2147483647 = 0]";
+        QTest::newRow("real: zero step") << "step 0; set 5"
+                                         << "doubleValueChanged(0) [0..2147483647 at 2147483647 = 0]";
         QTest::newRow("real: negative, NaN, infinite steps") << "step -1; note; step nan; note; step inf"
                                                              << "[0..0 at 0 = 0] [0..0 at 0 = 0] [0..0 at 0 = 0]";
-        QTest::newRow("real: keys and drag") << "step 0.25; range 1 3; key Right; key PgUp; drag 4 8"
+        QTest::newRow("real: keys and drag")
+            << "step 0.25; range 1 3; key Right; key PgUp; drag 4 8"
             << "doubleValueChanged(1.25) doubleValueChanged(1.5) doubleValueChanged(2) doubleValueChanged(3) [0..8 at 8 = 3]";
 
         // Between decades the nearer exponent; a new base keeps the exponents.
@@ -99,9 +105,11 @@ private Q_SLOTS:
 
         QTest::newRow("decades: bounds without logarithm") << "range 0 100; note; range -5 -1; note; range 1 inf"
                                                            << "[0..2 at 0 = 0] [0..0 at 0 = 0] [0..0 at 0 = 0]";
-        QTest::newRow("decades: whole double range") << "range 1e-300 1e300" << "[-300..300 at 0 = 0]";
+        QTest::newRow("decades: whole double range") << "range 1e-300 1e300"
+                                                     << "[-300..300 at 0 = 0]";
         // Position 0 stands for 1, brought up to the range's 2.
-        QTest::newRow("decades: positions, keys and drag") << "range 2 500; position 1; position 0; key Right; drag 2"
+        QTest::newRow("decades: positions, keys and drag")
+            << "range 2 500; position 1; position 0; key Right; drag 2"
             << "currentValueChanged(10) currentValueChanged(2) currentValueChanged(10) currentValueChanged(100) [0..2 at 2 = 100]";
         // Only a change beyond qFuzzyCompare emits, so NaN does every time; the slider stays.
         QTest::newRow("decades: current value")

@@ -30,7 +30,10 @@ struct DialogAnswer
     explicit DialogAnswer(const QStringList &paths = {})
     {
         ZelFileDialog::setTestAnswer([this, paths](QFileDialog *dialog) {
-            asked << QStringLiteral("%1|%2|%3").arg(dialog->windowTitle()).arg(int(dialog->fileMode())).arg(dialog->directory().absolutePath());
+            asked << QStringLiteral("%1|%2|%3")
+                         .arg(dialog->windowTitle())
+                         .arg(int(dialog->fileMode()))
+                         .arg(dialog->directory().absolutePath());
             filters = dialog->nameFilters();
             return paths;
         });
@@ -79,7 +82,8 @@ private Q_SLOTS:
         QList<QByteArray> expected = FSUtils::imageFormatsForExport();
         expected.removeAll(QByteArray("dcm"));
         QCOMPARE(offered, expected);
-        const auto without = std::find_if(offered.cbegin(), offered.cend(), [](const QByteArray &f) { return !FSUtils::supportQualityWrite(f); });
+        const auto without =
+            std::find_if(offered.cbegin(), offered.cend(), [](const QByteArray &f) { return !FSUtils::supportQualityWrite(f); });
         QVERIFY(without != offered.cend() && offered.contains("jpg"));
 
         form.show();
@@ -150,7 +154,10 @@ private Q_SLOTS:
         DialogAnswer answer(chosen.isEmpty() ? QStringList() : QStringList{chosen});
         click(child<QToolButton>(&chooser, "btnDir"));
 
-        QCOMPARE(answer.asked, QStringList{QStringLiteral("Choose Directory|%1|%2").arg(int(QFileDialog::Directory)).arg(context.isEmpty() ? QDir::homePath() : start)});
+        QCOMPARE(answer.asked,
+                 QStringList{QStringLiteral("Choose Directory|%1|%2")
+                                 .arg(int(QFileDialog::Directory))
+                                 .arg(context.isEmpty() ? QDir::homePath() : start)});
         QCOMPARE(log.size(), chosen.isEmpty() ? 1 : 2); // the change first
         QCOMPARE(log.constLast(), QStringLiteral("browseClicked(false)"));
         QCOMPARE(chooser.currentDir(), chosen.isEmpty() ? start : chosen);
@@ -166,22 +173,24 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&chooser));
         auto *field = child<QLineEdit>(&chooser, "lineEditFile");
         QStringList log;
-        connect(&chooser, &ZelChooseFileWidget::filePathChanged, this, [&](const QString &path) {
-            log << QStringLiteral("%1 while showing '%2'").arg(path, field->text());
-        });
+        connect(&chooser, &ZelChooseFileWidget::filePathChanged, this,
+                [&](const QString &path) { log << QStringLiteral("%1 while showing '%2'").arg(path, field->text()); });
         chooser.setFilePath(QStringLiteral("/data//frames/../frame 1.png"));
         chooser.setFilePath(QStringLiteral("/data/frame 1.png")); // the same: nothing
         {
             DialogAnswer cancel;
             click(child<QToolButton>(&chooser, "btnFile"));
-            QVERIFY(cancel.asked.size() == 1 && cancel.asked.constFirst().startsWith(QStringLiteral("Choose File|%1|").arg(int(QFileDialog::ExistingFile))));
-            QCOMPARE(cancel.filters, QStringList({"All supported formats (*.png *.jpg *.jpeg)", FSUtils::formatCaption("png"),
-                                                  FSUtils::formatCaption("jpg"), FSUtils::filterAll}));
+            QVERIFY(cancel.asked.size() == 1
+                    && cancel.asked.constFirst().startsWith(QStringLiteral("Choose File|%1|").arg(int(QFileDialog::ExistingFile))));
+            QCOMPARE(cancel.filters,
+                     QStringList({"All supported formats (*.png *.jpg *.jpeg)", FSUtils::formatCaption("png"),
+                                  FSUtils::formatCaption("jpg"), FSUtils::filterAll}));
         }
         DialogAnswer answer({file});
         click(child<QToolButton>(&chooser, "btnFile"));
-        QCOMPARE(log, (QStringList{QStringLiteral("/data/frame 1.png while showing ''"),
-                                   QStringLiteral("%1 while showing '/data/frame 1.png'").arg(file)}));
+        QCOMPARE(log,
+                 (QStringList{QStringLiteral("/data/frame 1.png while showing ''"),
+                              QStringLiteral("%1 while showing '/data/frame 1.png'").arg(file)}));
         QCOMPARE(field->text(), file);
     }
 

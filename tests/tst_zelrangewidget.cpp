@@ -108,23 +108,25 @@ private Q_SLOTS:
                                                       << "valueChanged(50) [200: 200,200] valueChanged(202) [202: 202,202]";
 
         // A typed value snaps; the spin box keeps the typed text, the slider moves.
-        QTest::newRow("range: type, step 5") << "range 3 40 5; type 10" << "typed valueChanged(8) spin(10) [8: 10,8]";
+        QTest::newRow("range: type, step 5") << "range 3 40 5; type 10"
+                                             << "typed valueChanged(8) spin(10) [8: 10,8]";
         // Held positions snap; one snapping to the stored value changes nothing, the handle stays.
         QTest::newRow("range: drag") << "range 0 100 10; drag 23 22"
-            << "pressed moved(23) valueChanged(20) [20: 20,20] moved(22) [20: 20,22] released [20: 20,22]";
+                                     << "pressed moved(23) valueChanged(20) [20: 20,20] moved(22) [20: 20,22] released [20: 20,22]";
 
         // The real widget compares what its controls show, fuzzily; NaN never gets in, inf is stored.
         QTest::newRow("real: stored and shown")
             << "set 1; set 0; note; range 0 10 0.5; note; set 12.75; set 10.0000000000001; set nan; note; set inf; set 2.5"
             << "[0: 1.000,1] [1: 1.000,1] valueChanged(12.75) valueChangedFinished(12.75) [12.75: 10.000,10] "
                "valueChanged(inf) valueChangedFinished(inf) valueChanged(2.5) valueChangedFinished(2.5) [2.5: 2.500,2]";
-        QTest::newRow("real: typing, keys, decimals") << "range 0 1 0.05; type 0.25; spin Up; decimals 1; set 0.7"
+        QTest::newRow("real: typing, keys, decimals")
+            << "range 0 1 0.05; type 0.25; spin Up; decimals 1; set 0.7"
             << "typed valueChanged(0.25) valueChangedFinished(0.25) spin(0.25) "
                "valueChanged(0.3) valueChangedFinished(0.3) spin(0.3) valueChanged(0.7) valueChangedFinished(0.7) [0.7: 0.7,0]";
         // A drag reports its final value once, after the release.
         QTest::newRow("real: drag") << "range 0 10 1; drag 3 7; drag"
-            << "pressed moved(3) valueChanged(3) [3: 3.000,3] moved(7) valueChanged(7) [7: 7.000,7] released "
-               "valueChangedFinished(7) pressed released [7: 7.000,7]";
+                                    << "pressed moved(3) valueChanged(3) [3: 3.000,3] moved(7) valueChanged(7) [7: 7.000,7] released "
+                                       "valueChangedFinished(7) pressed released [7: 7.000,7]";
         // A quarter is no slider step; 2 is.
         QTest::newRow("real: slider step") << "range 0 10 0.25; slider Right; step 2; slider Right"
                                            << "valueChanged(3) valueChangedFinished(3) [3: 3.000,3]";
@@ -147,8 +149,8 @@ private Q_SLOTS:
     {
         using Real = ZelDoubleRangeWidget;
         // Positions of 1000 and 100: the logarithm times 10^6, truncated.
-        for (const auto &[scale, positions] : QList<std::pair<Real::SliderScale, QList<int>>>{
-                 {Real::Log10, {3000000, 2000000}}, {Real::NaturalLog, {6907755, 4605170}}}) {
+        for (const auto &[scale, positions] :
+             QList<std::pair<Real::SliderScale, QList<int>>>{{Real::Log10, {3000000, 2000000}}, {Real::NaturalLog, {6907755, 4605170}}}) {
             struct Scaled : Real
             {
                 explicit Scaled(SliderScale s) { setSliderScale(s); }
@@ -177,8 +179,7 @@ private Q_SLOTS:
         // NaN bounds and steps are ignored.
         real.setRange(ZelMinMaxRange<double>(qQNaN(), 5.0, 0.5));
         real.setSingleStep(qQNaN());
-        QCOMPARE(QList<double>({real.minimum(), real.maximum(), real.singleStep(), real.value()}),
-                 QList<double>({0.0, 10.0, 0.5, 4.0}));
+        QCOMPARE(QList<double>({real.minimum(), real.maximum(), real.singleStep(), real.value()}), QList<double>({0.0, 10.0, 0.5, 4.0}));
         // Positions beyond int take its limits.
         real.setRange(ZelMinMaxRange<double>(-1e300, 1e300, 1.0));
         QCOMPARE(QList<int>({slider->minimum(), slider->maximum()}), QList<int>({INT_MIN, INT_MAX}));

@@ -159,17 +159,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("scanApplied");
         QTest::addColumn<QString>("rectEditors");
         QTest::addColumn<QString>("rectApplied");
-        QTest::newRow("X1 = X2") << QRect(0, 0, 101, 101) << corners(10, 20, 10, 40) << "" << "disabled" << "" << "(10,20)-(10,40)";
+        QTest::newRow("X1 = X2") << QRect(0, 0, 101, 101) << corners(10, 20, 10, 40) << ""
+                                 << "disabled"
+                                 << ""
+                                 << "(10,20)-(10,40)";
         // An empty rectangle changes nothing.
-        QTest::newRow("empty") << QRect(0, 0, 101, 101) << QRect(7, 7, 0, 0) << "" << "(0,0)-(100,100)" << "" << "(0,0)-(-1,-1)";
+        QTest::newRow("empty") << QRect(0, 0, 101, 101) << QRect(7, 7, 0, 0) << ""
+                               << "(0,0)-(100,100)"
+                               << ""
+                               << "(0,0)-(-1,-1)";
         const QRect all = corners(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
         const QString ends = QStringLiteral("%1..%2/1=%1 %1..%2/1=%1 %1..%2/1=%2 %1..%2/1=%2").arg(INT_MIN).arg(INT_MAX);
         const QString applied = QStringLiteral("(%1,%1)-(%2,%2)").arg(INT_MIN).arg(INT_MAX);
         QTest::newRow("all of int") << all << all << ends << applied << ends << applied;
         // Reversed: the editors' maximum falls to their minimum; what is set stays as given.
         QTest::newRow("reversed area") << corners(100, 100, 10, 10) << corners(50, 50, 60, 60)
-            << "100..100/1=50 100..100/1=50 100..100/1=60 100..100/1=60" << "(50,50)-(60,60)"
-            << "100..100/1=50 100..100/1=50 100..100/1=11 100..100/1=11" << "disabled";
+                                       << "100..100/1=50 100..100/1=50 100..100/1=60 100..100/1=60"
+                                       << "(50,50)-(60,60)"
+                                       << "100..100/1=50 100..100/1=50 100..100/1=11 100..100/1=11"
+                                       << "disabled";
     }
 
     void setValueAndApply()

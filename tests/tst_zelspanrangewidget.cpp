@@ -62,7 +62,10 @@ void doubleClick(QWidget *w, QPoint pos)
 }
 
 // A point on the groove near its far end, clear of handles below 90.
-QPoint freeGroovePoint(ZelSpanSlider *slider) { return QPoint(slider->width() - 4, slider->height() / 2); }
+QPoint freeGroovePoint(ZelSpanSlider *slider)
+{
+    return QPoint(slider->width() - 4, slider->height() / 2);
+}
 
 } // namespace
 
@@ -79,13 +82,12 @@ private Q_SLOTS:
     {
         // From (10, 20) in 0..99: call, emitted (the last is where both end); the low spin box stops at the high.
         using Call = std::function<void(Fixture &)>;
-        const QList<std::pair<Call, QStringList>> cases{
-            {[](Fixture &f) { f.widget->setLowerValue(30); }, {"span(20,20)", "span(20,30)"}},
-            {[](Fixture &f) { f.widget->setSpan(40, 50); }, {"span(10,50)", "span(40,50)"}},
-            // Wholly below: not squeezed against the old upper end.
-            {[](Fixture &f) { f.widget->setSpan(1, 5); }, {"span(1,20)", "span(1,5)"}},
-            // The slider's range narrowed under the span: one commit, in step.
-            {[](Fixture &f) { f.slider->setRange(25, 29); }, {"span(25,25)"}}};
+        const QList<std::pair<Call, QStringList>> cases{{[](Fixture &f) { f.widget->setLowerValue(30); }, {"span(20,20)", "span(20,30)"}},
+                                                        {[](Fixture &f) { f.widget->setSpan(40, 50); }, {"span(10,50)", "span(40,50)"}},
+                                                        // Wholly below: not squeezed against the old upper end.
+                                                        {[](Fixture &f) { f.widget->setSpan(1, 5); }, {"span(1,20)", "span(1,5)"}},
+                                                        // The slider's range narrowed under the span: one commit, in step.
+                                                        {[](Fixture &f) { f.slider->setRange(25, 29); }, {"span(25,25)"}}};
         for (const auto &[call, emitted] : cases) {
             Fixture f;
             call(f);
@@ -98,8 +100,8 @@ private Q_SLOTS:
     void typedValuesObeyTheSpinBoxRules()
     {
         // From (10, 20); a typed value past the other one is put back to it.
-        for (const auto &[intoLow, typed, emitted] : QList<std::tuple<bool, QString, QString>>{
-                 {true, "30", "span(20,20)"}, {false, "5", "span(10,10)"}}) {
+        for (const auto &[intoLow, typed, emitted] :
+             QList<std::tuple<bool, QString, QString>>{{true, "30", "span(20,20)"}, {false, "5", "span(10,10)"}}) {
             Fixture f;
             QVERIFY(f.show(true));
             QSpinBox *spin = intoLow ? f.low : f.high;
@@ -132,8 +134,7 @@ private Q_SLOTS:
         QCOMPARE(f.state(), Fixture::both(10, 100));
         // A maximum below the minimum is the minimum, for the slider as for the spin boxes.
         f.widget->setRange(50, 10);
-        QCOMPARE(QList<int>({f.widget->minimum(), f.widget->maximum(), f.low->maximum(), f.high->minimum()}),
-                 QList<int>({50, 50, 50, 50}));
+        QCOMPARE(QList<int>({f.widget->minimum(), f.widget->maximum(), f.low->maximum(), f.high->minimum()}), QList<int>({50, 50, 50, 50}));
         QCOMPARE(f.state(), Fixture::both(50, 50));
         // The slider's own properties are the widget's.
         QVERIFY(f.widget->setProperty("handleMovementMode", QVariant::fromValue(ZelSpanSlider::NoOverlapping)));

@@ -20,8 +20,7 @@ using Mode = ZelSpanSlider::HandleMovementMode;
 namespace {
 
 const Handle Lower = ZelSpanSlider::LowerHandle, Upper = ZelSpanSlider::UpperHandle;
-const Mode Free = ZelSpanSlider::FreeMovement, NoCross = ZelSpanSlider::NoCrossing,
-           NoOver = ZelSpanSlider::NoOverlapping;
+const Mode Free = ZelSpanSlider::FreeMovement, NoCross = ZelSpanSlider::NoCrossing, NoOver = ZelSpanSlider::NoOverlapping;
 
 // A shown 400-pixel slider over [0, 99] with its signals logged.
 struct Shown
@@ -42,8 +41,7 @@ struct Shown
     }
     QPoint at(Handle h, int value) const { return handleRectAt(slider.get(), h, value).center(); }
     QPoint on(Handle h) const { return (h == Lower ? slider->lowerHandleRect() : slider->upperHandleRect()).center(); }
-    QList<int> state() const
-    { return {slider->lowerValue(), slider->upperValue(), slider->lowerPosition(), slider->upperPosition()}; }
+    QList<int> state() const { return {slider->lowerValue(), slider->upperValue(), slider->lowerPosition(), slider->upperPosition()}; }
 };
 
 } // namespace
@@ -93,13 +91,11 @@ private Q_SLOTS:
         // A step over the other handle leaves that one where it stands.
         QTest::newRow("free crossing by a step of 5") << "h step5" << Free << QList{18, 20} << QList{R} << "(20,23)";
         // Crossing makes the lower handle the upper and main one: Right moves it on; Home and End keep to theirs.
-        QTest::newRow("free crossing, home, end") << "h" << Free << s20 << QList<int>{R, R, Qt::Key_Home, Qt::Key_End}
-                                                  << "(20,21) (20,22) (0,22) (0,99)";
+        QTest::newRow("free crossing, home, end")
+            << "h" << Free << s20 << QList<int>{R, R, Qt::Key_Home, Qt::Key_End} << "(20,21) (20,22) (0,22) (0,99)";
         // Range over all of int, single step INT_MAX: the sums saturate instead of wrapping.
-        QTest::newRow("int ends: free up") << "h int" << Free << QList{INT_MAX - 1, INT_MAX} << QList{R}
-                                           << "(2147483647,2147483647)";
-        QTest::newRow("int ends: free down") << "h int" << Free << QList{INT_MIN, INT_MIN + 1} << QList{D}
-                                             << "(-2147483648,-2147483648)";
+        QTest::newRow("int ends: free up") << "h int" << Free << QList{INT_MAX - 1, INT_MAX} << QList{R} << "(2147483647,2147483647)";
+        QTest::newRow("int ends: free down") << "h int" << Free << QList{INT_MIN, INT_MIN + 1} << QList{D} << "(-2147483648,-2147483648)";
         QTest::newRow("int ends: no overlapping") << "h int" << NoOver << QList{INT_MIN, INT_MIN} << QList{R} << "";
     }
     void keyboard()
@@ -138,11 +134,13 @@ private Q_SLOTS:
         // From the span (20, 40): orientation, mode, handle, target, span.
         const Qt::Orientation h = Qt::Horizontal;
         using Case = std::tuple<Qt::Orientation, Mode, Handle, int, QList<int>>;
-        for (const auto &[orientation, mode, handle, target, span] : QList<Case>{
-                 {h, Free, Lower, 60, {40, 60}}, {h, Free, Upper, 5, {5, 20}}, {h, NoCross, Lower, 60, {40, 40}},
-                 {h, NoOver, Upper, 5, {20, 21}}, {Qt::Vertical, NoOver, Lower, 60, {39, 40}}}) {
+        for (const auto &[orientation, mode, handle, target, span] : QList<Case>{{h, Free, Lower, 60, {40, 60}},
+                                                                                 {h, Free, Upper, 5, {5, 20}},
+                                                                                 {h, NoCross, Lower, 60, {40, 40}},
+                                                                                 {h, NoOver, Upper, 5, {20, 21}},
+                                                                                 {Qt::Vertical, NoOver, Lower, 60, {39, 40}}}) {
             Shown sh(orientation, 20, 40);
-                sh.s->setHandleMovementMode(mode);
+            sh.s->setHandleMovementMode(mode);
             QTest::mousePress(sh.s, Qt::LeftButton, {}, sh.on(handle));
             QTest::mouseMove(sh.s, sh.at(handle, target));
             QCOMPARE(sh.state(), span + span);
@@ -153,10 +151,10 @@ private Q_SLOTS:
 
     void stackedHandles()
     {
-        for (const auto &[target, emitted] : QList<std::pair<int, QStringList>>{
-                 {60, {"upos(60)", "upper(60)", "span(50,60)"}}, {40, {"lpos(40)", "lower(40)", "span(40,50)"}}}) {
+        for (const auto &[target, emitted] : QList<std::pair<int, QStringList>>{{60, {"upos(60)", "upper(60)", "span(50,60)"}},
+                                                                                {40, {"lpos(40)", "lower(40)", "span(40,50)"}}}) {
             Shown sh(Qt::Horizontal, 50, 50);
-                // The upper handle is taken; the first movement decides which one moves.
+            // The upper handle is taken; the first movement decides which one moves.
             QTest::mousePress(sh.s, Qt::LeftButton, {}, sh.on(Upper));
             QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(upper)"}));
             // A second move to the same place emits nothing.
@@ -194,8 +192,8 @@ private Q_SLOTS:
         // Any single button takes a handle; a second button while it is held is not the slider's.
         QTest::mousePress(sh.s, Qt::RightButton, {}, sh.on(Lower));
         const QPointF onUpper = sh.on(Upper);
-        QMouseEvent second(QEvent::MouseButtonPress, onUpper, sh.s->mapToGlobal(onUpper), Qt::LeftButton,
-                           Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+        QMouseEvent second(QEvent::MouseButtonPress, onUpper, sh.s->mapToGlobal(onUpper), Qt::LeftButton, Qt::LeftButton | Qt::RightButton,
+                           Qt::NoModifier);
         QApplication::sendEvent(sh.s, &second);
         QVERIFY(!second.isAccepted());
         QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(lower)"}));
@@ -220,8 +218,7 @@ private Q_SLOTS:
         QTest::mousePress(sh.s, Qt::LeftButton, {}, sh.on(Lower));
         QTest::mouseMove(sh.s, sh.at(Lower, 50));
         QTest::mouseRelease(sh.s, Qt::LeftButton, {}, sh.at(Lower, 50));
-        QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(lower)", "upos(50)", "lower(35)", "upper(50)",
-                                             "span(35,50)", "up"}));
+        QCOMPARE(sh.log.take(), (QStringList{"down", "pressed(lower)", "upos(50)", "lower(35)", "upper(50)", "span(35,50)", "up"}));
     }
 };
 

@@ -116,8 +116,7 @@ private Q_SLOTS:
         for (int v : {70, 70, 95})
             QTest::mouseMove(sh.s.get(), sh.at(v));
         QTest::mouseRelease(sh.s.get(), Qt::LeftButton, {}, sh.at(95));
-        QCOMPARE(sh.log.take(), (QStringList{"changed(70)", "moved(70)", "moved(70)", "changed(90)", "moved(90)",
-                                             "released(90)", "up"}));
+        QCOMPARE(sh.log.take(), (QStringList{"changed(70)", "moved(70)", "moved(70)", "changed(90)", "moved(90)", "released(90)", "up"}));
         // Grabbed off-centre: the grab point keeps its place on the handle.
         const QRect r = sh.s->intermediateHandleRect();
         const QPoint grip(r.left() + 2, r.center().y());
@@ -162,10 +161,14 @@ private Q_SLOTS:
         // duration, maximum, speed, lower, step, text
         const QList<std::tuple<qint64, int, double, int, int, QString>> cases{
             // A zero range; no speed, no time; wraps at a day; a step before lower.
-            {ten, 1000, 2.0, 100, 300, "00:00:01:000"}, {ten, 0, 1.0, 0, 0, "00:00:00:000"}, {ten, 1000, 0.0, 100, 300, ""},
-            {qint64(3600000000) * 25, 25, 1.0, 0, 25, "01:00:00:000"}, {ten, 1000, 1.0, 100, 0, "23:59:59:000"},
+            {ten, 1000, 2.0, 100, 300, "00:00:01:000"},
+            {ten, 0, 1.0, 0, 0, "00:00:00:000"},
+            {ten, 1000, 0.0, 100, 300, ""},
+            {qint64(3600000000) * 25, 25, 1.0, 0, 25, "01:00:00:000"},
+            {ten, 1000, 1.0, 100, 0, "23:59:59:000"},
             // At the ends of qint64 the product saturates and the time wraps; a quotient beyond double is no time.
-            {INT64_MAX, 1, 1.0, 0, INT_MAX, "04:00:54:776"}, {INT64_MAX, 1, 1.0, 0, INT_MIN, "19:59:05:224"},
+            {INT64_MAX, 1, 1.0, 0, INT_MAX, "04:00:54:776"},
+            {INT64_MAX, 1, 1.0, 0, INT_MIN, "19:59:05:224"},
             {INT64_MAX, 1, 1e-300, 0, 1, "00:00:00:000"}};
         for (const auto &[duration, maximum, speed, lower, step, text] : cases) {
             ZelVideoSlider s(nullptr);

@@ -58,7 +58,8 @@ QStringList rampStops(int count, const std::function<QColor(int)> &colour, const
 // Stops HSL(h, s, k) from black to HSL(h, endSaturation, 254).
 QStringList lightnessRamp(int h, int s, int endSaturation)
 {
-    return rampStops(255, [=](int k) { return hsl(h, s, k); }, Qt::black, hsl(h, endSaturation, 254));
+    return rampStops(
+        255, [=](int k) { return hsl(h, s, k); }, Qt::black, hsl(h, endSaturation, 254));
 }
 
 // A span bar with its emissions logged as "min(v)", "max(v)", "range(a,b)".
@@ -74,13 +75,10 @@ struct Span
         bar.setSpanMax(max);
         bar.setSpanMin(min);
         bar.show();
-        QObject::connect(&bar, &ZelThermoBarSpan::spanMinChanged,
-                         [this](int v) { log << QStringLiteral("min(%1)").arg(v); });
-        QObject::connect(&bar, &ZelThermoBarSpan::spanMaxChanged,
-                         [this](int v) { log << QStringLiteral("max(%1)").arg(v); });
-        QObject::connect(&bar, &ZelThermoBarSpan::rangeChanged, [this](std::pair<int, int> r) {
-            log << QStringLiteral("range(%1,%2)").arg(r.first).arg(r.second);
-        });
+        QObject::connect(&bar, &ZelThermoBarSpan::spanMinChanged, [this](int v) { log << QStringLiteral("min(%1)").arg(v); });
+        QObject::connect(&bar, &ZelThermoBarSpan::spanMaxChanged, [this](int v) { log << QStringLiteral("max(%1)").arg(v); });
+        QObject::connect(&bar, &ZelThermoBarSpan::rangeChanged,
+                         [this](std::pair<int, int> r) { log << QStringLiteral("range(%1,%2)").arg(r.first).arg(r.second); });
     }
     QStringList take() { return std::exchange(log, {}); }
     // A point of the bar that maps back to a value, in a handle's coordinates.
@@ -138,21 +136,20 @@ private Q_SLOTS:
             return rampStops(m, colour, colour(0), colour(m)) << stop(1.0, colour(m).rgb());
         };
         QTest::newRow("hue") << C::Hue << plain
-                             << rampStops(360, [](int k) { return hsl(k, 125, 125); }, hsl(0, 125, 125), hsl(359, 125, 125));
+                             << rampStops(
+                                    360, [](int k) { return hsl(k, 125, 125); }, hsl(0, 125, 125), hsl(359, 125, 125));
         QTest::newRow("saturation") << C::Saturation << plain
-                                    << rampStops(255, [](int k) { return hsl(250, k, 125); }, hsl(250, 0, 125),
-                                                 hsl(250, 254, 125));
+                                    << rampStops(
+                                           255, [](int k) { return hsl(250, k, 125); }, hsl(250, 0, 125), hsl(250, 254, 125));
         QTest::newRow("lightness") << C::Lightness << plain << lightnessRamp(250, 125, 125);
         QTest::newRow("red") << C::Red << plain << lightnessRamp(15, 200, 250);
         // Green and Blue are shaped as Red; the rotated Green row below shows the Green ramp.
         QTest::newRow("gray") << C::Gray << plain << lightnessRamp(240, 0, 125);
         // The rotating bar's values 0 to m: stop k at k / m, stop m at 1.0 after the interval's end.
         // Ramps getColorForBar() has no colours for take the plain bar's.
-        QTest::newRow("rotated green by 1") << C::Green << 1.5 / 255
-                                            << turned(255, [](int k) { return hsl(150, 250, (255 + k) % 256); });
+        QTest::newRow("rotated green by 1") << C::Green << 1.5 / 255 << turned(255, [](int k) { return hsl(150, 250, (255 + k) % 256); });
         // Ratios set from code beyond a turn turn as far modulo a turn.
-        QTest::newRow("rotated hue by -369") << C::Hue << -369.5 / 359
-                                             << turned(359, [](int k) { return hsl((k + 9) % 360, 125, 125); });
+        QTest::newRow("rotated hue by -369") << C::Hue << -369.5 / 359 << turned(359, [](int k) { return hsl((k + 9) % 360, 125, 125); });
     }
     void colourMapsByStops()
     {
@@ -249,8 +246,8 @@ private Q_SLOTS:
         const double left = 1.0 - 1 / 200.0;
         // Edge to edge adds (width - 1) / width; past an edge counts as at it.
         QTest::newRow("edge to edge") << 0.0 << Qt::LeftButton << QList{0, 199, 240} << rotation(edge, int(edge * 359));
-        QTest::newRow("leftwards past zero")
-            << 0.0 << Qt::LeftButton << QList{100, 99, -30} << rotation(left, int(left * 359)) + rotation(0.5, 179);
+        QTest::newRow("leftwards past zero") << 0.0 << Qt::LeftButton << QList{100, 99, -30}
+                                             << rotation(left, int(left * 359)) + rotation(0.5, 179);
         // A sum a rounding step below 0 would wrap to 1.0 itself; it is 0.
         QTest::newRow("never wraps to one") << -1e-20 << Qt::LeftButton << QList{100, 100} << rotation(0.0, 0);
         QTest::newRow("right button") << 0.5 << Qt::RightButton << QList{50, 150} << QStringList();

@@ -39,9 +39,9 @@ const QUuid blue = QUuid::fromString(u"{00000000-0000-0000-0000-0000000000a3}");
 
 ZelEnumeration colours()
 {
-    return ZelEnumeration(QStringLiteral("colours"), {ZelEnumerationItem(red, QStringLiteral("Red"), 1),
-                                                      ZelEnumerationItem(green, QStringLiteral("Green"), 2),
-                                                      ZelEnumerationItem(blue, QStringLiteral("Blue"), 3)});
+    return ZelEnumeration(QStringLiteral("colours"),
+                          {ZelEnumerationItem(red, QStringLiteral("Red"), 1), ZelEnumerationItem(green, QStringLiteral("Green"), 2),
+                           ZelEnumerationItem(blue, QStringLiteral("Blue"), 3)});
 }
 
 // A signal's value as text: "true", a format, a language's enum key, a family, a braced identifier.
@@ -108,8 +108,8 @@ private Q_SLOTS:
         ZelImageFormatComboBox box;
         QStringList *formats = record(&box, &ZelImageFormatComboBox::currentFormatChanged);
         box.setSupportedFormats({"png", "jpg", "png", "bmp", "jpg"});
-        QCOMPARE(itemTexts(&box), (QStringList{FSUtils::formatCaption("png"), FSUtils::formatCaption("jpg"),
-                                               FSUtils::formatCaption("bmp")}));
+        QCOMPARE(itemTexts(&box),
+                 (QStringList{FSUtils::formatCaption("png"), FSUtils::formatCaption("jpg"), FSUtils::formatCaption("bmp")}));
         QCOMPARE(*formats, QStringList{QStringLiteral("png")});
 
         // Appending keeps the current item; listed formats are skipped; names compare exactly.
@@ -224,9 +224,7 @@ private Q_SLOTS:
         QVERIFY(shown(&box));
         QStringList *languages = record(&box, &ZelLanguageComboBox::languageChanged);
         // Receivers answering with setCurrentLanguage() are ignored while the box selects from code...
-        connect(&box, &ZelLanguageComboBox::languageChanged, &box, [&](QLocale::Language) {
-            box.setCurrentLanguage(QLocale::French);
-        });
+        connect(&box, &ZelLanguageComboBox::languageChanged, &box, [&](QLocale::Language) { box.setCurrentLanguage(QLocale::French); });
         box.setCurrentLanguage(QLocale::English);
         QCOMPARE(box.count(), 3);
         // ...but heard after a choice of the user, which then announces both.
@@ -278,7 +276,6 @@ private Q_SLOTS:
         QCOMPARE(ZelLog::records().size(), 1);
         QCOMPARE(ZelLog::records().first().messageType(), ZelLog::Error);
     }
-
 };
 
 int main(int argc, char *argv[])

@@ -105,8 +105,8 @@ private Q_SLOTS:
     {
         ZelMathGL plotWidget;
         auto *plot = plotWidget.findChild<QwtPlot *>();
-        plotWidget.setModel({ZelVec4D(9, 9, 9, 1.5), ZelVec4D(qQNaN(), qInf(), 0, -2.0), ZelVec4D(0, 0, 0, qQNaN()),
-                             ZelVec4D(0, 0, 0, 4.0)});
+        plotWidget.setModel(
+            {ZelVec4D(9, 9, 9, 1.5), ZelVec4D(qQNaN(), qInf(), 0, -2.0), ZelVec4D(0, 0, 0, qQNaN()), ZelVec4D(0, 0, 0, 4.0)});
         QCOMPARE(samples(plot), QStringLiteral("(0,1.5) (1,-2) (3,4)"));
         plot->replot(); // the left axis spans the finite values, not a default
         const QwtScaleDiv &finite = plot->axisScaleDiv(QwtPlot::yLeft);

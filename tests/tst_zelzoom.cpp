@@ -16,7 +16,11 @@ class tst_ZelZoom : public QObject
 
 private Q_SLOTS:
     void initTestCase() { useFusionStyle(); }
-    void init() { failOnOtherWarnings(); m_window = newWindow(); }
+    void init()
+    {
+        failOnOtherWarnings();
+        m_window = newWindow();
+    }
     void cleanup() { delete m_window; }
 
     void comboShowsRoundedStoresExact()
@@ -31,8 +35,8 @@ private Q_SLOTS:
             combo->setZoom(z * 2.0);
         });
         // Half a hundredth rounds up, negatives away from zero; the zoom already shown is announced again.
-        const std::pair<double, double> rows[] = {{0.004, 0.0}, {0.005, 0.01}, {0.005, 0.01}, {-1.2355, -1.24},
-                                                  {nanZoom, nanZoom}, {inf, inf}};
+        const std::pair<double, double> rows[] = {{0.004, 0.0},     {0.005, 0.01},      {0.005, 0.01},
+                                                  {-1.2355, -1.24}, {nanZoom, nanZoom}, {inf, inf}};
         for (const auto &[zoom, shown] : rows) {
             zooms->clear();
             combo->setZoom(zoom);
@@ -97,8 +101,14 @@ private Q_SLOTS:
     {
         // Listed within fuzz, both ends, a decimal comma on either side; the current one and unlisted ones select nothing new.
         const std::tuple<double, const char *, ZoomList> rows[] = {
-            {0.4 * (1.0 + 1e-14), "2,5:1", {0.4}}, {2.5, "1:2,5", {2.5}}, {1000.0, "1:1000", {1000.0}},
-            {0.01, "100:1", {0.01}}, {1.0, "1:1", {}}, {3.0, "1:1", {}}, {nanZoom, "1:1", {}}, {-2.0, "1:1", {}},
+            {0.4 * (1.0 + 1e-14), "2,5:1", {0.4}},
+            {2.5, "1:2,5", {2.5}},
+            {1000.0, "1:1000", {1000.0}},
+            {0.01, "100:1", {0.01}},
+            {1.0, "1:1", {}},
+            {3.0, "1:1", {}},
+            {nanZoom, "1:1", {}},
+            {-2.0, "1:1", {}},
         };
         for (const auto &[zoom, text, emitted] : rows) {
             ZelZoomGOSTComboBox combo;
@@ -129,8 +139,7 @@ private Q_SLOTS:
     {
         // zoom, adopted, truncated percent; the current zoom announces nothing, NaN is adopted as 1.0 and announced.
         const std::tuple<double, double, int> rows[] = {
-            {1.0, 1.0, 100}, {0.125, 0.125, 12}, {0.29, 0.29, 29}, {0.0, 0.1, 10},
-            {inf, 32.0, 3200}, {-inf, 0.1, 10}, {nanZoom, 1.0, 100},
+            {1.0, 1.0, 100}, {0.125, 0.125, 12}, {0.29, 0.29, 29}, {0.0, 0.1, 10}, {inf, 32.0, 3200}, {-inf, 0.1, 10}, {nanZoom, 1.0, 100},
         };
         for (const auto &[zoom, adopted, percent] : rows) {
             ZelZoomSpinBox spin;

@@ -23,7 +23,11 @@ class tst_ZelZoomToolbar : public QObject
 
 private Q_SLOTS:
     void initTestCase() { useFusionStyle(); }
-    void init() { failOnOtherWarnings(); m_window = newWindow(); }
+    void init()
+    {
+        failOnOtherWarnings();
+        m_window = newWindow();
+    }
     void cleanup() { delete m_window; }
 
     void sliderMapsAndAnnounces()
@@ -31,10 +35,14 @@ private Q_SLOTS:
         constexpr int farthestPosition = std::numeric_limits<int>::max() - 1;
         // zoom, mapZoomToSlider() before the range clamps it, start, what setZoom() from start emits
         const std::tuple<double, int, int, ZoomList> rows[] = {
-            {1.0, 0, 0, {}}, {2.0, 6931, 0, {2.0}}, // the zoom shown; 1.99991, rounded up
-            {2.0, 6931, 6931, {}}, {1.005, 50, 0, {1.01}}, // already there, not 6931's exact zoom; 1.00501
-            {1.0 / 3.0, -10986, 0, {0.33}}, {nanZoom, 0, 6931, {1.0}}, // 0.333337, rounded down; nan means one
-            {0.0, -farthestPosition, 0, {0.1}}, {inf, farthestPosition, 0, {32.0}}, // 0.099999; 31.99999
+            {1.0, 0, 0, {}},
+            {2.0, 6931, 0, {2.0}}, // the zoom shown; 1.99991, rounded up
+            {2.0, 6931, 6931, {}},
+            {1.005, 50, 0, {1.01}}, // already there, not 6931's exact zoom; 1.00501
+            {1.0 / 3.0, -10986, 0, {0.33}},
+            {nanZoom, 0, 6931, {1.0}}, // 0.333337, rounded down; nan means one
+            {0.0, -farthestPosition, 0, {0.1}},
+            {inf, farthestPosition, 0, {32.0}}, // 0.099999; 31.99999
         };
         for (const auto &[zoom, position, start, emitted] : rows) {
             ZelZoomSlider slider;

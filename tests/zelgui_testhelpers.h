@@ -65,8 +65,7 @@ struct RussianTranslation
 {
     RussianTranslation()
     {
-        loaded = translator.load(QStringLiteral(":/ZelGui/res/lang/zelgui_96.qm"))
-                 && QCoreApplication::installTranslator(&translator);
+        loaded = translator.load(QStringLiteral(":/ZelGui/res/lang/zelgui_96.qm")) && QCoreApplication::installTranslator(&translator);
     }
     ~RussianTranslation() { QCoreApplication::removeTranslator(&translator); }
     QTranslator translator;

@@ -14,7 +14,10 @@
 
 namespace ZelRangeTest {
 
-struct SliderAccess : QSlider { using QSlider::initStyleOption; }; // reached through a member pointer
+struct SliderAccess : QSlider
+{
+    using QSlider::initStyleOption;
+}; // reached through a member pointer
 
 inline QRect sliderRect(const QSlider *slider, QStyle::SubControl part)
 {
@@ -35,8 +38,7 @@ inline bool dragThrough(QSlider *slider, const QList<int> &positions, const std:
     for (int position : positions) { // the inverse of QSlider's pixel-to-value mapping
         const QRect groove = sliderRect(slider, QStyle::SC_SliderGroove);
         point.setX(groove.x() + handle.center().x() - handle.left()
-                   + QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), position,
-                                                     groove.width() - handle.width()));
+                   + QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), position, groove.width() - handle.width()));
         QTest::mouseMove(slider, point);
         if (atEach)
             atEach();
@@ -55,11 +57,23 @@ inline void typeInto(QAbstractSpinBox *spinBox, const QString &text, Qt::Key com
 }
 
 template<class N>
-QString argText(N v) { return QString::number(v); }
-inline QString argText(bool v) { return v ? QStringLiteral("on") : QStringLiteral("off"); }
-inline QString argText(const QString &v) { return v; }
+QString argText(N v)
+{
+    return QString::number(v);
+}
+inline QString argText(bool v)
+{
+    return v ? QStringLiteral("on") : QStringLiteral("off");
+}
+inline QString argText(const QString &v)
+{
+    return v;
+}
 template<class T>
-QString argText(const ZelCheckableTValue<T> &v) { return argText(v.value) + u',' + argText(v.checked); }
+QString argText(const ZelCheckableTValue<T> &v)
+{
+    return argText(v.value) + u',' + argText(v.checked);
+}
 
 // Appends "name" or "name(arguments)" to log at each emission.
 template<class Obj, class Sender, class... Args>
@@ -67,8 +81,7 @@ void logSignal(Obj *object, void (Sender::*signal)(Args...), QStringList *log, c
 {
     QObject::connect(object, signal, object, [log, name](Args... args) {
         const QStringList parts{argText(args)...};
-        log->append(parts.isEmpty() ? QString::fromLatin1(name)
-                                    : QStringLiteral("%1(%2)").arg(QLatin1String(name), parts.join(u',')));
+        log->append(parts.isEmpty() ? QString::fromLatin1(name) : QStringLiteral("%1(%2)").arg(QLatin1String(name), parts.join(u',')));
     });
 }
 

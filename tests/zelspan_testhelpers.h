@@ -14,9 +14,18 @@
 
 namespace ZelSpanTest {
 
-inline QString str(int v) { return QString::number(v); }
-inline QString str(bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); }
-inline QString str(ZelSpanSlider::SpanHandle h) { return h == ZelSpanSlider::LowerHandle ? "lower" : "upper"; }
+inline QString str(int v)
+{
+    return QString::number(v);
+}
+inline QString str(bool v)
+{
+    return v ? QStringLiteral("true") : QStringLiteral("false");
+}
+inline QString str(ZelSpanSlider::SpanHandle h)
+{
+    return h == ZelSpanSlider::LowerHandle ? "lower" : "upper";
+}
 
 // Each watched signal becomes one line "name(arg,arg)".
 struct SignalLog
@@ -62,7 +71,10 @@ inline QRect handleRectAt(const ZelSpanSlider *s, ZelSpanSlider::SpanHandle hand
 class ShortLeashStyle : public QProxyStyle
 {
 public:
-    ShortLeashStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    ShortLeashStyle()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {
+    }
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         return metric == PM_MaximumDragDistance ? 10 : QProxyStyle::pixelMetric(metric, option, widget);

@@ -39,9 +39,12 @@ constexpr int sampleSide = 512;
 const QList<std::pair<QString, ZelThermoBar::Component>> &barComponents()
 {
     static const QList<std::pair<QString, ZelThermoBar::Component>> components{
-        {QStringLiteral("Hue"), ZelThermoBar::Hue},     {QStringLiteral("Saturation"), ZelThermoBar::Saturation},
-        {QStringLiteral("Lightness"), ZelThermoBar::Lightness}, {QStringLiteral("Red"), ZelThermoBar::Red},
-        {QStringLiteral("Green"), ZelThermoBar::Green}, {QStringLiteral("Blue"), ZelThermoBar::Blue},
+        {QStringLiteral("Hue"), ZelThermoBar::Hue},
+        {QStringLiteral("Saturation"), ZelThermoBar::Saturation},
+        {QStringLiteral("Lightness"), ZelThermoBar::Lightness},
+        {QStringLiteral("Red"), ZelThermoBar::Red},
+        {QStringLiteral("Green"), ZelThermoBar::Green},
+        {QStringLiteral("Blue"), ZelThermoBar::Blue},
         {QStringLiteral("Gray"), ZelThermoBar::Gray},
     };
     return components;
@@ -309,8 +312,7 @@ QWidget *ColourPage::createHistogramColumn(QWidget *parent)
     layout->addWidget(m_histogramReadout);
 
     connect(open, &QPushButton::clicked, this, &ColourPage::openImage);
-    connect(test, &QPushButton::clicked, this,
-            [this] { showPicture(testPicture(), QStringLiteral("test picture")); });
+    connect(test, &QPushButton::clicked, this, [this] { showPicture(testPicture(), QStringLiteral("test picture")); });
     connect(m_component, &QComboBox::currentIndexChanged, this, &ColourPage::selectComponent);
     connect(m_logMode, &QCheckBox::toggled, this, [this](bool on) {
         m_histogram->setLogMode(on);
@@ -353,9 +355,9 @@ void ColourPage::selectComponent(int index)
     m_histogram->setComponent(component);
     const bool hue = component == ZelHSLHistogram::Hue;
     const int max = hue ? 360 : 255;
-    const auto barComponent = hue ? ZelThermoBar::Hue
+    const auto barComponent = hue                  ? ZelThermoBar::Hue
         : component == ZelHSLHistogram::Saturation ? ZelThermoBar::Saturation
-                                                    : ZelThermoBar::Lightness;
+                                                   : ZelThermoBar::Lightness;
     m_selection->setComponent(barComponent);
     m_selection->setScale(0, max);
     m_selection->setValue(max);
@@ -365,10 +367,12 @@ void ColourPage::selectComponent(int index)
         spin->setRange(0, max);
     }
     // The selection of this component, without announcing it back.
-    const int min = hue ? m_data.hueMin : component == ZelHSLHistogram::Saturation ? m_data.saturationMin
-                                                                                  : m_data.lightnessMin;
-    const int top = hue ? m_data.hueMax : component == ZelHSLHistogram::Saturation ? m_data.saturationMax
-                                                                                  : m_data.lightnessMax;
+    const int min = hue                            ? m_data.hueMin
+        : component == ZelHSLHistogram::Saturation ? m_data.saturationMin
+                                                   : m_data.lightnessMin;
+    const int top = hue                            ? m_data.hueMax
+        : component == ZelHSLHistogram::Saturation ? m_data.saturationMax
+                                                   : m_data.lightnessMax;
     {
         const QSignalBlocker blocker(m_selection);
         setSpan(m_selection, min, top);
@@ -417,9 +421,9 @@ void ColourPage::showPicture(const QImage &image, const QString &name)
 
 void ColourPage::openImage()
 {
-    const QString path = ZelFileDialog::getFileNameForRead(this, QStringLiteral("Open image"), QString(),
-                                                           FSUtils::supportedReadImageFormats(),
-                                                           QByteArrayLiteral("gallery/colour"));
+    const QString path =
+        ZelFileDialog::getFileNameForRead(this, QStringLiteral("Open image"), QString(),
+                                          FSUtils::supportedReadImageFormats(), QByteArrayLiteral("gallery/colour"));
     if (path.isEmpty())
         return;
     const QImage image(path);
@@ -527,13 +531,13 @@ void ColourPage::updateReadouts()
     m_rotateReadout->setText(QStringLiteral("Turned by %1 of a cycle: %2 units")
                                  .arg(m_rotate->translateStartRatio(), 0, 'f', 4)
                                  .arg(m_rotate->translateStartStep()));
-    m_histogramReadout->setText(QStringLiteral("Showing %1; hue shift %2; %3 counts; selected %4 – %5")
-                                    .arg(componentName(m_histogram->component()))
-                                    .arg(m_histogram->hueShift())
-                                    .arg(m_histogram->logMode() ? QStringLiteral("logarithmic")
-                                                                : QStringLiteral("linear"))
-                                    .arg(m_selection->spanMin())
-                                    .arg(m_selection->spanMax()));
+    m_histogramReadout->setText(
+        QStringLiteral("Showing %1; hue shift %2; %3 counts; selected %4 – %5")
+            .arg(componentName(m_histogram->component()))
+            .arg(m_histogram->hueShift())
+            .arg(m_histogram->logMode() ? QStringLiteral("logarithmic") : QStringLiteral("linear"))
+            .arg(m_selection->spanMin())
+            .arg(m_selection->spanMax()));
 }
 
 QString ColourPage::title() const

@@ -30,7 +30,6 @@
 
 namespace {
 
-
 QString colorText(const QColor &color)
 {
     if (!color.isValid())
@@ -86,8 +85,8 @@ protected:
         const int cell = 16;
         for (int y = 0; y < height(); y += cell) {
             for (int x = 0; x < width(); x += cell)
-                painter.fillRect(x, y, cell, cell, ((x + y) / cell) % 2 ? QColor(0x7f, 0x8c, 0x8d)
-                                                                        : QColor(0xbd, 0xc3, 0xc7));
+                painter.fillRect(x, y, cell, cell,
+                                 ((x + y) / cell) % 2 ? QColor(0x7f, 0x8c, 0x8d) : QColor(0xbd, 0xc3, 0xc7));
         }
         if (!m_text.isEmpty()) {
             painter.save();
@@ -259,8 +258,8 @@ QWidget *ColourPickersPage::createMenusTab()
     m_fillMenu.reset(GuiUtils::getColorMenuWithoutTransparent(QStringLiteral("Fill colour")));
     auto *menusLayout = new QGridLayout(menusBox);
     int row = 0;
-    for (auto [menu, name] : {std::pair{m_penMenu.get(), QStringLiteral("pen")},
-                              std::pair{m_fillMenu.get(), QStringLiteral("fill")}}) {
+    for (auto [menu, name] :
+         {std::pair{m_penMenu.get(), QStringLiteral("pen")}, std::pair{m_fillMenu.get(), QStringLiteral("fill")}}) {
         auto *button = new QToolButton(menusBox);
         button->setObjectName(name + QStringLiteral("MenuButton"));
         button->setText(menu->title());
@@ -286,8 +285,7 @@ QWidget *ColourPickersPage::createMenusTab()
         auto *swatch = new QLabel(tablesBox);
         swatch->setPixmap(GuiUtils::getIconForColor(color, QSize(24, 16)).pixmap(QSize(24, 16)));
         grid->addWidget(swatch, index, column);
-        grid->addWidget(new QLabel(QStringLiteral("%1  %2").arg(text, colorText(color)), tablesBox), index,
-                        column + 1);
+        grid->addWidget(new QLabel(QStringLiteral("%1  %2").arg(text, colorText(color)), tablesBox), index, column + 1);
     };
     grid->addWidget(new QLabel(QStringLiteral("<b>Standard colours</b>"), tablesBox), 0, 0, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("<b>Pretty colours</b>"), tablesBox), 0, 2, 1, 2);

@@ -17,7 +17,6 @@
 
 namespace {
 
-
 QString areaName(Qt::DockWidgetArea area)
 {
     switch (area) {
@@ -129,8 +128,8 @@ ZelDockWidgetLPOriented *DocksPage::addPanel(const QString &name, Qt::DockWidget
         log(QStringLiteral("%1: dockLocationChanged(%2)").arg(name, areaName(where)));
     });
     connect(dock, &QDockWidget::topLevelChanged, this, [this, name, dock](bool floating) {
-        log(QStringLiteral("%1: topLevelChanged(%2)").arg(name, floating ? QStringLiteral("floating")
-                                                                         : QStringLiteral("docked")));
+        log(QStringLiteral("%1: topLevelChanged(%2)")
+                .arg(name, floating ? QStringLiteral("floating") : QStringLiteral("docked")));
         // The tab check runs after this pass of the event loop; report its outcome.
         if (!floating)
             QTimer::singleShot(0, this, [this, name, dock] {
@@ -142,8 +141,8 @@ ZelDockWidgetLPOriented *DocksPage::addPanel(const QString &name, Qt::DockWidget
             });
     });
     connect(dock, &QDockWidget::visibilityChanged, this, [this, name](bool visible) {
-        log(QStringLiteral("%1: visibilityChanged(%2)").arg(name, visible ? QStringLiteral("true")
-                                                                          : QStringLiteral("false")));
+        log(QStringLiteral("%1: visibilityChanged(%2)")
+                .arg(name, visible ? QStringLiteral("true") : QStringLiteral("false")));
     });
     m_main->addDockWidget(area, dock);
     return dock;

@@ -49,8 +49,12 @@ const QSize frameSize(640, 400);
 QString rectText(const QRect &r)
 {
     return QStringLiteral("(%1, %2)-(%3, %4), %5 x %6")
-        .arg(r.left()).arg(r.top()).arg(r.right()).arg(r.bottom())
-        .arg(qint64(r.right()) - r.left() + 1).arg(qint64(r.bottom()) - r.top() + 1);
+        .arg(r.left())
+        .arg(r.top())
+        .arg(r.right())
+        .arg(r.bottom())
+        .arg(qint64(r.right()) - r.left() + 1)
+        .arg(qint64(r.bottom()) - r.top() + 1);
 }
 
 ZelScanAreaRange scanRange(const QRect &area, int step)
@@ -96,8 +100,8 @@ QImage makeFrame(int number, const QString &caption)
 class ObserverDialog : public ZelDialog
 {
 public:
-    ObserverDialog(const QString &name, std::function<void(const QString &)> log, std::function<void(const QString &)> apply,
-                   QWidget *parent)
+    ObserverDialog(const QString &name, std::function<void(const QString &)> log,
+                   std::function<void(const QString &)> apply, QWidget *parent)
         : ZelDialog(parent)
         , m_initial(name)
         , m_edit(new QLineEdit(this))
@@ -107,7 +111,8 @@ public:
     {
         setWindowTitle(QStringLiteral("Observer"));
         m_hint->setStyleSheet(QStringLiteral("color: #c0392b"));
-        auto *box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Reset, this);
+        auto *box =
+            new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Reset, this);
         setupDialogButtonBox(box);
         connect(box->button(QDialogButtonBox::Reset), &QPushButton::clicked, this, [this] {
             m_edit->setText(m_initial);
@@ -134,7 +139,8 @@ protected:
     {
         const bool valid = !m_edit->text().trimmed().isEmpty();
         m_hint->setText(valid ? QString() : QStringLiteral("A name is needed."));
-        m_log(QStringLiteral("ZelDialog::isDialogValid(): %1").arg(valid ? QStringLiteral("true") : QStringLiteral("false")));
+        m_log(QStringLiteral("ZelDialog::isDialogValid(): %1")
+                  .arg(valid ? QStringLiteral("true") : QStringLiteral("false")));
         return valid;
     }
 
@@ -216,7 +222,9 @@ void RectanglePreview::paintEvent(QPaintEvent *)
     for (int shape : {Rectangle, ScanArea}) {
         // Rectangles arrive in pixel rows and columns; their outer edges are
         // one past right and bottom.
-        auto outline = [](const QRect &r) { return QRectF(QPointF(r.left(), r.top()), QPointF(r.right() + 1.0, r.bottom() + 1.0)).normalized(); };
+        auto outline = [](const QRect &r) {
+            return QRectF(QPointF(r.left(), r.top()), QPointF(r.right() + 1.0, r.bottom() + 1.0)).normalized();
+        };
         QPen applied(colours[shape], 3);
         applied.setCosmetic(true);
         painter.setPen(applied);
@@ -312,8 +320,9 @@ QWidget *FormsPage::createSaveTab()
     connect(useDirectory, &QPushButton::clicked, this, [this] { m_save->setPath(m_directory->currentDir()); });
     connect(m_directory, &ZelChooseDirectoryWidget::currentDirChanged, this,
             [this](const QString &dir) { write(QStringLiteral("directory chooser: currentDirChanged(%1)").arg(dir)); });
-    connect(m_directory, &ZelChooseDirectoryWidget::browseClicked, this,
-            [this](bool clicked) { write(QStringLiteral("directory chooser: browseClicked(%1)").arg(clicked ? "true" : "false")); });
+    connect(m_directory, &ZelChooseDirectoryWidget::browseClicked, this, [this](bool clicked) {
+        write(QStringLiteral("directory chooser: browseClicked(%1)").arg(clicked ? "true" : "false"));
+    });
     m_file = new ZelChooseFileWidget(chooseBox);
     m_file->setContext("gallery-open");
     QList<QByteArray> readable = FSUtils::supportedReadImageFormats();
@@ -335,7 +344,8 @@ QWidget *FormsPage::createSaveTab()
     chooseLayout->addRow(QStringLiteral("Directory:"), directoryRow);
     chooseLayout->addRow(QStringLiteral("Image:"), m_file);
     chooseLayout->addRow(hint(QStringLiteral("The fields change only through their buttons; each dialog starts where "
-                                             "its context last ended."), chooseBox));
+                                             "its context last ended."),
+                              chooseBox));
 
     auto *layout = new QVBoxLayout(tab);
     layout->addWidget(saveBox);
@@ -364,7 +374,8 @@ QWidget *FormsPage::createRectanglesTab()
     // Dashed as edited, solid once applied.
     auto follow = [this](QWidget *editor, RectanglePreview::Shape shape, auto value) {
         for (ZelRangeWidget *field : editor->findChildren<ZelRangeWidget *>())
-            connect(field, &ZelRangeWidget::valueChanged, this, [this, shape, value] { m_preview->setEdited(shape, value()); });
+            connect(field, &ZelRangeWidget::valueChanged, this,
+                    [this, shape, value] { m_preview->setEdited(shape, value()); });
         m_preview->setEdited(shape, value());
     };
     follow(m_rect, RectanglePreview::Rectangle, [this] { return m_rect->value(); });
@@ -460,7 +471,8 @@ QString FormsPage::capture()
     int number = m_frame;
     do { // never over an existing file
         ++number;
-        file = QDir(directory).filePath(QStringLiteral("%1%2.%3").arg(prefix).arg(number, 4, 10, QLatin1Char('0')).arg(extension));
+        file = QDir(directory).filePath(
+            QStringLiteral("%1%2.%3").arg(prefix).arg(number, 4, 10, QLatin1Char('0')).arg(extension));
     } while (QFileInfo::exists(file));
 
     QImageWriter writer(file, format);
@@ -479,13 +491,16 @@ QString FormsPage::capture()
     QImageReader reader(file);
     const QSize size = reader.size();
     const QImage image = reader.read();
-    m_capturePreview->setPixmap(QPixmap::fromImage(image.scaled(m_capturePreview->size(), Qt::KeepAspectRatio,
-                                                                Qt::SmoothTransformation)));
+    m_capturePreview->setPixmap(
+        QPixmap::fromImage(image.scaled(m_capturePreview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     m_captureResult->setText(QStringLiteral("Wrote %1 (%2, %3 x %4, %5 bytes%6)")
                                  .arg(file, QString::fromLatin1(format))
-                                 .arg(size.width()).arg(size.height()).arg(QFileInfo(file).size())
-                                 .arg(FSUtils::supportQualityWrite(format) ? QStringLiteral(", quality %1").arg(m_save->quality())
-                                                                           : QString()));
+                                 .arg(size.width())
+                                 .arg(size.height())
+                                 .arg(QFileInfo(file).size())
+                                 .arg(FSUtils::supportQualityWrite(format)
+                                          ? QStringLiteral(", quality %1").arg(m_save->quality())
+                                          : QString()));
     write(QStringLiteral("capture: %1").arg(file));
     return file;
 }
@@ -552,7 +567,8 @@ void FormsPage::openAbout()
     }
     about->addMetaInformation(QStringLiteral("Libraries"), table);
     // The log may go before the box when the page is destroyed.
-    connect(about, &QObject::destroyed, m_log, [log = m_log] { log->appendPlainText(QStringLiteral("about box closed")); });
+    connect(about, &QObject::destroyed, m_log,
+            [log = m_log] { log->appendPlainText(QStringLiteral("about box closed")); });
     about->show();
     write(QStringLiteral("about box shown"));
 }

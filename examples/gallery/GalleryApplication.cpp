@@ -18,4 +18,3 @@ ZelFontDataBase *GalleryApplication::fontDataBase()
 {
     return &m_fontDataBase;
 }
-

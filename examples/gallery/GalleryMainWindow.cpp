@@ -29,7 +29,8 @@ GalleryMainWindow::GalleryMainWindow(QWidget *parent)
 
     // The library's language setting decides the language the pages start in.
     if (GalleryLanguage *language = GalleryLanguage::instance())
-        language->setLanguage(settingLanguage() == QLocale::Russian ? GalleryLanguage::Russian : GalleryLanguage::English);
+        language->setLanguage(settingLanguage() == QLocale::Russian ? GalleryLanguage::Russian
+                                                                    : GalleryLanguage::English);
     createLanguageMenu();
 
     m_pages = createGalleryPages();
@@ -60,7 +61,8 @@ void GalleryMainWindow::createLanguageMenu()
     QMenu *menu = menuBar()->addMenu(QStringLiteral("&Language"));
     m_languages = new QActionGroup(this);
     m_languages->setExclusive(true);
-    const struct {
+    const struct
+    {
         GalleryLanguage::Language language;
         QString text;
     } choices[] = {
@@ -89,7 +91,8 @@ void GalleryMainWindow::createLanguageMenu()
             settingLanguage(chosen == GalleryLanguage::Russian ? QLocale::Russian : QLocale::English);
         } else {
             showLanguage(language->language());
-            statusBar()->showMessage(QStringLiteral("Could not load %1.").arg(GalleryLanguage::libraryTranslationFile(chosen)), 5000);
+            statusBar()->showMessage(
+                QStringLiteral("Could not load %1.").arg(GalleryLanguage::libraryTranslationFile(chosen)), 5000);
         }
     });
     // The Resources page switches too: the menu follows whoever switched.

@@ -43,7 +43,8 @@ int GalleryScreenshots::run()
     for (int i = 0; i < m_window->pageCount(); ++i) {
         m_window->setCurrentPage(i);
         settle();
-        const QString name = QStringLiteral("%1-%2.png").arg(i + 1, 2, 10, QLatin1Char('0')).arg(m_window->page(i)->slug());
+        const QString name =
+            QStringLiteral("%1-%2.png").arg(i + 1, 2, 10, QLatin1Char('0')).arg(m_window->page(i)->slug());
         const QString path = dir.absoluteFilePath(name);
         if (!m_window->grab().save(path, "PNG")) {
             err << "Cannot write " << path << '\n';

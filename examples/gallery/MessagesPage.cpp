@@ -214,7 +214,8 @@ QWidget *MessagesPage::createDialogsBox()
     auto *layout = new QGridLayout(box);
     const auto add = [this, box, layout](const QString &text, std::function<QString()> run) {
         auto *b = button(text, box);
-        connect(b, &QPushButton::clicked, this, [this, text, run] { log(text + QStringLiteral(" returned ") + run()); });
+        connect(b, &QPushButton::clicked, this,
+                [this, text, run] { log(text + QStringLiteral(" returned ") + run()); });
         const int index = layout->count();
         layout->addWidget(b, index / 2, index % 2);
     };
@@ -225,16 +226,14 @@ QWidget *MessagesPage::createDialogsBox()
     add(QStringLiteral("yesNo"), [text] { return yesNo(ZelMessenger::yesNo(text, QStringLiteral("Overwrite"))); });
     add(QStringLiteral("yesNoCancel"),
         [text] { return buttonName(ZelMessenger::yesNoCancel(text, QStringLiteral("Overwrite"))); });
-    add(QStringLiteral("saveDiscardCancel"), [] {
-        return buttonName(ZelMessenger::saveDiscardCancel(QStringLiteral("The scan area has changed.")));
-    });
+    add(QStringLiteral("saveDiscardCancel"),
+        [] { return buttonName(ZelMessenger::saveDiscardCancel(QStringLiteral("The scan area has changed."))); });
     add(QStringLiteral("ok"), [] {
         ZelMessenger::ok(QStringLiteral("The export is complete."), QMessageBox::Information);
         return QStringLiteral("(nothing)");
     });
-    add(QStringLiteral("inputInt"), [this] {
-        return QString::number(m_messenger->inputInt(QStringLiteral("Frames to average (5 to 9):"), 5, 9));
-    });
+    add(QStringLiteral("inputInt"),
+        [this] { return QString::number(m_messenger->inputInt(QStringLiteral("Frames to average (5 to 9):"), 5, 9)); });
     add(QStringLiteral("inputText"), [this] {
         return QLatin1Char('"') + m_messenger->inputText(QStringLiteral("Series name:"), QStringLiteral("scan"))
             + QLatin1Char('"');
@@ -263,14 +262,14 @@ QWidget *MessagesPage::createActionBox()
     enable->setChecked(true);
 
     action->installHandler(connect(
-        action, &ZelQAction::actionTriggered, action, [this](bool value) { log(QStringLiteral("actionTriggered(%1)").arg(yesNo(value))); },
-        Qt::DirectConnection));
+        action, &ZelQAction::actionTriggered, action,
+        [this](bool value) { log(QStringLiteral("actionTriggered(%1)").arg(yesNo(value))); }, Qt::DirectConnection));
     action->installHandler(connect(
-        action, &ZelQAction::actionChecked, action, [this](bool value) { log(QStringLiteral("actionChecked(%1)").arg(yesNo(value))); },
-        Qt::DirectConnection));
+        action, &ZelQAction::actionChecked, action,
+        [this](bool value) { log(QStringLiteral("actionChecked(%1)").arg(yesNo(value))); }, Qt::DirectConnection));
     action->installHandler(connect(
-        action, &ZelQAction::actionEnabled, action, [this](bool value) { log(QStringLiteral("actionEnabled(%1)").arg(yesNo(value))); },
-        Qt::DirectConnection));
+        action, &ZelQAction::actionEnabled, action,
+        [this](bool value) { log(QStringLiteral("actionEnabled(%1)").arg(yesNo(value))); }, Qt::DirectConnection));
     connect(enable, &QCheckBox::toggled, action, &QAction::setEnabled);
 
     auto *layout = new QHBoxLayout(box);

@@ -64,7 +64,7 @@ ZelStatus OrientingPanel::orient(bool portrait)
         slider->setOrientation(portrait ? Qt::Vertical : Qt::Horizontal);
     m_caption->setText(QStringLiteral("%1: %2 (%3 calls)").arg(m_name, m_form).arg(m_calls));
     if (m_report)
-        m_report(QStringLiteral("%1: %2()").arg(m_name, portrait ? QStringLiteral("orientPortrait")
-                                                                   : QStringLiteral("orientLandscape")));
+        m_report(QStringLiteral("%1: %2()")
+                     .arg(m_name, portrait ? QStringLiteral("orientPortrait") : QStringLiteral("orientLandscape")));
     return ZelStatus::Ok;
 }

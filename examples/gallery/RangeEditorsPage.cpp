@@ -187,7 +187,8 @@ QWidget *RangeEditorsPage::createRangeEditors()
     });
     connect(m_range, &ZelRangeWidget::moved, this,
             [this, rangeName](int v) { log(rangeName, QStringLiteral("moved(%1)").arg(v)); });
-    connect(m_range, &ZelRangeWidget::pressed, this, [this, rangeName] { log(rangeName, QStringLiteral("pressed()")); });
+    connect(m_range, &ZelRangeWidget::pressed, this,
+            [this, rangeName] { log(rangeName, QStringLiteral("pressed()")); });
     connect(m_range, &ZelRangeWidget::released, this,
             [this, rangeName] { log(rangeName, QStringLiteral("released()")); });
 
@@ -333,9 +334,10 @@ void RangeEditorsPage::applyRange()
     m_doubleCheckable->setRange(ZelMinMaxRange<double>(min, max, step));
     m_double->setDecimals(m_decimals->value());
     m_doubleCheckable->setDecimals(m_decimals->value());
-    log(QStringLiteral("page"), QStringLiteral("range %1\u2026%2, step %3, %4 decimals")
-                                    .arg(number(min), number(max), number(step))
-                                    .arg(m_decimals->value()));
+    log(QStringLiteral("page"),
+        QStringLiteral("range %1\u2026%2, step %3, %4 decimals")
+            .arg(number(min), number(max), number(step))
+            .arg(m_decimals->value()));
 }
 
 void RangeEditorsPage::log(const QString &source, const QString &signal)

@@ -31,18 +31,18 @@ struct ColourSample
     Qt::GlobalColor colour;
 };
 const ColourSample samples[] = {
-    {"Black", Qt::black}, {"White", Qt::white}, {"Red", Qt::red},        {"Dark green", Qt::darkGreen},
-    {"Blue", Qt::blue},   {"Yellow", Qt::yellow}, {"Gray", Qt::gray},    {"Transparent", Qt::transparent},
+    {"Black", Qt::black}, {"White", Qt::white},   {"Red", Qt::red},   {"Dark green", Qt::darkGreen},
+    {"Blue", Qt::blue},   {"Yellow", Qt::yellow}, {"Gray", Qt::gray}, {"Transparent", Qt::transparent},
 };
 
 QLabel *swatch(Qt::GlobalColor colour, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setFixedSize(18, 18);
-    label->setStyleSheet(colour == Qt::transparent
-                             ? QStringLiteral("border: 1px dashed palette(mid);")
-                             : QStringLiteral("border: 1px solid palette(mid); background: %1;")
-                                   .arg(QColor(colour).name()));
+    label->setStyleSheet(
+        colour == Qt::transparent
+            ? QStringLiteral("border: 1px dashed palette(mid);")
+            : QStringLiteral("border: 1px solid palette(mid); background: %1;").arg(QColor(colour).name()));
     return label;
 }
 
@@ -128,13 +128,12 @@ QWidget *ResourcesPage::createIconGrid()
 
         auto *text = new QVBoxLayout;
         text->setSpacing(2);
-        auto *nameLabel = new QLabel(QStringLiteral("<b>%1</b>&nbsp;&nbsp;%2")
-                                         .arg(QLatin1String(name),
-                                              pixmap.isNull() ? QStringLiteral("<span style='color:#c62828'>missing</span>")
-                                                              : QStringLiteral("%1 \u00d7 %2")
-                                                                    .arg(pixmap.width())
-                                                                    .arg(pixmap.height())),
-                                     box);
+        auto *nameLabel = new QLabel(
+            QStringLiteral("<b>%1</b>&nbsp;&nbsp;%2")
+                .arg(QLatin1String(name),
+                     pixmap.isNull() ? QStringLiteral("<span style='color:#c62828'>missing</span>")
+                                     : QStringLiteral("%1 \u00d7 %2").arg(pixmap.width()).arg(pixmap.height())),
+            box);
         text->addWidget(nameLabel);
         text->addWidget(monospace(path, box));
 
@@ -235,8 +234,9 @@ void ResourcesPage::showTranslationStatus()
     const QString file = GalleryLanguage::libraryTranslationFile(GalleryLanguage::Russian);
     QString text = QStringLiteral("Translator installed from %1 (%2 bytes).").arg(file).arg(QFile(file).size());
     text += language->hasQtTranslation()
-                ? QStringLiteral(" Qt's own texts from %1.").arg(GalleryLanguage::qtTranslationFile(GalleryLanguage::Russian))
-                : QStringLiteral(" Qt's own texts stay English (no %1).").arg(GalleryLanguage::qtTranslationFile(GalleryLanguage::Russian));
+        ? QStringLiteral(" Qt's own texts from %1.").arg(GalleryLanguage::qtTranslationFile(GalleryLanguage::Russian))
+        : QStringLiteral(" Qt's own texts stay English (no %1).")
+              .arg(GalleryLanguage::qtTranslationFile(GalleryLanguage::Russian));
     m_translationStatus->setText(text);
 }
 
@@ -245,10 +245,10 @@ void ResourcesPage::retranslateSamples()
     for (int i = 0; i < m_sampleLabels.size(); ++i) {
         const char *name = samples[i].name;
         const QString translated = QCoreApplication::translate("ZelCore", name);
-        m_sampleLabels.at(i)->setText(translated == QLatin1String(name)
-                                          ? translated
-                                          : QStringLiteral("%1 <span style='color:gray'>(%2)</span>")
-                                                .arg(translated, QLatin1String(name)));
+        m_sampleLabels.at(i)->setText(
+            translated == QLatin1String(name)
+                ? translated
+                : QStringLiteral("%1 <span style='color:gray'>(%2)</span>").arg(translated, QLatin1String(name)));
     }
 }
 

@@ -137,7 +137,8 @@ QString SettingValueText::details(const QVariant &value)
     if (isEditable(value))
         return value.toString();
     if (value.metaType().id() == QMetaType::QByteArray)
-        return QStringLiteral("%1 bytes: %2").arg(value.toByteArray().size())
+        return QStringLiteral("%1 bytes: %2")
+            .arg(value.toByteArray().size())
             .arg(QString::fromLatin1(value.toByteArray().toHex(' ')));
     return debugText(value);
 }
@@ -153,17 +154,17 @@ QVariant SettingValueText::fromText(const QString &text, QMetaType type, QString
 {
     switch (type.id()) {
     case QMetaType::Int:
-        return parseInteger<int>(text, [](const QString &t, bool *ok) { return t.toInt(ok); },
-                                 "an integer", error);
+        return parseInteger<int>(
+            text, [](const QString &t, bool *ok) { return t.toInt(ok); }, "an integer", error);
     case QMetaType::UInt:
-        return parseInteger<uint>(text, [](const QString &t, bool *ok) { return t.toUInt(ok); },
-                                  "a non-negative integer", error);
+        return parseInteger<uint>(
+            text, [](const QString &t, bool *ok) { return t.toUInt(ok); }, "a non-negative integer", error);
     case QMetaType::LongLong:
-        return parseInteger<qlonglong>(text, [](const QString &t, bool *ok) { return t.toLongLong(ok); },
-                                       "an integer", error);
+        return parseInteger<qlonglong>(
+            text, [](const QString &t, bool *ok) { return t.toLongLong(ok); }, "an integer", error);
     case QMetaType::ULongLong:
-        return parseInteger<qulonglong>(text, [](const QString &t, bool *ok) { return t.toULongLong(ok); },
-                                        "a non-negative integer", error);
+        return parseInteger<qulonglong>(
+            text, [](const QString &t, bool *ok) { return t.toULongLong(ok); }, "a non-negative integer", error);
     case QMetaType::Double:
     case QMetaType::Float: {
         bool ok = false;

@@ -58,8 +58,7 @@ SettingsPage::SettingsPage(QWidget *parent)
     layout->addLayout(buttons);
 
     connect(m_resetButton, &QPushButton::clicked, this, &SettingsPage::resetSelected);
-    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &SettingsPage::updateResetButton);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SettingsPage::updateResetButton);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &SettingsPage::updateResetButton);
     connect(m_model, &QAbstractItemModel::modelReset, this, &SettingsPage::updateResetButton);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &SettingsPage::updateSummary);
@@ -70,10 +69,9 @@ SettingsPage::SettingsPage(QWidget *parent)
             [this](const QString &key, const QString &, const QString &reason) {
                 showMessage(QStringLiteral("%1 keeps its value: %2.").arg(key, reason), true);
             });
-    connect(m_model, &SettingsRegistryModel::valueStored, this,
-            [this](const QString &key, const QVariant &value) {
-                showMessage(QStringLiteral("%1 set to %2.").arg(key, SettingValueText::display(value)), false);
-            });
+    connect(m_model, &SettingsRegistryModel::valueStored, this, [this](const QString &key, const QVariant &value) {
+        showMessage(QStringLiteral("%1 set to %2.").arg(key, SettingValueText::display(value)), false);
+    });
 
     updateSummary();
     updateResetButton();
@@ -109,9 +107,8 @@ void SettingsPage::updateSummary()
         if (m_model->isStored(row))
             ++stored;
     }
-    m_summary->setText(QStringLiteral("%1 keys registered, %2 with a stored value.")
-                           .arg(m_model->rowCount())
-                           .arg(stored));
+    m_summary->setText(
+        QStringLiteral("%1 keys registered, %2 with a stored value.").arg(m_model->rowCount()).arg(stored));
 }
 
 int SettingsPage::selectedRow() const

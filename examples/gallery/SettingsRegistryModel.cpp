@@ -119,8 +119,8 @@ QVariant SettingsRegistryModel::data(const QModelIndex &index, int role) const
         const QVariant current = currentValue(index.row());
         // A stored value Qt cannot turn into the key's type (text in an INI
         // file edited by hand) is shown as it is, and flagged.
-        const bool mismatched = current.isValid() && defaultValue.isValid()
-            && current.metaType() != defaultValue.metaType();
+        const bool mismatched =
+            current.isValid() && defaultValue.isValid() && current.metaType() != defaultValue.metaType();
         switch (role) {
         case Qt::DisplayRole:
             return SettingValueText::display(current);

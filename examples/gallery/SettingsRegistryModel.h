@@ -13,14 +13,7 @@ class SettingsRegistryModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column {
-        KeyColumn,
-        TypeColumn,
-        DefaultColumn,
-        CurrentColumn,
-        FlagColumn,
-        ColumnCount
-    };
+    enum Column { KeyColumn, TypeColumn, DefaultColumn, CurrentColumn, FlagColumn, ColumnCount };
     enum Role {
         // The cell's value as a QVariant of the key's type: the default in
         // DefaultColumn, the current value (converted when Qt can) in

@@ -347,8 +347,8 @@ QWidget *createThreadLabelBox(FramesDemo *demo)
 
 QWidget *createToolbarBox(QWidget *parent)
 {
-    auto *box = new QGroupBox(QStringLiteral("ZelWidgetWithToolbar, ZelListWidget, ZelLineEdit, ZelRadioButton"),
-                              parent);
+    auto *box =
+        new QGroupBox(QStringLiteral("ZelWidgetWithToolbar, ZelListWidget, ZelLineEdit, ZelRadioButton"), parent);
     auto *withToolbar = new ZelWidgetWithToolbar(box);
     QToolBar *toolBar = withToolbar->toolBar();
     toolBar->setIconSize(QSize(20, 20));
@@ -362,8 +362,8 @@ QWidget *createToolbarBox(QWidget *parent)
     edit->setPlaceholderText(QStringLiteral("New item"));
     edit->setAccessibleName(QStringLiteral("New item"));
     edit->setClearButtonEnabled(true);
-    QAction *add = toolBar->addAction(QIcon(QStringLiteral(":/ZelGui/res/icons/element_add.png")),
-                                      QStringLiteral("Add"));
+    QAction *add =
+        toolBar->addAction(QIcon(QStringLiteral(":/ZelGui/res/icons/element_add.png")), QStringLiteral("Add"));
     QAction *remove = toolBar->addAction(QIcon(QStringLiteral(":/ZelGui/res/icons/element_remove.png")),
                                          QStringLiteral("Remove the current item"));
     QAction *tip = toolBar->addAction(QIcon(QStringLiteral(":/ZelGui/res/icons/messagebox_info.png")),
@@ -480,7 +480,8 @@ QWidget *createSpanRangeDemo(QWidget *parent)
             showState();
         });
         QObject::connect(w, &ZelSpanRangeWidget::settingsVisibleChanged, log, [log, showState, name](bool v) {
-            log->add(QStringLiteral("%1: settingsVisibleChanged(%2)").arg(name, v ? QStringLiteral("true") : QStringLiteral("false")));
+            log->add(QStringLiteral("%1: settingsVisibleChanged(%2)")
+                         .arg(name, v ? QStringLiteral("true") : QStringLiteral("false")));
             showState();
         });
         QObject::connect(w, &ZelSpanRangeWidget::rangeChanged, log, [log, name](int min, int max) {

@@ -281,8 +281,8 @@ void SlidersPage::updateReadouts()
             .arg(s->lowerPosition())
             .arg(s->upperPosition());
     };
-    m_spanReadout->setText(QStringLiteral("Horizontal: %1\nVertical: %2").arg(spanText(m_horizontal),
-                                                                               spanText(m_vertical)));
+    m_spanReadout->setText(
+        QStringLiteral("Horizontal: %1\nVertical: %2").arg(spanText(m_horizontal), spanText(m_vertical)));
     m_coloredReadout->setText(QStringLiteral("Span %1").arg(spanText(m_colored)));
     m_intermediateReadout->setText(QStringLiteral("Span %1 – %2, intermediate %3")
                                        .arg(m_intermediate->lowerValue())

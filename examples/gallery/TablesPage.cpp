@@ -223,13 +223,11 @@ void TablesPage::fillTable()
 {
     static const QStringList cameras{QStringLiteral("Left bay"), QStringLiteral("Right bay"),
                                      QStringLiteral("Overview"), QStringLiteral("Microscope")};
-    static const QStringList statuses{QStringLiteral("Saved"), QStringLiteral("Pending"),
-                                      QStringLiteral("Discarded")};
+    static const QStringList statuses{QStringLiteral("Saved"), QStringLiteral("Pending"), QStringLiteral("Discarded")};
     m_tableModel->setHorizontalHeaderLabels({QStringLiteral("#"), QStringLiteral("Frame"), QStringLiteral("Camera"),
                                              QStringLiteral("Exp., ms"), QStringLiteral("Gain, dB"),
-                                             QStringLiteral("Width"), QStringLiteral("Height"),
-                                             QStringLiteral("Focus"), QStringLiteral("Captured"),
-                                             QStringLiteral("Status")});
+                                             QStringLiteral("Width"), QStringLiteral("Height"), QStringLiteral("Focus"),
+                                             QStringLiteral("Captured"), QStringLiteral("Status")});
     // The context menu prefers this longer name to the column's title.
     m_tableModel->setHeaderData(3, Qt::Horizontal, QStringLiteral("Exposure time, ms"), Qt::UserRole + 1);
 
@@ -292,8 +290,8 @@ QWidget *TablesPage::createImageBox()
     layout->addWidget(m_imageReadout);
 
     connect(choose, &QPushButton::clicked, this, [this] {
-        const QString directory = ZelFileDialog::getDirectory(this, QStringLiteral("Folder of images"), QString(),
-                                                              "gallery/images");
+        const QString directory =
+            ZelFileDialog::getDirectory(this, QStringLiteral("Folder of images"), QString(), "gallery/images");
         if (!directory.isEmpty())
             loadFolder(directory);
     });
@@ -334,7 +332,9 @@ void TablesPage::loadSamples()
         }
         static const QSize sizes[] = {QSize(960, 640), QSize(600, 900), QSize(1600, 500), QSize(800, 800)};
         for (int i = 1; i <= sampleCount; ++i) {
-            const QString name = QStringLiteral("sample %1.%2").arg(i, 2, 10, QLatin1Char('0')).arg(i % 2 ? QLatin1String("png") : QLatin1String("jpg"));
+            const QString name = QStringLiteral("sample %1.%2")
+                                     .arg(i, 2, 10, QLatin1Char('0'))
+                                     .arg(i % 2 ? QLatin1String("png") : QLatin1String("jpg"));
             samplePicture(i, sizes[i % 4]).save(m_samples->filePath(name));
         }
         // One that is not an image, to show what a failure looks like.
@@ -404,12 +404,12 @@ void TablesPage::updateHeaderReadout()
     QStringList shown;
     for (int logical : m_header->shownColumnsIds())
         shown << QString::number(logical);
-    m_headerReadout->setText(QStringLiteral("Header id: %1\nLayout key: %2 (%3 layouts stored)\n"
-                                            "Visible columns in order: %4")
-                                 .arg(QString::fromLatin1(m_header->id()),
-                                      QString::fromUtf8(m_header->fullProfilePrefix()))
-                                 .arg(settingHeaderViewState().size())
-                                 .arg(shown.join(QStringLiteral(", "))));
+    m_headerReadout->setText(
+        QStringLiteral("Header id: %1\nLayout key: %2 (%3 layouts stored)\n"
+                       "Visible columns in order: %4")
+            .arg(QString::fromLatin1(m_header->id()), QString::fromUtf8(m_header->fullProfilePrefix()))
+            .arg(settingHeaderViewState().size())
+            .arg(shown.join(QStringLiteral(", "))));
 }
 
 void TablesPage::editProfiles()

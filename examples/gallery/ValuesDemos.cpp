@@ -31,7 +31,8 @@ CameraTableModel::CameraTableModel(QObject *parent)
     : ZelElementAbstractTableModel(parent)
 {
     m_columns.push_back(std::make_unique<MetaPropertyModelColumn>(QStringLiteral("Name"), QStringLiteral("name")));
-    m_columns.push_back(std::make_unique<MetaPropertyModelColumn>(QStringLiteral("Exposure, µs"), QStringLiteral("exposure")));
+    m_columns.push_back(
+        std::make_unique<MetaPropertyModelColumn>(QStringLiteral("Exposure, µs"), QStringLiteral("exposure")));
     m_columns.push_back(std::make_unique<MetaPropertyModelColumn>(QStringLiteral("Gain, dB"), QStringLiteral("gain")));
 }
 

@@ -28,7 +28,6 @@
 
 namespace {
 
-
 QLabel *readoutLabel(QWidget *parent)
 {
     auto *label = new QLabel(parent);
@@ -57,13 +56,12 @@ QLabel *hint(const QString &text, QWidget *parent)
 // Fixed identifiers, as a host stores them in its settings.
 ZelEnumeration binningModes()
 {
-    return ZelEnumeration(QStringLiteral("binning"),
-                          {ZelEnumerationItem(QUuid::fromString(u"{6f1c0d3e-2a51-4d38-9a1e-000000000001}"),
-                                              QStringLiteral("1 × 1 (full resolution)"), 1),
-                           ZelEnumerationItem(QUuid::fromString(u"{6f1c0d3e-2a51-4d38-9a1e-000000000002}"),
-                                              QStringLiteral("2 × 2"), 2),
-                           ZelEnumerationItem(QUuid::fromString(u"{6f1c0d3e-2a51-4d38-9a1e-000000000004}"),
-                                              QStringLiteral("4 × 4"), 4)});
+    return ZelEnumeration(
+        QStringLiteral("binning"),
+        {ZelEnumerationItem(QUuid::fromString(u"{6f1c0d3e-2a51-4d38-9a1e-000000000001}"),
+                            QStringLiteral("1 × 1 (full resolution)"), 1),
+         ZelEnumerationItem(QUuid::fromString(u"{6f1c0d3e-2a51-4d38-9a1e-000000000002}"), QStringLiteral("2 × 2"), 2),
+         ZelEnumerationItem(QUuid::fromString(u"{6f1c0d3e-2a51-4d38-9a1e-000000000004}"), QStringLiteral("4 × 4"), 4)});
 }
 
 } // namespace
@@ -101,13 +99,17 @@ QWidget *ValuesPage::createTableBox()
         log(QStringLiteral("cameras: rowsCountChanged() → %1 rows").arg(m_cameraModel->rowCount()));
         m_countReadout->setText(QStringLiteral("%1 cameras").arg(m_cameraModel->rowCount()));
     });
-    connect(m_cameraModel, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &from, const QModelIndex &to) {
-        log(QStringLiteral("cameras: dataChanged(row %1, columns %2–%3)").arg(from.row()).arg(from.column()).arg(to.column()));
-    });
+    connect(m_cameraModel, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &from, const QModelIndex &to) {
+                log(QStringLiteral("cameras: dataChanged(row %1, columns %2–%3)")
+                        .arg(from.row())
+                        .arg(from.column())
+                        .arg(to.column()));
+            });
     m_cameraView->prepareDialog = [this](CameraDialog *dialog) {
         connect(dialog, &QDialog::finished, this, [this](int result) {
-            log(QStringLiteral("dialog: %1").arg(result == QDialog::Accepted ? QStringLiteral("accepted")
-                                                                               : QStringLiteral("rejected")));
+            log(QStringLiteral("dialog: %1")
+                    .arg(result == QDialog::Accepted ? QStringLiteral("accepted") : QStringLiteral("rejected")));
         });
     };
 
@@ -136,8 +138,9 @@ QWidget *ValuesPage::createTableBox()
                                           "before Cancel drops changes."),
                            box));
 
-    for (const Camera &camera : {Camera{QStringLiteral("Overview"), 8000, 0.0}, Camera{QStringLiteral("Microscope"), 120000, 6.0},
-                                 Camera{QStringLiteral("Spectrometer"), 2500000, 12.5}})
+    for (const Camera &camera :
+         {Camera{QStringLiteral("Overview"), 8000, 0.0}, Camera{QStringLiteral("Microscope"), 120000, 6.0},
+          Camera{QStringLiteral("Spectrometer"), 2500000, 12.5}})
         m_cameraModel->appendCamera(camera);
     m_cameraView->resizeColumnsToContents();
     return box;
@@ -161,7 +164,8 @@ QWidget *ValuesPage::createTreeBox()
     exposure->setRange(10, 1000000);
     exposure->setValue(8000);
     exposure->setSuffix(QStringLiteral(" µs"));
-    exposureItem->setWidget(exposure, PW_LabelLeft, QStringLiteral("E&xposure:"), QStringLiteral("Time the shutter stays open"));
+    exposureItem->setWidget(exposure, PW_LabelLeft, QStringLiteral("E&xposure:"),
+                            QStringLiteral("Time the shutter stays open"));
     auto *gainItem = new ZelTreePropertyWidgetItem("gain", nullptr);
     auto *gain = new QSlider(Qt::Horizontal);
     gain->setRange(0, 48);
@@ -209,7 +213,8 @@ QWidget *ValuesPage::createTreeBox()
 
 QWidget *ValuesPage::createComboBox()
 {
-    auto *box = new QGroupBox(QStringLiteral("Value combo boxes, with the value their typed signal carried last"), this);
+    auto *box =
+        new QGroupBox(QStringLiteral("Value combo boxes, with the value their typed signal carried last"), this);
     auto *grid = new QGridLayout(box);
     grid->setColumnStretch(1, 1);
     int row = 0;
@@ -230,15 +235,19 @@ QWidget *ValuesPage::createComboBox()
     m_formatBox = new ZelImageFormatComboBox(box);
     auto *formatList = new QPushButton(QStringLiteral("Lists"), box);
     auto *formatMenu = new QMenu(formatList);
-    formatMenu->addAction(QStringLiteral("Formats for export"), m_formatBox, &ZelImageFormatComboBox::setSupportedExportFormats);
-    formatMenu->addAction(QStringLiteral("Writable formats"), m_formatBox, &ZelImageFormatComboBox::setSupportedWriteFormats);
-    formatMenu->addAction(QStringLiteral("Readable formats"), m_formatBox, &ZelImageFormatComboBox::setSupportedReadFormats);
+    formatMenu->addAction(QStringLiteral("Formats for export"), m_formatBox,
+                          &ZelImageFormatComboBox::setSupportedExportFormats);
+    formatMenu->addAction(QStringLiteral("Writable formats"), m_formatBox,
+                          &ZelImageFormatComboBox::setSupportedWriteFormats);
+    formatMenu->addAction(QStringLiteral("Readable formats"), m_formatBox,
+                          &ZelImageFormatComboBox::setSupportedReadFormats);
     formatList->setMenu(formatMenu);
     auto *formatReadout = readoutLabel(box);
-    connect(m_formatBox, &ZelImageFormatComboBox::currentFormatChanged, this, [this, formatReadout](const QByteArray &format) {
-        formatReadout->setText(QStringLiteral("\"%1\"").arg(QString::fromLatin1(format)));
-        log(QStringLiteral("format box: currentFormatChanged(\"%1\")").arg(QString::fromLatin1(format)));
-    });
+    connect(m_formatBox, &ZelImageFormatComboBox::currentFormatChanged, this,
+            [this, formatReadout](const QByteArray &format) {
+                formatReadout->setText(QStringLiteral("\"%1\"").arg(QString::fromLatin1(format)));
+                log(QStringLiteral("format box: currentFormatChanged(\"%1\")").arg(QString::fromLatin1(format)));
+            });
     addRow(QStringLiteral("&Image format:"), m_formatBox, formatList, formatReadout);
 
     // On/Off.
@@ -275,11 +284,13 @@ QWidget *ValuesPage::createComboBox()
     // Languages with the host's flags; Japanese has none.
     m_languageBox = new ZelLanguageComboBox(box);
     auto *languageReadout = readoutLabel(box);
-    connect(m_languageBox, &ZelLanguageComboBox::languageChanged, this, [this, languageReadout](QLocale::Language language) {
-        languageReadout->setText(QLocale::languageToString(language));
-        log(QStringLiteral("language box: languageChanged(%1)").arg(QLocale::languageToString(language)));
-    });
-    m_languageBox->setLanguages({QLocale::Russian, QLocale::German, QLocale::French, QLocale::Japanese, QLocale::English});
+    connect(m_languageBox, &ZelLanguageComboBox::languageChanged, this,
+            [this, languageReadout](QLocale::Language language) {
+                languageReadout->setText(QLocale::languageToString(language));
+                log(QStringLiteral("language box: languageChanged(%1)").arg(QLocale::languageToString(language)));
+            });
+    m_languageBox->setLanguages(
+        {QLocale::Russian, QLocale::German, QLocale::French, QLocale::Japanese, QLocale::English});
     addRow(QStringLiteral("&Language:"), m_languageBox, nullptr, languageReadout);
 
     // Font families of the application's font database.

@@ -110,8 +110,9 @@ QIcon ViewsPage::icon() const
 
 QString ViewsPage::description() const
 {
-    return QStringLiteral("An image view with the status overlay and item handles; counters of the gallery's own "
-                          "repaint times and event-loop lag, as the host records them; the plot of a list of 4-D points.");
+    return QStringLiteral(
+        "An image view with the status overlay and item handles; counters of the gallery's own "
+        "repaint times and event-loop lag, as the host records them; the plot of a list of 4-D points.");
 }
 
 QWidget *ViewsPage::createViewBox()
@@ -156,12 +157,12 @@ QWidget *ViewsPage::createViewBox()
     zoom->setValue(0.5);
     zoom->setPrefix(QStringLiteral("× "));
     zoom->setAccessibleName(QStringLiteral("Zoom"));
-    connect(zoom, &QDoubleSpinBox::valueChanged, this, [this](double factor) {
-        m_view->setTransform(QTransform::fromScale(factor, factor));
-    });
+    connect(zoom, &QDoubleSpinBox::valueChanged, this,
+            [this](double factor) { m_view->setTransform(QTransform::fromScale(factor, factor)); });
     m_contentRect = new QLabel(box);
     m_contentRect->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_contentRect->setMinimumWidth(m_contentRect->fontMetrics().horizontalAdvance(QStringLiteral("(0, 0) 0000 × 0000")));
+    m_contentRect->setMinimumWidth(
+        m_contentRect->fontMetrics().horizontalAdvance(QStringLiteral("(0, 0) 0000 × 0000")));
     connect(m_view, &TimedImageView::resized, this, &ViewsPage::updateContentRect);
     for (QScrollBar *bar : {m_view->horizontalScrollBar(), m_view->verticalScrollBar()})
         connect(bar, &QScrollBar::rangeChanged, this, &ViewsPage::updateContentRect);
@@ -258,9 +259,10 @@ void ViewsPage::hideEvent(QHideEvent *event)
 void ViewsPage::updateStatus()
 {
     const QString text = m_statusText->text();
-    m_status->setStatus(text.isEmpty() ? ZelStatus() : ZelStatus(ZelMessage(ZelLog::Warning, QStringLiteral("Gallery"),
-                                                                             QStringLiteral("void ViewsPage::updateStatus()"),
-                                                                             QStringLiteral(__FILE__), __LINE__, Issue::None, text)));
+    m_status->setStatus(text.isEmpty() ? ZelStatus()
+                                       : ZelStatus(ZelMessage(ZelLog::Warning, QStringLiteral("Gallery"),
+                                                              QStringLiteral("void ViewsPage::updateStatus()"),
+                                                              QStringLiteral(__FILE__), __LINE__, Issue::None, text)));
     m_status->setVisible(m_showStatus->isChecked());
     m_status->update();
 }

@@ -23,7 +23,6 @@
 
 namespace {
 
-
 // A test chart drawn at run time: a checkerboard of 8-pixel squares, a
 // ruler with a tick every 10 pixels, a colour wheel, concentric rings and
 // fine text, so that every zoom shows how pixels are scaled.
@@ -180,7 +179,8 @@ void ZoomPage::toolbarZoomChanged(double zoom)
 
 void ZoomPage::logZoom(const QString &source, double zoom)
 {
-    m_log->add(QStringLiteral("%1: %2 (%3)").arg(source, ZoomDefs::zoomValueToText(zoom), QString::number(zoom, 'g', 10)));
+    m_log->add(
+        QStringLiteral("%1: %2 (%3)").arg(source, ZoomDefs::zoomValueToText(zoom), QString::number(zoom, 'g', 10)));
 }
 
 void ZoomPage::updateSummary()

@@ -63,8 +63,7 @@ public:
     static QString getExistingDirectory(const QString &caption, const QByteArray &settingsKey,
                                         const QFileDialog::Option &option = QFileDialog::ShowDirsOnly);
     //! Asks for a directory, starting in \a startDir (empty: the remembered one); empty when cancelled.
-    static QString getExistingDirectory(const QString &caption, const QString &startDir,
-                                        const QByteArray &settingsKey,
+    static QString getExistingDirectory(const QString &caption, const QString &startDir, const QByteArray &settingsKey,
                                         const QFileDialog::Option &option = QFileDialog::ShowDirsOnly);
 
 Q_SIGNALS:

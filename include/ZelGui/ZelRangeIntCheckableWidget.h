@@ -68,7 +68,6 @@ protected:
     //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
-
 private Q_SLOTS:
     void Q_EMITValue() override;
 

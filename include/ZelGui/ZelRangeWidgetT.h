@@ -128,7 +128,7 @@ protected:
             // The slider takes the step's size, which the lowest int lacks.
             const int sliderStep = toSliderPosition(step);
             m_slider->setSingleStep(sliderStep == std::numeric_limits<int>::min() ? -std::numeric_limits<int>::max()
-                                                                                   : sliderStep);
+                                                                                  : sliderStep);
         }
         m_singleStep = step;
     }

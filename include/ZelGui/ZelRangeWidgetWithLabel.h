@@ -69,7 +69,6 @@ protected:
     //! Sets the widget's own texts again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
-
 private:
     std::unique_ptr<Ui_ZelRangeWidgetWithLabelClass> const ui;
 };

@@ -119,6 +119,7 @@ const QMap<Qt::GlobalColor, QString> &getStandartColorMapWithoutTransparent()
     static const QMap<Qt::GlobalColor, QString> colors = [] {
         QMap<Qt::GlobalColor, QString> map;
         const std::pair<Qt::GlobalColor, const QString *> names[] = {
+            // clang-format off
             {Qt::black, &trBlackColor},         {Qt::white, &trWhiteColor},
             {Qt::red, &trRedColor},             {Qt::darkRed, &trDarkRedColor},
             {Qt::green, &trGreenColor},         {Qt::darkGreen, &trDarkGreenColor},
@@ -128,6 +129,7 @@ const QMap<Qt::GlobalColor, QString> &getStandartColorMapWithoutTransparent()
             {Qt::yellow, &trYellowColor},       {Qt::darkYellow, &trDarkYellowColor},
             {Qt::gray, &trGrayColor},           {Qt::darkGray, &trDarkGrayColor},
             {Qt::lightGray, &trLightGrayColor},
+            // clang-format on
         };
         for (const auto &[key, name] : names)
             map.insert(key, ZelCore::translateString(*name));
@@ -151,14 +153,14 @@ QHash<QString, QColor> prettyColors()
 {
     static const QHash<QString, QColor> colors = [] {
         const std::pair<const char *, const char *> table[] = {
-            {QT_TRANSLATE_NOOP("QObject", "Navy"), "#001f3f"},    {QT_TRANSLATE_NOOP("QObject", "Blue"), "#0074D9"},
-            {QT_TRANSLATE_NOOP("QObject", "Aqua"), "#7FDBFF"},    {QT_TRANSLATE_NOOP("QObject", "Teal"), "#39CCCC"},
-            {QT_TRANSLATE_NOOP("QObject", "Olive"), "#3D9970"},   {QT_TRANSLATE_NOOP("QObject", "Green"), "#2ECC40"},
-            {QT_TRANSLATE_NOOP("QObject", "Line"), "#01FF70"},    {QT_TRANSLATE_NOOP("QObject", "Yellow"), "#FFDC00"},
-            {QT_TRANSLATE_NOOP("QObject", "Orange"), "#FF851B"},  {QT_TRANSLATE_NOOP("QObject", "Red"), "#FF4136"},
-            {QT_TRANSLATE_NOOP("QObject", "Maroon"), "#85144b"},  {QT_TRANSLATE_NOOP("QObject", "Funchia"), "#F012BE"},
-            {QT_TRANSLATE_NOOP("QObject", "Purple"), "#B10DC9"},  {QT_TRANSLATE_NOOP("QObject", "Black"), "#111111"},
-            {QT_TRANSLATE_NOOP("QObject", "Gray"), "#AAAAAA"},    {QT_TRANSLATE_NOOP("QObject", "Silver"), "#DDDDDD"},
+            {QT_TRANSLATE_NOOP("QObject", "Navy"), "#001f3f"},   {QT_TRANSLATE_NOOP("QObject", "Blue"), "#0074D9"},
+            {QT_TRANSLATE_NOOP("QObject", "Aqua"), "#7FDBFF"},   {QT_TRANSLATE_NOOP("QObject", "Teal"), "#39CCCC"},
+            {QT_TRANSLATE_NOOP("QObject", "Olive"), "#3D9970"},  {QT_TRANSLATE_NOOP("QObject", "Green"), "#2ECC40"},
+            {QT_TRANSLATE_NOOP("QObject", "Line"), "#01FF70"},   {QT_TRANSLATE_NOOP("QObject", "Yellow"), "#FFDC00"},
+            {QT_TRANSLATE_NOOP("QObject", "Orange"), "#FF851B"}, {QT_TRANSLATE_NOOP("QObject", "Red"), "#FF4136"},
+            {QT_TRANSLATE_NOOP("QObject", "Maroon"), "#85144b"}, {QT_TRANSLATE_NOOP("QObject", "Funchia"), "#F012BE"},
+            {QT_TRANSLATE_NOOP("QObject", "Purple"), "#B10DC9"}, {QT_TRANSLATE_NOOP("QObject", "Black"), "#111111"},
+            {QT_TRANSLATE_NOOP("QObject", "Gray"), "#AAAAAA"},   {QT_TRANSLATE_NOOP("QObject", "Silver"), "#DDDDDD"},
         };
         QHash<QString, QColor> hash;
         hash.reserve(int(std::size(table)));

@@ -160,9 +160,7 @@ QString ZelAccessibleSpanHandle::text(QAccessible::Text t) const
     }
 }
 
-void ZelAccessibleSpanHandle::setText(QAccessible::Text, const QString &)
-{
-}
+void ZelAccessibleSpanHandle::setText(QAccessible::Text, const QString &) { }
 
 QRect ZelAccessibleSpanHandle::rect() const
 {
@@ -359,9 +357,9 @@ QString ZelAccessibleThermoHandle::text(QAccessible::Text t) const
 {
     switch (t) {
     case QAccessible::Name:
-        return nameOr(this, handleName(handler()->type() == ZelThermoBarSpanHandler::Min
-                                           ? ZelAccessibleSpanHandle::Lower
-                                           : ZelAccessibleSpanHandle::Upper));
+        return nameOr(this,
+                      handleName(handler()->type() == ZelThermoBarSpanHandler::Min ? ZelAccessibleSpanHandle::Lower
+                                                                                   : ZelAccessibleSpanHandle::Upper));
     case QAccessible::Value:
         return currentValue().toString();
     default:

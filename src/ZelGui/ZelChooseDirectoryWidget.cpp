@@ -79,7 +79,8 @@ void ZelChooseDirectoryWidget::changeDir()
         ZelLog::logStream("ZelGui", changeDirFunction, changeDirSource, 61) << "set current dir:" << shown;
         FSUtils::setWorkDir(shown, m_context);
     }
-    const QString chosen = ZelMessenger::getExistingDirectory(tr("Choose Directory"), m_context, QFileDialog::ShowDirsOnly);
+    const QString chosen =
+        ZelMessenger::getExistingDirectory(tr("Choose Directory"), m_context, QFileDialog::ShowDirsOnly);
     if (!chosen.isEmpty())
         setCurrentDir(chosen);
 }

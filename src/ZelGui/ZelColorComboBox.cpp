@@ -24,6 +24,7 @@ constexpr int standardColorRole = Qt::UserRole + 2;
 const QString *standardColorSource(Qt::GlobalColor key)
 {
     static const std::pair<Qt::GlobalColor, const QString *> names[] = {
+        // clang-format off
         {Qt::black, &GuiUtils::trBlackColor},         {Qt::white, &GuiUtils::trWhiteColor},
         {Qt::red, &GuiUtils::trRedColor},             {Qt::darkRed, &GuiUtils::trDarkRedColor},
         {Qt::green, &GuiUtils::trGreenColor},         {Qt::darkGreen, &GuiUtils::trDarkGreenColor},
@@ -33,6 +34,7 @@ const QString *standardColorSource(Qt::GlobalColor key)
         {Qt::yellow, &GuiUtils::trYellowColor},       {Qt::darkYellow, &GuiUtils::trDarkYellowColor},
         {Qt::gray, &GuiUtils::trGrayColor},           {Qt::darkGray, &GuiUtils::trDarkGrayColor},
         {Qt::lightGray, &GuiUtils::trLightGrayColor}, {Qt::transparent, &GuiUtils::trTransparentColor},
+        // clang-format on
     };
     for (const auto &[global, name] : names) {
         if (global == key)
@@ -107,8 +109,7 @@ void ZelColorComboBox::setColors(const QMap<Qt::GlobalColor, QString> &colors)
         // A name from the library's table (English or translated) switches
         // with the language; a name of the host's own stays.
         const QString *source = standardColorSource(it.key());
-        if (count() > before && source
-            && (it.value() == *source || it.value() == ZelCore::translateString(*source)))
+        if (count() > before && source && (it.value() == *source || it.value() == ZelCore::translateString(*source)))
             setItemData(at, int(it.key()), standardColorRole);
     }
 }

@@ -27,7 +27,6 @@ ZelColorRectItem::ZelColorRectItem(const QColor &color, QWidget *parent)
 
 ZelColorRectItem::~ZelColorRectItem() = default;
 
-
 QColor ZelColorRectItem::color() const
 {
     return m_color;
@@ -67,8 +66,8 @@ void ZelColorRectItem::paintEvent(QPaintEvent *event)
     if (hasFocus()) {
         // A dotted inner outline in the contrasting shade shows the focus.
         const QColor contrast = m_color.isValid() && m_color.lightness() < 128 && m_color.alpha() > 127
-                                    ? QColor(Qt::white)
-                                    : QColor(Qt::black);
+            ? QColor(Qt::white)
+            : QColor(Qt::black);
         painter.setPen(QPen(contrast, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));

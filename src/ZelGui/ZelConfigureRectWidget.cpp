@@ -1,7 +1,7 @@
 #include <ZelGui/ZelConfigureRectWidget.h>
 
-#include "ZelRectEditors_p.h"
 #include "ZelFormTexts_p.h"
+#include "ZelRectEditors_p.h"
 #include "ui_ZelConfigureRectWidget.h"
 
 #include <QEvent>

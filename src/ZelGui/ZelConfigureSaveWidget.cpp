@@ -68,27 +68,31 @@ ZelConfigureSaveWidget::ZelConfigureSaveWidget(QWidget *parent, const QString &p
 
     // Each lambda runs only while its sender lives; all of them are cut
     // before the children go (see the destructor).
-    d->m_connections << connect(formatCombo, &QComboBox::currentIndexChanged, formatCombo, [this, formatCombo, qualityBox](int index) {
-        const QByteArray format = formatCombo->itemData(index, Qt::UserRole).toByteArray();
-        qualityBox->setEnabled(FSUtils::supportQualityWrite(format));
-        d->m_format = format;
-    }, Qt::DirectConnection);
-    d->m_connections << connect(qualityBox, &QSpinBox::valueChanged, qualityBox, [this](int value) {
-        d->m_quality = value;
-    }, Qt::DirectConnection);
-    d->m_connections << connect(browse, &QToolButton::clicked, browse, [this] {
-        chooseDirectory();
-    }, Qt::DirectConnection);
-    d->m_connections << connect(prefixEdit, &QLineEdit::textChanged, prefixEdit, [this](const QString &text) {
-        d->m_prefix = text;
-    }, Qt::DirectConnection);
-    d->m_connections << connect(this, &ZelConfigureSaveWidget::invokePathSet, this, [this] {
-        chooseDirectory();
-    }, Qt::DirectConnection);
-    d->m_connections << connect(this, &ZelConfigureSaveWidget::pathChanged, this, [pathLabel](const QString &path) {
-        pathLabel->setText(path);
-        pathLabel->setToolTip(path);
-    }, Qt::DirectConnection);
+    d->m_connections << connect(
+        formatCombo, &QComboBox::currentIndexChanged, formatCombo,
+        [this, formatCombo, qualityBox](int index) {
+            const QByteArray format = formatCombo->itemData(index, Qt::UserRole).toByteArray();
+            qualityBox->setEnabled(FSUtils::supportQualityWrite(format));
+            d->m_format = format;
+        },
+        Qt::DirectConnection);
+    d->m_connections << connect(
+        qualityBox, &QSpinBox::valueChanged, qualityBox, [this](int value) { d->m_quality = value; },
+        Qt::DirectConnection);
+    d->m_connections << connect(
+        browse, &QToolButton::clicked, browse, [this] { chooseDirectory(); }, Qt::DirectConnection);
+    d->m_connections << connect(
+        prefixEdit, &QLineEdit::textChanged, prefixEdit, [this](const QString &text) { d->m_prefix = text; },
+        Qt::DirectConnection);
+    d->m_connections << connect(
+        this, &ZelConfigureSaveWidget::invokePathSet, this, [this] { chooseDirectory(); }, Qt::DirectConnection);
+    d->m_connections << connect(
+        this, &ZelConfigureSaveWidget::pathChanged, this,
+        [pathLabel](const QString &path) {
+            pathLabel->setText(path);
+            pathLabel->setToolTip(path);
+        },
+        Qt::DirectConnection);
 
     auto *pathRow = new QHBoxLayout;
     pathRow->addWidget(pathLabel);
@@ -164,7 +168,8 @@ void ZelConfigureSaveWidget::setContext(const QByteArray &context)
 
 void ZelConfigureSaveWidget::chooseDirectory()
 {
-    const QString chosen = ZelMessenger::getExistingDirectory(tr("Select directory"), d->m_context, QFileDialog::ShowDirsOnly);
+    const QString chosen =
+        ZelMessenger::getExistingDirectory(tr("Select directory"), d->m_context, QFileDialog::ShowDirsOnly);
     if (!chosen.isEmpty())
         setPath(chosen);
 }

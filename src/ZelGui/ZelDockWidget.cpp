@@ -50,8 +50,7 @@ void ZelDockWidget::enforceTabified()
 
     const QList<QDockWidget *> docks = mainWindow->findChildren<QDockWidget *>();
     for (QDockWidget *other : docks) {
-        if (other == this || other->isFloating() || other->isHidden()
-            || mainWindow->dockWidgetArea(other) != area)
+        if (other == this || other->isFloating() || other->isHidden() || mainWindow->dockWidgetArea(other) != area)
             continue;
         mainWindow->tabifyDockWidget(other, this);
         if (widget())

@@ -20,17 +20,17 @@ ZelDoubleRangeWidget::ZelDoubleRangeWidget(QWidget *parent)
     init(m_sliderWidget, m_spinBoxWidget);
     new ZelControlNames(this, {{m_spinBoxWidget, tr("Value")}, {m_sliderWidget, tr("Value slider")}});
 
-    connect(m_sliderWidget, &QSlider::valueChanged, m_sliderWidget, [this](int position) {
-        setValueInner(fromSliderPosition(position));
-    }, Qt::DirectConnection);
+    connect(
+        m_sliderWidget, &QSlider::valueChanged, m_sliderWidget,
+        [this](int position) { setValueInner(fromSliderPosition(position)); }, Qt::DirectConnection);
     connect(m_spinBoxWidget, &QDoubleSpinBox::valueChanged, this, &ZelDoubleRangeWidget::setValue);
     connect(m_sliderWidget, &QSlider::sliderPressed, this, &ZelDoubleRangeWidget::pressed);
     connect(m_sliderWidget, &QSlider::sliderReleased, this, &ZelDoubleRangeWidget::released);
     // Like ZelRangeWidget, report the handle while it is dragged; a drag
     // settles when the slider is let go.
-    connect(m_sliderWidget, &QSlider::sliderMoved, this, [this](int position) {
-        Q_EMIT moved(fromSliderPosition(position));
-    }, Qt::DirectConnection);
+    connect(
+        m_sliderWidget, &QSlider::sliderMoved, this,
+        [this](int position) { Q_EMIT moved(fromSliderPosition(position)); }, Qt::DirectConnection);
     connect(m_sliderWidget, &QSlider::sliderReleased, this, &ZelDoubleRangeWidget::finishSliderDrag);
 
     m_spinBoxWidget->setDecimals(3);

@@ -9,8 +9,8 @@ namespace {
 
 // The text properties a form sets through retranslateUi().
 const char *const textProperties[] = {
-    "windowTitle", "toolTip", "statusTip", "whatsThis", "accessibleName", "accessibleDescription",
-    "text", "title", "placeholderText",
+    "windowTitle",           "toolTip", "statusTip", "whatsThis",       "accessibleName",
+    "accessibleDescription", "text",    "title",     "placeholderText",
 };
 
 QString valueOf(const QObject *object, const char *property, int index)

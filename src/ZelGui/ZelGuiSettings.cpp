@@ -9,25 +9,35 @@
 
 ZEL_DECLARE_SETTING(settingHeaderViewState, "elements/tableheaderstate", QVariant::fromValue(HeaderViewState()), true)
 
-ZEL_DECLARE_SETTING(settingMessageOffsetHorizontal, "element/tray_message/offset/horizontal", QVariant::fromValue<int>(0), true)
-ZEL_DECLARE_SETTING(settingMessageOffsetVertical, "element/tray_message/offset/vertical", QVariant::fromValue<int>(0), true)
+ZEL_DECLARE_SETTING(settingMessageOffsetHorizontal, "element/tray_message/offset/horizontal",
+                    QVariant::fromValue<int>(0), true)
+ZEL_DECLARE_SETTING(settingMessageOffsetVertical, "element/tray_message/offset/vertical", QVariant::fromValue<int>(0),
+                    true)
 ZEL_DECLARE_SETTING(settingMessageLifeTime, "element/tray_message/lifetime", QVariant::fromValue<int>(7), true)
-ZEL_DECLARE_SETTING(settingMessageTransparency, "element/tray_message/transparency", QVariant::fromValue<double>(0.4), true)
+ZEL_DECLARE_SETTING(settingMessageTransparency, "element/tray_message/transparency", QVariant::fromValue<double>(0.4),
+                    true)
 ZEL_DECLARE_SETTING(settingMessageStacked, "element/tray_message/stacked", QVariant::fromValue<bool>(true), true)
 
 // The notification keys are also the host's (declared in the public
 // header), so their constants are global; they register like the others.
-#define ZEL_DECLARE_HOST_SETTING(name, key, defaultValue, flag)                                              \
-    const QString name##Key = QString::fromUtf8(key);                                                        \
+#define ZEL_DECLARE_HOST_SETTING(name, key, defaultValue, flag)                                                        \
+    const QString name##Key = QString::fromUtf8(key);                                                                  \
     static const RegisterSettings RegisterSettingInstance##name(key, defaultValue, flag);
 
-ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsSuccessLoad, "notifications/success_load", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsFailedLoad, "notifications/failed_load", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsFastCaptureSuccess, "notifications/fast_capture_success", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsFastCaptureFailed, "notifications/fast_capture_failed", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsAutoCaptureSuccess, "notifications/auto_capture_success", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsAutoCaptureFailed, "notifications/auto_capture_failed", QVariant::fromValue<bool>(true), true)
-ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsPanorama, "notifications/panorama", QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsSuccessLoad, "notifications/success_load",
+                         QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsFailedLoad, "notifications/failed_load",
+                         QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsFastCaptureSuccess, "notifications/fast_capture_success",
+                         QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsFastCaptureFailed, "notifications/fast_capture_failed",
+                         QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsAutoCaptureSuccess, "notifications/auto_capture_success",
+                         QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsAutoCaptureFailed, "notifications/auto_capture_failed",
+                         QVariant::fromValue<bool>(true), true)
+ZEL_DECLARE_HOST_SETTING(settingMessageNotificationsPanorama, "notifications/panorama", QVariant::fromValue<bool>(true),
+                         true)
 
 namespace {
 
@@ -45,7 +55,7 @@ namespace {
 // Reads key with its default and hands back a T: the stored value itself
 // when it is a T, otherwise what Qt's meta-type conversion makes of it, or
 // T's zero value when there is no conversion.
-template <typename T>
+template<typename T>
 T readSetting(const char *key, const QVariant &defaultValue)
 {
     const QVariant value = ZelAbstractAppConfig::setting(QString::fromUtf8(key), defaultValue);
@@ -58,7 +68,7 @@ T readSetting(const char *key, const QVariant &defaultValue)
     return converted;
 }
 
-template <typename T>
+template<typename T>
 void writeSetting(const char *key, const T &value)
 {
     ZelAbstractAppConfig::setSetting(QString::fromUtf8(key), QVariant::fromValue(value));
@@ -138,7 +148,8 @@ void settingMessageStacked(bool stacked)
 
 TableHeaderProfiles settingTableHeaderProfiles()
 {
-    return readSetting<TableHeaderProfiles>("general/table_header_profiles", QVariant::fromValue(TableHeaderProfiles()));
+    return readSetting<TableHeaderProfiles>("general/table_header_profiles",
+                                            QVariant::fromValue(TableHeaderProfiles()));
 }
 
 void settingTableHeaderProfiles(const QMap<QByteArray, QList<QString>> &profiles)

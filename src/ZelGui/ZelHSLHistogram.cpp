@@ -175,8 +175,8 @@ ZelHSLHistogram::ZelHSLHistogram(QWidget *parent)
     d->hueCurve = std::make_unique<ZelHuePlotCurve>(QStringLiteral("hue"));
     d->saturationCurve = std::make_unique<QwtPlotCurve>(QStringLiteral("saturation"));
     d->lightnessCurve = std::make_unique<QwtPlotCurve>(QStringLiteral("lightness"));
-    for (QwtPlotCurve *curve : {static_cast<QwtPlotCurve *>(d->hueCurve.get()), d->saturationCurve.get(),
-                                d->lightnessCurve.get()})
+    for (QwtPlotCurve *curve :
+         {static_cast<QwtPlotCurve *>(d->hueCurve.get()), d->saturationCurve.get(), d->lightnessCurve.get()})
         curve->setRenderHint(QwtPlotItem::RenderAntialiased);
     d->saturationCurve->setBrush(QBrush(Qt::darkGray, Qt::SolidPattern));
     d->lightnessCurve->setBrush(QBrush(Qt::darkGray, Qt::SolidPattern));
@@ -219,8 +219,8 @@ void ZelHSLHistogram::setComponent(Component component)
     }
     if (!shown)
         return;
-    for (QwtPlotCurve *curve : {static_cast<QwtPlotCurve *>(d->hueCurve.get()), d->saturationCurve.get(),
-                                d->lightnessCurve.get()}) {
+    for (QwtPlotCurve *curve :
+         {static_cast<QwtPlotCurve *>(d->hueCurve.get()), d->saturationCurve.get(), d->lightnessCurve.get()}) {
         if (curve != shown)
             curve->detach();
     }

@@ -34,8 +34,7 @@ QColor hsl(int h, int s, int l)
 
 void logUnknownComponent()
 {
-    ZelLog::logStream(logModule, "virtual void ZelThermoBar::updateBrush()", unknownComponentFile,
-                      unknownComponentLine)
+    ZelLog::logStream(logModule, "virtual void ZelThermoBar::updateBrush()", unknownComponentFile, unknownComponentLine)
         << "Unknown component!";
 }
 

@@ -1,7 +1,7 @@
 #include <ZelGui/ZelHeaderProfileEditor.h>
 
-#include "ZelHeaderViewSettings_p.h"
 #include "ZelFormTexts_p.h"
+#include "ZelHeaderViewSettings_p.h"
 #include "ui_ZelHeaderProfileEditor.h"
 
 #include <ZelGui/ZelGuiSettings.h>
@@ -41,8 +41,7 @@ ZelHeaderProfileEditor::ZelHeaderProfileEditor(QWidget *parent)
 
     connect(ui->listWidget, &QListWidget::itemChanged, this, &ZelHeaderProfileEditor::save, Qt::DirectConnection);
     connect(ui->pbAdd, &QPushButton::clicked, this, &ZelHeaderProfileEditor::addProfile, Qt::DirectConnection);
-    connect(ui->pbRemove, &QPushButton::clicked, this, &ZelHeaderProfileEditor::removeProfile,
-            Qt::DirectConnection);
+    connect(ui->pbRemove, &QPushButton::clicked, this, &ZelHeaderProfileEditor::removeProfile, Qt::DirectConnection);
 }
 
 ZelHeaderProfileEditor::~ZelHeaderProfileEditor()

@@ -33,8 +33,7 @@ int sectionsOf(const QAbstractItemModel *model, Qt::Orientation orientation)
 
 } // namespace
 
-ZelHorizontalHeaderView::ZelHorizontalHeaderView(const QByteArray &id, Qt::Orientation orientation,
-                                                 QWidget *parent)
+ZelHorizontalHeaderView::ZelHorizontalHeaderView(const QByteArray &id, Qt::Orientation orientation, QWidget *parent)
     : QHeaderView(orientation, parent)
 {
     setSectionsMovable(true);

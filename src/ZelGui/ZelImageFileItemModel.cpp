@@ -168,8 +168,7 @@ ZelStatus ZelImageFileItemModel::addImageFile(QString path)
     return addImageFile(path, preview, ZelDIP::fromQImage(full), image.width(), image.height());
 }
 
-ZelStatus ZelImageFileItemModel::addImageFile(QString path, QImage preview, ZelImage scaledFull, int width,
-                                              int height)
+ZelStatus ZelImageFileItemModel::addImageFile(QString path, QImage preview, ZelImage scaledFull, int width, int height)
 {
     auto *file = new ZelImageFile;
     file->pixmap = QPixmap::fromImage(preview);

@@ -9,9 +9,9 @@
 ZelLineColorPicker::ZelLineColorPicker(QWidget *parent)
     : QFrame(parent)
 {
-    static const char *const names[] = {"black",    "chartreuse", "coral",      "crimson",      "darkblue",
-                                        "royalblue", "darkcyan",  "darkorange", "darkred",      "darksalmon",
-                                        "seagreen", "seashell",   "mediumorchid", "springgreen", "gold"};
+    static const char *const names[] = {"black",     "chartreuse", "coral",        "crimson",     "darkblue",
+                                        "royalblue", "darkcyan",   "darkorange",   "darkred",     "darksalmon",
+                                        "seagreen",  "seashell",   "mediumorchid", "springgreen", "gold"};
     colors.reserve(int(std::size(names)));
     for (const char *name : names)
         colors << QColor::fromString(QLatin1String(name));

@@ -77,25 +77,25 @@ void ZelMessenger::processMessage(ZelMessage message, QString setting)
 
 void ZelMessenger::information(QString message)
 {
-    const ZelMessage logged = messageOf(ZelLog::notifyStream(logModule, "void ZelMessenger::information(const QString &)",
-                                        __FILE__, __LINE__),
-                                        message);
+    const ZelMessage logged = messageOf(
+        ZelLog::notifyStream(logModule, "void ZelMessenger::information(const QString &)", __FILE__, __LINE__),
+        message);
     processMessage(logged, QString());
 }
 
 void ZelMessenger::alert(QString message)
 {
     const ZelMessage logged = messageOf(ZelLog::warningStream(logModule, "void ZelMessenger::alert(const QString &)",
-                                        __FILE__, __LINE__, messengerIssue),
+                                                              __FILE__, __LINE__, messengerIssue),
                                         message);
     processMessage(logged, QString());
 }
 
 void ZelMessenger::error(QString message)
 {
-    const ZelMessage logged = messageOf(ZelLog::errorStream(logModule, "void ZelMessenger::error(const QString &)",
-                                        __FILE__, __LINE__, messengerIssue),
-                                        message);
+    const ZelMessage logged = messageOf(
+        ZelLog::errorStream(logModule, "void ZelMessenger::error(const QString &)", __FILE__, __LINE__, messengerIssue),
+        message);
     processMessage(logged, QString());
 }
 
@@ -173,8 +173,7 @@ QStringList ZelMessenger::getOpenFileNames(const QString &caption, const QList<Q
 QString ZelMessenger::getSaveFileName(const QString &caption, const QList<QByteArray> &formats,
                                       const QByteArray &settingsKey, const QString &startDir)
 {
-    return QDir::fromNativeSeparators(
-        ZelFileDialog::getFileNameForWrite(caption, startDir, formats, settingsKey));
+    return QDir::fromNativeSeparators(ZelFileDialog::getFileNameForWrite(caption, startDir, formats, settingsKey));
 }
 
 QString ZelMessenger::getExistingDirectory(const QString &caption, const QByteArray &settingsKey,

@@ -1,7 +1,7 @@
 #include <ZelGui/ZelPerfCounterWidget.h>
 
-#include "ZelPlotSamples_p.h"
 #include "ZelFormTexts_p.h"
+#include "ZelPlotSamples_p.h"
 #include "ui_ZelPerfCounterWidget.h"
 
 #include <ZelCore/ZelPerfCounterStore.h>
@@ -78,12 +78,15 @@ void ZelPerfCounterWidget::onMetricAdded(const QString &name)
     // The whole list is fetched and plotted anew each time: the store keeps
     // a bounded history, so this stays small.
     // A page the host removed and deleted takes its plot along.
-    connect(timer, &QTimer::timeout, timer, [store = zelPerfCounterStore(), name, curve, plot = QPointer<QwtPlot>(plot)] {
-        if (!plot)
-            return;
-        const QHash<QString, QList<double>> data = store->data();
-        curve->setSamples(ZelPlotSamples::byIndex(data.value(name), [](double value) { return value; }));
-    }, Qt::DirectConnection);
+    connect(
+        timer, &QTimer::timeout, timer,
+        [store = zelPerfCounterStore(), name, curve, plot = QPointer<QwtPlot>(plot)] {
+            if (!plot)
+                return;
+            const QHash<QString, QList<double>> data = store->data();
+            curve->setSamples(ZelPlotSamples::byIndex(data.value(name), [](double value) { return value; }));
+        },
+        Qt::DirectConnection);
     timer->start();
 
     layout->addWidget(plot);

@@ -27,9 +27,8 @@ void ZelPreviewResizer::setAspectRatio(Qt::AspectRatioMode aspectRatio)
 {
     // Checked as a number: a value from the meta-object system may be no mode at all.
     const int mode = int(aspectRatio);
-    d->aspectRatio = mode == Qt::IgnoreAspectRatio || mode == Qt::KeepAspectRatioByExpanding
-        ? Qt::AspectRatioMode(mode)
-        : Qt::KeepAspectRatio;
+    d->aspectRatio = mode == Qt::IgnoreAspectRatio || mode == Qt::KeepAspectRatioByExpanding ? Qt::AspectRatioMode(mode)
+                                                                                             : Qt::KeepAspectRatio;
 }
 
 void ZelPreviewResizer::setSize(QSize size)

@@ -41,12 +41,12 @@ ZelRangeWidget::ZelRangeWidget(QWidget *parent)
     connect(m_sliderWidget, &QSlider::sliderPressed, this, &ZelRangeWidget::pressed);
     connect(m_sliderWidget, &QSlider::sliderReleased, this, &ZelRangeWidget::released);
 
-    m_sliderValueConnection = connect(m_sliderWidget, &QSlider::valueChanged, m_sliderWidget, [this](int position) {
-        setValueInner(fromSliderPosition(position));
-    }, Qt::DirectConnection);
-    m_sliderMovedConnection = connect(m_sliderWidget, &QSlider::sliderMoved, m_sliderWidget, [this](int position) {
-        Q_EMIT moved(fromSliderPosition(position));
-    }, Qt::DirectConnection);
+    m_sliderValueConnection = connect(
+        m_sliderWidget, &QSlider::valueChanged, m_sliderWidget,
+        [this](int position) { setValueInner(fromSliderPosition(position)); }, Qt::DirectConnection);
+    m_sliderMovedConnection = connect(
+        m_sliderWidget, &QSlider::sliderMoved, m_sliderWidget,
+        [this](int position) { Q_EMIT moved(fromSliderPosition(position)); }, Qt::DirectConnection);
 
     auto *layout = new QHBoxLayout(this);
     // No frame of its own: the editor lines up with the controls beside it in a form.

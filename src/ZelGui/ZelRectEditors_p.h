@@ -35,8 +35,7 @@ inline bool isNull(const QRect &rect)
 // A rectangle from position and size; the far edges saturate.
 inline QRect fromPositionAndSize(int left, int top, int width, int height)
 {
-    return QRect(QPoint(left, top),
-                 QPoint(saturated(qint64(left) + width - 1), saturated(qint64(top) + height - 1)));
+    return QRect(QPoint(left, top), QPoint(saturated(qint64(left) + width - 1), saturated(qint64(top) + height - 1)));
 }
 
 } // namespace ZelRectEditors

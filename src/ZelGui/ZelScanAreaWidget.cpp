@@ -1,7 +1,7 @@
 #include <ZelGui/ZelScanAreaWidget.h>
 
-#include "ZelRectEditors_p.h"
 #include "ZelFormTexts_p.h"
+#include "ZelRectEditors_p.h"
 #include "ui_ZelScanAreaWidget.h"
 
 #include <QEvent>

@@ -54,8 +54,7 @@ int ZelSpanSliderPrivate::pixelPosToRangeValue(int pos, ZelSpanSlider::SpanHandl
 {
     QStyleOptionSlider opt;
     slider->initStyleOptionForBorders(&opt, handle);
-    const QRect sr =
-        slider->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, slider);
+    const QRect sr = slider->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, slider);
     int sliderMin = 0;
     int span = 0;
     if (slider->orientation() == Qt::Horizontal) {
@@ -65,8 +64,7 @@ int ZelSpanSliderPrivate::pixelPosToRangeValue(int pos, ZelSpanSlider::SpanHandl
         sliderMin = opt.rect.y();
         span = opt.rect.height() - sr.height();
     }
-    return QStyle::sliderValueFromPosition(slider->minimum(), slider->maximum(), pos - sliderMin, span,
-                                           opt.upsideDown);
+    return QStyle::sliderValueFromPosition(slider->minimum(), slider->maximum(), pos - sliderMin, span, opt.upsideDown);
 }
 
 void ZelSpanSliderPrivate::applyNewPosition(ZelSpanSlider::SpanHandle handle, int value)
@@ -112,8 +110,8 @@ void ZelSpanSliderPrivate::applyNewPosition(ZelSpanSlider::SpanHandle handle, in
 
 void ZelSpanSliderPrivate::triggerAction(QAbstractSlider::SliderAction action, bool main)
 {
-    const bool upper = (main && mainHandle == ZelSpanSlider::UpperHandle)
-        || (!main && mainHandle == ZelSpanSlider::LowerHandle);
+    const bool upper =
+        (main && mainHandle == ZelSpanSlider::UpperHandle) || (!main && mainHandle == ZelSpanSlider::LowerHandle);
     trackingBlocked = true;
 
     const qint64 current = upper ? upperValue : lowerValue;

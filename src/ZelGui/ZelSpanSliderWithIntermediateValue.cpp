@@ -87,8 +87,7 @@ int ZelSpanSliderWithIntermediateValuePrivate::pixelPosToRangeValue(int pos) con
         sliderMin = gr.y();
         span = gr.height() - sr.height();
     }
-    return QStyle::sliderValueFromPosition(slider->minimum(), slider->maximum(), pos - sliderMin, span,
-                                           opt.upsideDown);
+    return QStyle::sliderValueFromPosition(slider->minimum(), slider->maximum(), pos - sliderMin, span, opt.upsideDown);
 }
 
 int ZelSpanSliderWithIntermediateValuePrivate::valueAtMouse(const QPoint &pos) const

@@ -2,8 +2,8 @@
 
 #include <ZelGui/ZelSpanSlider.h>
 
-#include <QObject>
 #include <QBrush>
+#include <QObject>
 #include <QPen>
 #include <QStyle>
 
@@ -21,8 +21,7 @@ public:
     // Saturates to int: a step or offset beyond the ends of int stops there.
     static int toInt(qint64 value);
 
-    void handleMousePress(const QPoint &pos, QStyle::SubControl &control, int value,
-                          ZelSpanSlider::SpanHandle handle);
+    void handleMousePress(const QPoint &pos, QStyle::SubControl &control, int value, ZelSpanSlider::SpanHandle handle);
     int pixelPosToRangeValue(int pos, ZelSpanSlider::SpanHandle handle) const;
     void applyNewPosition(ZelSpanSlider::SpanHandle handle, int value);
     void triggerAction(QAbstractSlider::SliderAction action, bool main);

@@ -10,7 +10,8 @@ ZelTCLabel::~ZelTCLabel() = default;
 void ZelTCLabel::setLabelText(QString const &text)
 {
     // Posted to this object: runs on its thread and is dropped with it.
-    QMetaObject::invokeMethod(this, [this, text] { QLabel::setText(text); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, text] { QLabel::setText(text); }, Qt::QueuedConnection);
 }
 
 void ZelTCLabel::Set(QString const &text)
@@ -23,6 +24,4 @@ QString ZelTCLabel::labelText() const
     return text();
 }
 
-void ZelTCLabel::Apply()
-{
-}
+void ZelTCLabel::Apply() { }

@@ -55,8 +55,8 @@ bool stepTowards(int &current, int target, bool increase)
 
 } // namespace
 
-QPoint ZelTrayPositioningStrategy::computeTarget(ZelTrayMessage::TrayPosition position, int index,
-                                                 const QSize &size, const QRect &screen)
+QPoint ZelTrayPositioningStrategy::computeTarget(ZelTrayMessage::TrayPosition position, int index, const QSize &size,
+                                                 const QRect &screen)
 {
     const int w = size.width();
     const int h = size.height();

@@ -104,8 +104,7 @@ void ZelTreePropertyWidgetItem::setWidget(QWidget *widget, PW_PlaceMethod method
             }
             if (widget) {
                 label->setBuddy(widget);
-                QObject::connect(m_container, &QObject::destroyed, widget, &QObject::deleteLater,
-                                 Qt::UniqueConnection);
+                QObject::connect(m_container, &QObject::destroyed, widget, &QObject::deleteLater, Qt::UniqueConnection);
             }
         }
     } else if (widget) {
@@ -172,9 +171,7 @@ QTreeWidgetItem *ZelTreePropertyWidgetContainer::item() const
     return m_item;
 }
 
-void ZelTreePropertyWidgetContainer::resizeEvent(QResizeEvent *)
-{
-}
+void ZelTreePropertyWidgetContainer::resizeEvent(QResizeEvent *) { }
 
 // --- ZelTreePropertyWidget -------------------------------------------------
 

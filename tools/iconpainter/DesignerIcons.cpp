@@ -72,8 +72,7 @@ void spinArrows(QPainter &p, const QRectF &r)
 }
 
 // Text in the icon's bold face, centred in r.
-void glyph(QPainter &p, const QRectF &r, const QString &text, qreal pixelSize,
-           const QColor &color = IconPalette::ink())
+void glyph(QPainter &p, const QRectF &r, const QString &text, qreal pixelSize, const QColor &color = IconPalette::ink())
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(qRound(pixelSize));
@@ -176,8 +175,7 @@ QLinearGradient hueGradient(const QPointF &from, const QPointF &to)
 }
 
 // A circular arrow round centre, from startDeg through spanDeg.
-void roundArrow(QPainter &p, const QPointF &centre, qreal radius, qreal startDeg, qreal spanDeg,
-                const QColor &color)
+void roundArrow(QPainter &p, const QPointF &centre, qreal radius, qreal startDeg, qreal spanDeg, const QColor &color)
 {
     const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
     p.setPen(roundPen(color, 2.0));
@@ -248,7 +246,10 @@ void swatch(QPainter &p, const QRectF &r, const QColor &color)
 
 // --- the icons -------------------------------------------------------------
 
-void spanSliderIcon(QPainter &p, const QSizeF &) { spanSlider(p, 16.0); }
+void spanSliderIcon(QPainter &p, const QSizeF &)
+{
+    spanSlider(p, 16.0);
+}
 
 void spanSliderIntermediate(QPainter &p, const QSizeF &)
 {
@@ -280,8 +281,14 @@ void spanRangeWidget(QPainter &p, const QSizeF &)
     spinBox(p, QRectF(17.5, 17.5, 13.0, 12.0));
 }
 
-void rangeWidget(QPainter &p, const QSizeF &) { rangeEditor(p, 2.5, 16.0, false); }
-void doubleRangeWidget(QPainter &p, const QSizeF &) { rangeEditor(p, 2.5, 16.0, true); }
+void rangeWidget(QPainter &p, const QSizeF &)
+{
+    rangeEditor(p, 2.5, 16.0, false);
+}
+void doubleRangeWidget(QPainter &p, const QSizeF &)
+{
+    rangeEditor(p, 2.5, 16.0, true);
+}
 
 void rangeWidgetLabel(QPainter &p, const QSizeF &)
 {
@@ -297,8 +304,14 @@ void checkableRange(QPainter &p, bool real)
     rangeEditor(p, 2.5, 22.0, real);
 }
 
-void rangeWidgetCheckable(QPainter &p, const QSizeF &) { checkableRange(p, false); }
-void doubleRangeWidgetCheckable(QPainter &p, const QSizeF &) { checkableRange(p, true); }
+void rangeWidgetCheckable(QPainter &p, const QSizeF &)
+{
+    checkableRange(p, false);
+}
+void doubleRangeWidgetCheckable(QPainter &p, const QSizeF &)
+{
+    checkableRange(p, true);
+}
 
 void ticks(QPainter &p, const QList<qreal> &xs, qreal y)
 {
@@ -646,8 +659,8 @@ void imageFileListView(QPainter &p, const QSizeF &)
         p.drawRect(thumb);
         p.setPen(Qt::NoPen);
         p.setBrush(IconPalette::green());
-        p.drawPolygon(QPolygonF({thumb.bottomLeft(), QPointF(thumb.left() + 3.5, thumb.top() + 2.5),
-                                 thumb.bottomRight()}));
+        p.drawPolygon(
+            QPolygonF({thumb.bottomLeft(), QPointF(thumb.left() + 3.5, thumb.top() + 2.5), thumb.bottomRight()}));
         textLine(p, QRectF(16.0, thumb.center().y() - 1.5, 11.0 - i * 2.0, 3.0));
     }
 }
@@ -711,7 +724,6 @@ void hslHistogram(QPainter &p, const QSizeF &)
         p.drawRect(QRectF(4.0 + i * 3.0, 28.5 - heights[i], 2.5, heights[i]));
     }
 }
-
 
 void chooseDirectory(QPainter &p, const QSizeF &)
 {
@@ -798,8 +810,8 @@ void graphicsViewWithRect(QPainter &p, const QSizeF &)
     p.setBrush(IconPalette::glass());
     p.drawRect(picture);
     p.setBrush(IconPalette::green());
-    p.drawPolygon(QPolygonF({picture.bottomLeft(), QPointF(10.0, 12.0), QPointF(16.0, 19.0), QPointF(19.0, 15.0),
-                             picture.bottomRight()}));
+    p.drawPolygon(QPolygonF(
+        {picture.bottomLeft(), QPointF(10.0, 12.0), QPointF(16.0, 19.0), QPointF(19.0, 15.0), picture.bottomRight()}));
     p.setBrush(IconPalette::amber());
     p.drawEllipse(QPointF(19.0, 8.5), 2.5, 2.5);
     p.setBrush(IconPalette::inkLight());

@@ -186,8 +186,8 @@ void galleryResources(QPainter &painter, const QSizeF &)
     painter.setBrush(IconPalette::amber());
     painter.drawEllipse(QPointF(22.0, 11.5), 3.0, 3.0);
     painter.setBrush(IconPalette::green());
-    painter.drawPolygon(QPolygonF({QPointF(2.0, 27.0), QPointF(11.5, 14.5), QPointF(18.0, 22.0),
-                                   QPointF(22.0, 18.0), QPointF(30.0, 27.0)}));
+    painter.drawPolygon(QPolygonF(
+        {QPointF(2.0, 27.0), QPointF(11.5, 14.5), QPointF(18.0, 22.0), QPointF(22.0, 18.0), QPointF(30.0, 27.0)}));
     painter.restore();
 
     painter.setPen(QPen(IconPalette::ink(), 1.5));
@@ -215,11 +215,11 @@ void stripedFlag(QPainter &painter, const QList<QColor> &colours, Qt::Orientatio
     for (int i = 0; i < n; ++i) {
         painter.setBrush(colours.at(i));
         if (orientation == Qt::Horizontal)
-            painter.drawRect(QRectF(flag32.left(), flag32.top() + flag32.height() * i / n, flag32.width(),
-                                    flag32.height() / n));
+            painter.drawRect(
+                QRectF(flag32.left(), flag32.top() + flag32.height() * i / n, flag32.width(), flag32.height() / n));
         else
-            painter.drawRect(QRectF(flag32.left() + flag32.width() * i / n, flag32.top(), flag32.width() / n,
-                                    flag32.height()));
+            painter.drawRect(
+                QRectF(flag32.left() + flag32.width() * i / n, flag32.top(), flag32.width() / n, flag32.height()));
     }
     flagEdge(painter);
 }

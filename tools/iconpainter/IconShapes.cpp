@@ -23,8 +23,8 @@ void folderBack(QPainter &painter, const QRectF &rect)
     const qreal tabWidth = rect.width() * 0.40;
 
     QPainterPath body;
-    body.addRoundedRect(QRectF(rect.left(), rect.top() + tabHeight, rect.width(), rect.height() - tabHeight),
-                        radius, radius);
+    body.addRoundedRect(QRectF(rect.left(), rect.top() + tabHeight, rect.width(), rect.height() - tabHeight), radius,
+                        radius);
     QPainterPath tab;
     tab.addRoundedRect(QRectF(rect.left(), rect.top(), tabWidth, tabHeight * 2), radius, radius);
     QPainterPath slope;
@@ -82,8 +82,8 @@ void infoGlyph(QPainter &painter, const QRectF &rect, const QColor &color)
     painter.setPen(Qt::NoPen);
     painter.setBrush(color);
     painter.drawEllipse(QPointF(cx, rect.top() + h * 0.28), h * 0.085, h * 0.085);
-    painter.drawRoundedRect(QRectF(cx - stemWidth / 2, rect.top() + h * 0.42, stemWidth, h * 0.36),
-                            stemWidth / 3, stemWidth / 3);
+    painter.drawRoundedRect(QRectF(cx - stemWidth / 2, rect.top() + h * 0.42, stemWidth, h * 0.36), stemWidth / 3,
+                            stemWidth / 3);
 }
 
 void exclamationGlyph(QPainter &painter, const QRectF &rect, const QColor &color)
@@ -94,8 +94,7 @@ void exclamationGlyph(QPainter &painter, const QRectF &rect, const QColor &color
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(color);
-    painter.drawRoundedRect(QRectF(cx - stemWidth / 2, rect.top(), stemWidth, h * 0.62),
-                            stemWidth / 2, stemWidth / 2);
+    painter.drawRoundedRect(QRectF(cx - stemWidth / 2, rect.top(), stemWidth, h * 0.62), stemWidth / 2, stemWidth / 2);
     painter.drawEllipse(QPointF(cx, rect.bottom() - h * 0.12), h * 0.12, h * 0.12);
 }
 
@@ -125,8 +124,7 @@ void folder(QPainter &painter, const QRectF &rect)
     const qreal radius = rect.width() * 0.06;
     painter.setPen(QPen(IconPalette::folderEdge(), 1.0));
     painter.setBrush(IconPalette::folderFront());
-    painter.drawRoundedRect(QRectF(rect.left(), rect.top() + rect.height() * 0.34, rect.width(),
-                                   rect.height() * 0.66),
+    painter.drawRoundedRect(QRectF(rect.left(), rect.top() + rect.height() * 0.34, rect.width(), rect.height() * 0.66),
                             radius, radius);
 }
 

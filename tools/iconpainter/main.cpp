@@ -25,11 +25,9 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Draws the icons of libZelGui and of its gallery as PNG files."));
     parser.addHelpOption();
-    const QCommandLineOption libraryOption(QStringLiteral("library"),
-                                           QStringLiteral("Write the library's icons into <dir>."),
-                                           QStringLiteral("dir"));
-    const QCommandLineOption hostOption(QStringLiteral("host"),
-                                        QStringLiteral("Write the gallery's icons into <dir>."),
+    const QCommandLineOption libraryOption(
+        QStringLiteral("library"), QStringLiteral("Write the library's icons into <dir>."), QStringLiteral("dir"));
+    const QCommandLineOption hostOption(QStringLiteral("host"), QStringLiteral("Write the gallery's icons into <dir>."),
                                         QStringLiteral("dir"));
     const QCommandLineOption designerOption(QStringLiteral("designer"),
                                             QStringLiteral("Write the Designer plugin's icons into <dir>."),

@@ -116,8 +116,9 @@ QString formatCaption(const QByteArray &format)
         patterns += QStringLiteral("*.") + ext;
     }
     const FormatInfo *info = findFormat(lower);
-    const QString name = info ? QCoreApplication::translate("FSUtils", info->name)
-                              : QCoreApplication::translate("FSUtils", "%1 image").arg(QString::fromLatin1(lower.toUpper()));
+    const QString name = info
+        ? QCoreApplication::translate("FSUtils", info->name)
+        : QCoreApplication::translate("FSUtils", "%1 image").arg(QString::fromLatin1(lower.toUpper()));
     return name + QStringLiteral(" (") + patterns + QLatin1Char(')');
 }
 

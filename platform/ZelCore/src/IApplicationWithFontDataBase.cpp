@@ -12,8 +12,8 @@ namespace {
 // them beside real families would offer the same typeface twice.
 bool isGenericAlias(const QString &family)
 {
-    static const QStringList aliases{QStringLiteral("Monospace"), QStringLiteral("Sans Serif"),
-                                     QStringLiteral("Serif"), QStringLiteral("Sans"), QStringLiteral("Mono")};
+    static const QStringList aliases{QStringLiteral("Monospace"), QStringLiteral("Sans Serif"), QStringLiteral("Serif"),
+                                     QStringLiteral("Sans"), QStringLiteral("Mono")};
     return aliases.contains(family, Qt::CaseInsensitive);
 }
 

@@ -7,7 +7,8 @@
 class SettingStore::Private
 {
 public:
-    struct Entry {
+    struct Entry
+    {
         Setting setting;
         int registrations = 0;
         int conflicts = 0;

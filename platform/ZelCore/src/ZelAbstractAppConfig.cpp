@@ -9,7 +9,8 @@
 
 namespace {
 
-struct ConfigStore {
+struct ConfigStore
+{
     QMutex mutex;
     QHash<QString, QVariant> values;
     std::unique_ptr<QSettings> file;

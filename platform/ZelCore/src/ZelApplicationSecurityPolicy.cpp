@@ -29,7 +29,6 @@ QDebug operator<<(QDebug debug, const ZelApplicationSecurityPolicy &policy)
 {
     const QDebugStateSaver saver(debug);
     debug.nospace() << "ZelApplicationSecurityPolicy(export " << policy.allowExport << ", settings change "
-                    << policy.allowSettingsChange << ", session timeout " << policy.sessionTimeoutMinutes
-                    << " min)";
+                    << policy.allowSettingsChange << ", session timeout " << policy.sessionTimeoutMinutes << " min)";
     return debug;
 }

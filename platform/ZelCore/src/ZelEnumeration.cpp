@@ -4,7 +4,9 @@
 #include <QDebug>
 
 ZelEnumerationItem::ZelEnumerationItem(const QUuid &id, const QString &text, const QVariant &value)
-    : m_id(id), m_text(text), m_value(value)
+    : m_id(id)
+    , m_text(text)
+    , m_value(value)
 {
 }
 
@@ -32,8 +34,8 @@ QDataStream &operator>>(QDataStream &stream, ZelEnumerationItem &item)
 QDebug operator<<(QDebug debug, const ZelEnumerationItem &item)
 {
     const QDebugStateSaver saver(debug);
-    debug.nospace() << "ZelEnumerationItem(" << item.id().toString(QUuid::WithoutBraces) << ", " << item.text()
-                    << ", " << item.value() << ')';
+    debug.nospace() << "ZelEnumerationItem(" << item.id().toString(QUuid::WithoutBraces) << ", " << item.text() << ", "
+                    << item.value() << ')';
     return debug;
 }
 

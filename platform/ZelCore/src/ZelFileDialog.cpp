@@ -43,8 +43,8 @@ Filters readFilters(const QList<QByteArray> &formats)
             for (const QString &ext : FSUtils::formatExtensions(format))
                 patterns.append(QStringLiteral("*.") + ext);
         }
-        filters.names.prepend(QCoreApplication::translate("ZelFileDialog", "All supported formats") + QStringLiteral(" (")
-                              + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
+        filters.names.prepend(QCoreApplication::translate("ZelFileDialog", "All supported formats")
+                              + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
         filters.formats.prepend(QByteArray());
     }
     filters.names.append(FSUtils::filterAll);

@@ -26,7 +26,8 @@ List ownCopy(const List &list)
 } // namespace
 
 ZelPerfCounterStore::ZelPerfCounterStore(QObject *parent)
-    : QObject(parent), d(new Private)
+    : QObject(parent)
+    , d(new Private)
 {
 }
 

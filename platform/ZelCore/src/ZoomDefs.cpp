@@ -11,7 +11,7 @@ namespace {
 
 const QList<double> &presets()
 {
-    static const QList<double> values{0.1, 0.125, 0.25, 0.33, 0.5, 0.67, 0.75, 1.0, 1.5,
+    static const QList<double> values{0.1, 0.125, 0.25, 0.33, 0.5, 0.67, 0.75, 1.0,  1.5,
                                       2.0, 3.0,   4.0,  6.0,  8.0, 12.0, 16.0, 24.0, 32.0};
     return values;
 }

@@ -7,7 +7,8 @@
 
 namespace {
 
-struct Entry {
+struct Entry
+{
     Issue::ID id;
     const char *description;
 };

@@ -19,7 +19,8 @@ Q_LOGGING_CATEGORY(lcZelLog, "zel.log", QtInfoMsg)
 
 namespace {
 
-struct Sink {
+struct Sink
+{
     QMutex mutex;
     QList<ZelMessage> records;
 };
@@ -65,8 +66,8 @@ void echo(const ZelMessage &message)
 ZelMessageStream makeStream(ZelLog::MessageType type, const char *module, const char *function, const char *file,
                             int line, Issue::ID issue)
 {
-    return ZelMessageStream(ZelMessage(type, QString::fromUtf8(module), QString::fromUtf8(function),
-                                       QString::fromUtf8(file), line, issue));
+    return ZelMessageStream(
+        ZelMessage(type, QString::fromUtf8(module), QString::fromUtf8(function), QString::fromUtf8(file), line, issue));
 }
 
 void registerMetaTypes()

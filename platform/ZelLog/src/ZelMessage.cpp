@@ -146,9 +146,8 @@ bool ZelMessage::operator==(const ZelMessage &other) const
 
 QDataStream &operator<<(QDataStream &out, const ZelMessage &message)
 {
-    out << StreamVersion << qint32(message.messageType()) << message.module() << message.function()
-        << message.file() << qint32(message.line()) << qint32(message.issueID()) << message.text()
-        << message.timestamp();
+    out << StreamVersion << qint32(message.messageType()) << message.module() << message.function() << message.file()
+        << qint32(message.line()) << qint32(message.issueID()) << message.text() << message.timestamp();
     return out;
 }
 

@@ -21,6 +21,6 @@ public:
 
 // The key constant settingXxxKey and its registration object
 // RegisterSettingInstancesettingXxx, file-local to the including unit.
-#define ZEL_DECLARE_SETTING(name, key, defaultValue, flag)                                                   \
-    static const QString name##Key = QString::fromUtf8(key);                                                 \
+#define ZEL_DECLARE_SETTING(name, key, defaultValue, flag)                                                             \
+    static const QString name##Key = QString::fromUtf8(key);                                                           \
     static const RegisterSettings RegisterSettingInstance##name(key, defaultValue, flag);

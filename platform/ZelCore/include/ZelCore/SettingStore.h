@@ -15,7 +15,11 @@ class ZELCORE_EXPORT Setting
 public:
     Setting() = default;
     Setting(const QString &key, const QVariant &defaultValue, bool flag)
-        : m_key(key), m_defaultValue(defaultValue), m_flag(flag) {}
+        : m_key(key)
+        , m_defaultValue(defaultValue)
+        , m_flag(flag)
+    {
+    }
 
     QString key() const { return m_key; }
     QVariant defaultValue() const { return m_defaultValue; }

@@ -6,12 +6,13 @@
 
 // A value with an on/off switch, as edited by a check box next to a spin
 // box: the value is kept while unchecked so that checking restores it.
-template <typename T>
+template<typename T>
 struct ZelCheckableTValue
 {
     ZelCheckableTValue() = default;
     ZelCheckableTValue(const T &value, bool checked)
-        : value(value), checked(checked)
+        : value(value)
+        , checked(checked)
     {
     }
 
@@ -19,31 +20,31 @@ struct ZelCheckableTValue
     bool checked = false;
 };
 
-template <typename T>
+template<typename T>
 inline bool operator==(const ZelCheckableTValue<T> &lhs, const ZelCheckableTValue<T> &rhs)
 {
     return lhs.value == rhs.value && lhs.checked == rhs.checked;
 }
 
-template <typename T>
+template<typename T>
 inline bool operator!=(const ZelCheckableTValue<T> &lhs, const ZelCheckableTValue<T> &rhs)
 {
     return !(lhs == rhs);
 }
 
-template <typename T>
+template<typename T>
 inline QDataStream &operator<<(QDataStream &stream, const ZelCheckableTValue<T> &v)
 {
     return stream << v.value << v.checked;
 }
 
-template <typename T>
+template<typename T>
 inline QDataStream &operator>>(QDataStream &stream, ZelCheckableTValue<T> &v)
 {
     return stream >> v.value >> v.checked;
 }
 
-template <typename T>
+template<typename T>
 inline QDebug operator<<(QDebug debug, const ZelCheckableTValue<T> &v)
 {
     const QDebugStateSaver saver(debug);

@@ -14,7 +14,7 @@
 //
 // C must convert to bool (true while connected) and be accepted by
 // QObject::disconnect(), as QMetaObject::Connection is.
-template <typename C = QMetaObject::Connection>
+template<typename C = QMetaObject::Connection>
 class ZelConnection
 {
 public:

@@ -48,9 +48,8 @@ public:
     {
         return getDirectory(nullptr, caption, startDir, contextKey, options);
     }
-    static QString getFileNameForRead(const QString &caption, const QString &startDir,
-                                      const QList<QByteArray> &formats, const QByteArray &contextKey,
-                                      QFileDialog::Options options = {})
+    static QString getFileNameForRead(const QString &caption, const QString &startDir, const QList<QByteArray> &formats,
+                                      const QByteArray &contextKey, QFileDialog::Options options = {})
     {
         return getFileNameForRead(nullptr, caption, startDir, formats, contextKey, options);
     }

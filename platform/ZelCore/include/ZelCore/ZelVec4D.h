@@ -14,7 +14,10 @@ struct ZELCORE_EXPORT ZelVec4D
 {
     ZelVec4D() = default;
     ZelVec4D(double x, double y, double z, double w)
-        : x(x), y(y), z(z), w(w)
+        : x(x)
+        , y(y)
+        , z(z)
+        , w(w)
     {
     }
 

@@ -29,8 +29,8 @@ class ZELLOG_EXPORT ZelMessage
 {
 public:
     ZelMessage();
-    ZelMessage(ZelLog::MessageType type, const QString &module, const QString &function, const QString &file,
-               int line, Issue::ID issue = Issue::None, const QString &text = QString());
+    ZelMessage(ZelLog::MessageType type, const QString &module, const QString &function, const QString &file, int line,
+               Issue::ID issue = Issue::None, const QString &text = QString());
     ZelMessage(const ZelMessage &other);
     ZelMessage &operator=(const ZelMessage &other);
     ~ZelMessage();

@@ -74,7 +74,7 @@
         <translation>Цветное изображение X11</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+78"/>
         <source>%1 image</source>
         <translation>Изображение %1</translation>
     </message>
@@ -82,7 +82,7 @@
 <context>
     <name>Issue</name>
     <message>
-        <location filename="../../../../platform/ZelLog/src/Issue.cpp" line="+18"/>
+        <location filename="../../../../platform/ZelLog/src/Issue.cpp" line="+19"/>
         <source>Internal error</source>
         <translation>Внутренняя ошибка</translation>
     </message>
@@ -150,7 +150,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../GuiUtils.cpp" line="+154"/>
+        <location filename="../../GuiUtils.cpp" line="+156"/>
         <source>Navy</source>
         <translation>Морской</translation>
     </message>
@@ -230,7 +230,7 @@
         <translation>Серебристый</translation>
     </message>
     <message>
-        <location filename="../../ZelHorizontalHeaderView.cpp" line="+197"/>
+        <location filename="../../ZelHorizontalHeaderView.cpp" line="+196"/>
         <source>Show All</source>
         <translation>Показать все</translation>
     </message>
@@ -250,7 +250,7 @@
         <translation>По содержимому</translation>
     </message>
     <message>
-        <location filename="../../ZelImageFileItemModel.cpp" line="+194"/>
+        <location filename="../../ZelImageFileItemModel.cpp" line="+193"/>
         <source>Filename: %1
 Path: %2
 File size: %3
@@ -261,7 +261,7 @@ Resolution: %4</source>
 Разрешение: %4</translation>
     </message>
     <message>
-        <location line="-152"/>
+        <location line="-151"/>
         <source>kb</source>
         <translation>КБ</translation>
     </message>
@@ -271,7 +271,7 @@ Resolution: %4</source>
         <translation>МБ</translation>
     </message>
     <message>
-        <location filename="../../ZelHSLThermoBar.cpp" line="+250"/>
+        <location filename="../../ZelHSLThermoBar.cpp" line="+249"/>
         <location line="+4"/>
         <location line="+121"/>
         <source>Value: %1</source>
@@ -340,17 +340,17 @@ Resolution: %4</source>
         <translation>Промежуточное значение</translation>
     </message>
     <message>
-        <location line="+313"/>
+        <location line="+311"/>
         <source>Span slider</source>
         <translation>Ползунок диапазона</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-306"/>
         <source>Range %1 to %2, selection %3 to %4</source>
         <translation>Диапазон от %1 до %2, выделено от %3 до %4</translation>
     </message>
     <message>
-        <location line="+453"/>
+        <location line="+451"/>
         <source>Range %1 to %2</source>
         <translation>Диапазон от %1 до %2</translation>
     </message>
@@ -400,7 +400,7 @@ Resolution: %4</source>
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../../ZelChooseDirectoryWidget.cpp" line="+82"/>
+        <location filename="../../ZelChooseDirectoryWidget.cpp" line="+83"/>
         <source>Choose Directory</source>
         <translation>Выбрать каталог</translation>
     </message>
@@ -447,8 +447,8 @@ Resolution: %4</source>
 <context>
     <name>ZelColorComboBox</name>
     <message>
-        <location filename="../../ZelColorComboBox.cpp" line="+74"/>
-        <location line="+136"/>
+        <location filename="../../ZelColorComboBox.cpp" line="+76"/>
+        <location line="+135"/>
         <source>More...</source>
         <translation>Другой...</translation>
     </message>
@@ -563,36 +563,36 @@ Resolution: %4</source>
     <name>ZelConfigureSaveWidget</name>
     <message>
         <location filename="../../ZelConfigureSaveWidget.cpp" line="+34"/>
-        <location line="+145"/>
+        <location line="+150"/>
         <source>Format:</source>
         <translation>Формат:</translation>
     </message>
     <message>
-        <location line="-144"/>
-        <location line="+145"/>
+        <location line="-149"/>
+        <location line="+150"/>
         <source>Quality:</source>
         <translation>Качество:</translation>
     </message>
     <message>
-        <location line="-144"/>
-        <location line="+145"/>
+        <location line="-149"/>
+        <location line="+150"/>
         <source>Path:</source>
         <translation>Путь:</translation>
     </message>
     <message>
-        <location line="-144"/>
-        <location line="+145"/>
+        <location line="-149"/>
+        <location line="+150"/>
         <source>Prefix:</source>
         <translation>Префикс:</translation>
     </message>
     <message>
-        <location line="-115"/>
+        <location line="-120"/>
         <source>Object_</source>
         <translation>Объект_</translation>
     </message>
     <message>
         <location line="-3"/>
-        <location line="+103"/>
+        <location line="+108"/>
         <location line="+22"/>
         <source>Select directory</source>
         <translation>Выберите каталог</translation>
@@ -601,7 +601,7 @@ Resolution: %4</source>
 <context>
     <name>ZelCore</name>
     <message>
-        <location filename="../../GuiUtils.cpp" line="-132"/>
+        <location filename="../../GuiUtils.cpp" line="-134"/>
         <source>Black</source>
         <translation>Чёрный</translation>
     </message>
@@ -758,7 +758,7 @@ Resolution: %4</source>
         <translation>Добавить</translation>
     </message>
     <message>
-        <location filename="../../ZelHeaderProfileEditor.cpp" line="+60"/>
+        <location filename="../../ZelHeaderProfileEditor.cpp" line="+59"/>
         <source>Default</source>
         <translation>По умолчанию</translation>
     </message>
@@ -768,8 +768,8 @@ Resolution: %4</source>
         <translation>Профиль №%1</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+70"/>
+        <location line="-33"/>
+        <location line="+69"/>
         <source>Column profiles</source>
         <translation>Профили столбцов</translation>
     </message>
@@ -794,7 +794,7 @@ Resolution: %4</source>
 <context>
     <name>ZelLog</name>
     <message>
-        <location filename="../../../../platform/ZelLog/src/ZelLog.cpp" line="+107"/>
+        <location filename="../../../../platform/ZelLog/src/ZelLog.cpp" line="+108"/>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
@@ -888,7 +888,7 @@ Resolution: %4</source>
     </message>
     <message>
         <location filename="../../ZelPerfCounterWidget.cpp" line="+69"/>
-        <location line="+40"/>
+        <location line="+43"/>
         <source>Metric - %1</source>
         <translation>Метрика - %1</translation>
     </message>
