@@ -8,13 +8,49 @@
 
 #include <ZelCore/ZelAbstractAppConfig.h>
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSet>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+namespace {
+
+// A control of the library: an instance of a Zel class, or a part of one.
+bool isLibraryControl(const QWidget *w, const QWidget *page)
+{
+    for (; w && w != page; w = w->parentWidget()) {
+        for (const QMetaObject *m = w->metaObject(); m; m = m->superClass()) {
+            if (QByteArray(m->className()).startsWith("Zel"))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Everything the page shows as text: its readouts and logs.
+QString pageTexts(const QWidget *page)
+{
+    QStringList texts;
+    for (const QLabel *label : page->findChildren<QLabel *>())
+        texts << label->text();
+    for (const QListWidget *list : page->findChildren<QListWidget *>()) {
+        for (int row = 0; row < list->count(); ++row)
+            texts << list->item(row)->text();
+    }
+    for (const QPlainTextEdit *edit : page->findChildren<QPlainTextEdit *>())
+        texts << edit->toPlainText();
+    return texts.join(u'\n');
+}
+
+} // namespace
 
 class tst_GalleryKeyboard : public QObject
 {
@@ -84,6 +120,33 @@ private Q_SLOTS:
         }
         QVERIFY2(missed.isEmpty(), qPrintable(QStringLiteral("not reached: ") + missed.join(QStringLiteral(", "))));
         QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("no name: ") + unnamed.join(QStringLiteral(", "))));
+
+        // One control of the library, used with keys that change a value (Space last, for a
+        // checkable group): the control or the page's readouts show the change. Buttons come
+        // last, as their Space may open a window.
+        // The Settings and Resources pages show the settings store and the resources, no widgets.
+        if (page->title() == QLatin1String("Settings") || page->title() == QLatin1String("Resources"))
+            return;
+        QList<QWidget *> controls;
+        std::copy_if(expected.cbegin(), expected.cend(), std::back_inserter(controls),
+                     [page](QWidget *w) { return isLibraryControl(w, page); });
+        std::stable_partition(controls.begin(), controls.end(), [](QWidget *w) { return !qobject_cast<QAbstractButton *>(w); });
+        QVERIFY2(!controls.isEmpty(), "no library control on the page");
+        QWidget *control = controls.first();
+        // An item view is used once it has items to move between (the Tables page reads its
+        // samples on show).
+        if (const auto *view = qobject_cast<QAbstractItemView *>(control))
+            QTRY_VERIFY(view->model() && view->model()->rowCount() > 1);
+        control->setFocus(Qt::TabFocusReason);
+        const QString texts = pageTexts(page);
+        const QImage looks = control->grab().toImage();
+        const auto changed = [&] { return pageTexts(page) != texts || control->grab().toImage() != looks; };
+        for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_Space}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            if (changed())
+                break;
+        }
+        QVERIFY2(changed(), control->metaObject()->className());
     }
 
 private:
