@@ -4,6 +4,8 @@
 #include <ZelGui/ZelDockWidget.h>
 #include <ZelGui/ZelDockWidgetLPOriented.h>
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLoggingCategory>
@@ -109,6 +111,23 @@ private Q_SLOTS:
         alone->hide();
         alone->activate();
         QVERIFY(alone->isVisible());
+    }
+
+    // The title's float and close buttons take Tab and answer Space.
+    void titleButtonsWorkFromTheKeyboard()
+    {
+        Window w;
+        ZelDockWidget *dock = w.dock(QStringLiteral("a"), Qt::RightDockWidgetArea);
+        QVERIFY(QTest::qWaitForWindowActive(&w.main));
+        for (const QString &name : {QStringLiteral("qt_dockwidget_floatbutton"), QStringLiteral("qt_dockwidget_closebutton")}) {
+            auto *button = dock->findChild<QAbstractButton *>(name);
+            QVERIFY(button->focusPolicy() & Qt::TabFocus);
+            QVERIFY(!QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty());
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, Qt::Key_Space);
+        }
+        QVERIFY(dock->isFloating());
+        QVERIFY(dock->isHidden());
     }
 
     void alreadyTabbedDockStays()

@@ -1,5 +1,6 @@
 #include <ZelGui/ZelDockWidget.h>
 
+#include <QAbstractButton>
 #include <QMainWindow>
 #include <QShowEvent>
 #include <QTimer>
@@ -13,6 +14,10 @@ ZelDockWidget::ZelDockWidget(QWidget *parent)
         if (!floating)
             scheduleTabifyEnforcement();
     });
+    // Qt's float and close buttons in the title take no focus, so without a
+    // mouse a dock could neither be floated nor closed: let Tab reach them.
+    for (QAbstractButton *button : findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly))
+        button->setFocusPolicy(Qt::TabFocus);
 }
 
 ZelDockWidget::~ZelDockWidget() = default;
