@@ -202,6 +202,28 @@ private Q_SLOTS:
         }
     }
 
+    // Through the interface a handle moves as through its setter: the same signals, the same bounds.
+    void handleSetThroughTheInterfaceActsLikeTheSetter()
+    {
+        std::unique_ptr<QWidget> widget(makePainted(QStringLiteral("span slider")));
+        auto *slider = static_cast<ZelSpanSlider *>(widget.get());
+        QStringList log;
+        connect(slider, &ZelSpanSlider::lowerValueChanged, this, [&](int v) { log << QStringLiteral("lower %1").arg(v); });
+        connect(slider, &ZelSpanSlider::upperValueChanged, this, [&](int v) { log << QStringLiteral("upper %1").arg(v); });
+        connect(slider, &ZelSpanSlider::spanChanged, this, [&](int l, int u) { log << QStringLiteral("span %1 %2").arg(l).arg(u); });
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(slider);
+        for (int i = 0; i < iface->childCount(); ++i) {
+            if (iface->child(i)->text(QAccessible::Name) == QLatin1String("Lower handle"))
+                iface->child(i)->valueInterface()->setCurrentValue(80); // past the upper handle
+        }
+        const QStringList viaInterface = std::exchange(log, {});
+        slider->setSpan(20, 60);
+        log.clear();
+        slider->setLowerValue(80);
+        QVERIFY(!log.isEmpty());
+        QCOMPARE(viaInterface, log);
+    }
+
     // Events need a platform bridge (a desktop session with an assistive tool); offscreen has none.
     void valueChangesAreAnnounced()
     {

@@ -234,6 +234,9 @@ private Q_SLOTS:
         QTest::keyClick(box, Qt::Key_Space);
         QCOMPARE(ZelAbstractAppConfig::setting(notifyKey), QVariant(true));
         QVERIFY(pop(ZelLog::Error, {}, notifyKey));
+        // Without a key there is nothing to remember: no box.
+        QVERIFY(box->isVisible());
+        QVERIFY(!child<QWidget>(pop(ZelLog::Error, {}, QString()), "checkBoxAgain")->isVisible());
     }
 };
 
