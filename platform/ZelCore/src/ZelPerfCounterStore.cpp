@@ -11,6 +11,10 @@ public:
     mutable QMutex mutex;
     QList<QString> order;
     QHash<QString, QList<double>> values;
+    // What data() hands out: built from the values when they have changed
+    // since, then shared by every reader and never written to again.
+    mutable QHash<QString, QList<double>> snapshot;
+    mutable bool snapshotStale = false;
 };
 
 namespace {
@@ -53,6 +57,7 @@ void ZelPerfCounterStore::addValue(const QString &metric, double value)
         if (it->size() >= historySize)
             it->removeFirst();
         it->append(value);
+        d->snapshotStale = true;
     }
     // Outside the lock: a directly connected slot may read the store.
     if (added)
@@ -68,11 +73,15 @@ QList<QString> ZelPerfCounterStore::metrics() const
 QHash<QString, QList<double>> ZelPerfCounterStore::data() const
 {
     QMutexLocker lock(&d->mutex);
-    QHash<QString, QList<double>> copy;
-    copy.reserve(d->values.size());
-    for (auto it = d->values.cbegin(); it != d->values.cend(); ++it)
-        copy.insert(it.key(), ownCopy(it.value()));
-    return copy;
+    if (d->snapshotStale) {
+        QHash<QString, QList<double>> copy;
+        copy.reserve(d->values.size());
+        for (auto it = d->values.cbegin(); it != d->values.cend(); ++it)
+            copy.insert(it.key(), ownCopy(it.value()));
+        d->snapshot = copy;
+        d->snapshotStale = false;
+    }
+    return d->snapshot;
 }
 
 QList<double> ZelPerfCounterStore::values(const QString &metric) const
@@ -87,6 +96,8 @@ void ZelPerfCounterStore::clear()
     QMutexLocker lock(&d->mutex);
     d->order.clear();
     d->values.clear();
+    d->snapshot.clear();
+    d->snapshotStale = false;
 }
 
 QSharedPointer<ZelPerfCounterStore> zelPerfCounterStore()
