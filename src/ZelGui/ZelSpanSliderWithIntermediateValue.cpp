@@ -9,17 +9,23 @@
 
 namespace {
 
-const QImage &intermediateHandleImage(qreal devicePixelRatio)
+// Decoded once and shared by every slider.
+const QImage &intermediateHandleImage()
 {
-    // Decoded once and shared by every slider; the @2x picture keeps the
-    // handle crisp where a unit has more than one device pixel.
     static const QImage image(QStringLiteral(":ZelGui/res/icons/intermediate_slider.png"));
-    static const QImage image2x = [] {
+    return image;
+}
+
+// The same picture drawn at twice the size, which keeps the handle crisp
+// where a unit has more than one device pixel.
+const QImage &intermediateHandleImage2x()
+{
+    static const QImage image = [] {
         QImage picture(QStringLiteral(":ZelGui/res/icons/intermediate_slider@2x.png"));
         picture.setDevicePixelRatio(2);
         return picture;
     }();
-    return devicePixelRatio > 1 ? image2x : image;
+    return image;
 }
 
 } // namespace
@@ -29,6 +35,7 @@ class ZelSpanSliderWithIntermediateValuePrivate
 public:
     explicit ZelSpanSliderWithIntermediateValuePrivate(ZelSpanSliderWithIntermediateValue *owner)
         : slider(owner)
+        , handleImage(intermediateHandleImage())
     {
     }
 
@@ -51,6 +58,7 @@ public:
     bool intermediateHeld = false;
     int intermediatePressOffset = 0;
     ZelSpanSliderWithIntermediateValue *const slider;
+    QImage handleImage;
 };
 
 bool ZelSpanSliderWithIntermediateValuePrivate::handleMousePress(const QPoint &pos)
@@ -284,7 +292,7 @@ void ZelSpanSliderWithIntermediateValue::paintEvent(QPaintEvent *event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect r = intermediateHandleRect();
     const int c = (r.top() + r.bottom()) / 2;
-    const QImage &image = intermediateHandleImage(devicePixelRatioF());
+    const QImage &image = devicePixelRatioF() > 1 ? intermediateHandleImage2x() : d->handleImage;
     const QSize size = image.deviceIndependentSize().toSize();
     painter.drawImage(QRect(r.left(), c - size.height() - 2, size.width(), size.height()), image);
 }
