@@ -43,14 +43,20 @@ void typeIntoDialog(QStringList *seen, const QString &keys, Qt::Key finish)
 }
 
 // Presses the next box's button `press`: "" presses Escape, a text no button has closes the box.
-void answerBox(const QString &press)
+// `looks` gets "title | icon | buttons" of the box.
+void answerBox(const QString &press, QString *looks)
 {
-    answerModal([press](QWidget *modal) {
+    answerModal([press, looks](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         QVERIFY(box);
         QAbstractButton *target = nullptr;
-        for (QAbstractButton *button : box->buttons())
+        QStringList buttons;
+        for (QAbstractButton *button : box->buttons()) {
             target = button->text() == press ? button : target;
+            buttons << button->text();
+        }
+        buttons.sort();
+        *looks = QStringLiteral("%1 | %2 | %3").arg(box->windowTitle()).arg(box->icon()).arg(buttons.join(QStringLiteral(", ")));
         if (press.isEmpty())
             QTest::keyClick(box, Qt::Key_Escape);
         else if (!target)
@@ -143,19 +149,21 @@ private Q_SLOTS:
         // The row names the function.
         QTest::addColumn<QString>("press"); // "" presses Escape
         QTest::addColumn<int>("expected");
-        QTest::newRow("okCancel") << "OK" << 1;
-        QTest::newRow("continueCancel") << "<close>" << 0;
-        QTest::newRow("yesNo") << "Yes" << 1;
-        QTest::newRow("yesNoCancel") << "" << int(QMessageBox::Cancel);
-        QTest::newRow("saveDiscardCancel") << "Discard" << int(QMessageBox::Discard);
-        QTest::newRow("ok") << "" << 0;
-        QTest::newRow("about") << "OK" << 0;
+        QTest::addColumn<QString>("looks"); // title | icon | buttons
+        QTest::newRow("okCancel") << "OK" << 1 << "Confirm | 2 | Cancel, OK";
+        QTest::newRow("continueCancel") << "<close>" << 0 << "Confirm | 2 | Cancel, Continue";
+        QTest::newRow("yesNo") << "Yes" << 1 << "Overwrite | 4 | No, Yes";
+        QTest::newRow("yesNoCancel") << "" << int(QMessageBox::Cancel) << "Overwrite | 4 | Cancel, No, Yes";
+        QTest::newRow("saveDiscardCancel") << "Discard" << int(QMessageBox::Discard) << "Save | 4 | Cancel, Discard, Save";
+        QTest::newRow("ok") << "" << 0 << " | 3 | OK";
+        QTest::newRow("about") << "OK" << 0 << "About | 0 | OK";
     }
 
     void confirmationBoxes()
     {
         QFETCH(QString, press);
         QFETCH(int, expected);
+        QFETCH(QString, looks);
         const QString text = QStringLiteral("Sure?");
         ZelMessenger messenger;
         const QHash<QString, std::function<int()>> run{
@@ -166,8 +174,10 @@ private Q_SLOTS:
             {"saveDiscardCancel", [&] { return ZelMessenger::saveDiscardCancel(text); }},
             {"ok", [&] { return ZelMessenger::ok(text, QMessageBox::Critical), 0; }},
             {"about", [&] { return messenger.about(text), 0; }}};
-        answerBox(press);
+        QString seen;
+        answerBox(press, &seen);
         QCOMPARE(run[QLatin1String(QTest::currentDataTag())](), expected);
+        QCOMPARE(seen, looks);
     }
 
     void inputDialogsReturnTheValueOrNothing()

@@ -193,6 +193,10 @@ private Q_SLOTS:
         QVERIFY(Table::choose(menu, QStringLiteral("Stretch to view")));
         // Saving after menu actions: hideAllKeepsSectionZeroAndIsSaved.
         QCOMPARE(table.header->length(), table.header->viewport()->width());
+        // The short titles need far less than the stretched widths.
+        QVERIFY(Table::choose(table.openMenu(), QStringLiteral("Size by contents")));
+        QVERIFY(table.header->length() < table.header->viewport()->width() / 2);
+        QCOMPARE(settingHeaderViewState().value("_default" + tablePath), table.header->saveState());
     }
 
     void hideAllKeepsSectionZeroAndIsSaved()

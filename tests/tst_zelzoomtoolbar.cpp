@@ -138,6 +138,11 @@ private Q_SLOTS:
         QVERIFY(zooms->isEmpty());
         QCOMPARE(walked, shownPresets);
         QVERIFY(!out->isEnabled());
+        // ZoomIn takes the next preset up (as shown), with the focus on its button.
+        in->setFocus();
+        QTRY_VERIFY(in->hasFocus());
+        pressStandardKey(in, QKeySequence::ZoomIn);
+        QCOMPARE(toolbar->zoom(), shownPresets.at(1));
     }
 
     void minZoom()
