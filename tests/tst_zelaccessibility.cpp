@@ -222,6 +222,19 @@ private Q_SLOTS:
         slider->setLowerValue(80);
         QVERIFY(!log.isEmpty());
         QCOMPARE(viaInterface, log);
+
+        // Only the handle the mouse holds reads as pressed.
+        slider->setSpan(20, 60);
+        slider->show();
+        QVERIFY(QTest::qWaitForWindowExposed(slider));
+        QAccessibleInterface *lower = iface->child(0);
+        QAccessibleInterface *upper = iface->child(1);
+        QCOMPARE(upper->text(QAccessible::Name), QStringLiteral("Upper handle"));
+        QTest::mousePress(slider, Qt::LeftButton, {}, slider->mapFromGlobal(upper->rect().center()));
+        QVERIFY(upper->state().pressed);
+        QVERIFY(!lower->state().pressed);
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, slider->mapFromGlobal(upper->rect().center()));
+        QVERIFY(!upper->state().pressed);
     }
 
     // Events need a platform bridge (a desktop session with an assistive tool); offscreen has none.

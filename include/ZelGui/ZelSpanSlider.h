@@ -131,5 +131,6 @@ protected:
 
 private:
     friend class ZelSpanSliderPrivate;
+    friend class ZelAccessibleSpanHandle; // tells which handle is held
     std::unique_ptr<ZelSpanSliderPrivate> const d;
 };

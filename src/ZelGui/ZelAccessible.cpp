@@ -1,4 +1,5 @@
 #include "ZelAccessible.h"
+#include "ZelSpanSlider_p.h"
 
 #include <ZelGui/ZelHSLHistogram.h>
 #include <ZelGui/ZelHSLThermoBar.h>
@@ -196,7 +197,11 @@ QAccessible::State ZelAccessibleSpanHandle::state() const
     s.invisible = !m_slider->isVisible();
     s.disabled = !m_slider->isEnabled();
     s.focusable = m_slider->focusPolicy() != Qt::NoFocus;
-    s.pressed = m_kind != Intermediate && m_slider->isAnyHandlePressedNow();
+    if (m_kind != Intermediate) {
+        const QStyle::SubControl held =
+            m_kind == Lower ? m_slider->d->lowerPressedControl : m_slider->d->upperPressedControl;
+        s.pressed = held == QStyle::SC_SliderHandle;
+    }
     return s;
 }
 
