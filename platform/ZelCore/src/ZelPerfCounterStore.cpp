@@ -18,10 +18,11 @@ public:
 };
 
 namespace {
-// Readers get copies with storage of their own. An implicitly shared copy
-// would let a writer thread decide "not shared" from a relaxed reference
-// count the reader has just dropped, and write without ordering against
-// the reader's last access.
+// The store never writes into storage it has handed out. Had a reader
+// shared the live lists, a writer thread could decide "not shared" from a
+// relaxed reference count the reader has just dropped, and write without
+// ordering against the reader's last access. So readers get lists of their
+// own, or the snapshot, which nothing in the store writes after building it.
 template<typename List>
 List ownCopy(const List &list)
 {
