@@ -20,29 +20,6 @@ constexpr int userColorNumberRole = Qt::UserRole + 1;
 // The Qt::GlobalColor of an item named from the library's colour table.
 constexpr int standardColorRole = Qt::UserRole + 2;
 
-// The English name of a colour of the library's table; nullptr for others.
-const QString *standardColorSource(Qt::GlobalColor key)
-{
-    static const std::pair<Qt::GlobalColor, const QString *> names[] = {
-        // clang-format off
-        {Qt::black, &GuiUtils::trBlackColor},         {Qt::white, &GuiUtils::trWhiteColor},
-        {Qt::red, &GuiUtils::trRedColor},             {Qt::darkRed, &GuiUtils::trDarkRedColor},
-        {Qt::green, &GuiUtils::trGreenColor},         {Qt::darkGreen, &GuiUtils::trDarkGreenColor},
-        {Qt::blue, &GuiUtils::trBlueColor},           {Qt::darkBlue, &GuiUtils::trDarkBlueColor},
-        {Qt::cyan, &GuiUtils::trCyanColor},           {Qt::darkCyan, &GuiUtils::trDarkCyanColor},
-        {Qt::magenta, &GuiUtils::trMagentaColor},     {Qt::darkMagenta, &GuiUtils::trDarkMagentaColor},
-        {Qt::yellow, &GuiUtils::trYellowColor},       {Qt::darkYellow, &GuiUtils::trDarkYellowColor},
-        {Qt::gray, &GuiUtils::trGrayColor},           {Qt::darkGray, &GuiUtils::trDarkGrayColor},
-        {Qt::lightGray, &GuiUtils::trLightGrayColor}, {Qt::transparent, &GuiUtils::trTransparentColor},
-        // clang-format on
-    };
-    for (const auto &[global, name] : names) {
-        if (global == key)
-            return name;
-    }
-    return nullptr;
-}
-
 // Marks the item just inserted before `next` (when the box took it).
 void markUserColor(QComboBox *box, int countBefore, int next, int number)
 {
@@ -108,7 +85,7 @@ void ZelColorComboBox::setColors(const QMap<Qt::GlobalColor, QString> &colors)
         insertColor(at, GuiUtils::colorOfGlobal(it.key()), it.value());
         // A name from the library's table (English or translated) switches
         // with the language; a name of the host's own stays.
-        const QString *source = standardColorSource(it.key());
+        const QString *source = GuiUtils::standardColorName(it.key());
         if (count() > before && source && (it.value() == *source || it.value() == ZelCore::translateString(*source)))
             setItemData(at, int(it.key()), standardColorRole);
     }
@@ -203,7 +180,7 @@ void ZelColorComboBox::changeEvent(QEvent *event)
         if (number.isValid()) {
             setItemText(i, tr("User color %1").arg(number.toInt()));
         } else if (standard.isValid()) {
-            if (const QString *source = standardColorSource(Qt::GlobalColor(standard.toInt())))
+            if (const QString *source = GuiUtils::standardColorName(Qt::GlobalColor(standard.toInt())))
                 setItemText(i, ZelCore::translateString(*source));
         }
     }
