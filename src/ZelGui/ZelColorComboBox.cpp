@@ -20,13 +20,6 @@ constexpr int userColorNumberRole = Qt::UserRole + 1;
 // The Qt::GlobalColor of an item named from the library's colour table.
 constexpr int standardColorRole = Qt::UserRole + 2;
 
-// Marks the item just inserted before `next` (when the box took it).
-void markUserColor(QComboBox *box, int countBefore, int next, int number)
-{
-    if (box->count() > countBefore)
-        box->setItemData(next - 1, number, userColorNumberRole);
-}
-
 } // namespace
 
 ZelColorComboBox::ZelColorComboBox(QWidget *parent, const char *name)
@@ -106,9 +99,12 @@ QColor ZelColorComboBox::currentColor() const
 void ZelColorComboBox::insertUserColor(const QColor &color)
 {
     ++userColorCount;
+    const int at = colorCount();
     const int before = count();
-    insertColor(count() - (colorDialogEnabled ? 1 : 0), color, tr("User color %1").arg(userColorCount));
-    markUserColor(this, before, count() - (colorDialogEnabled ? 1 : 0), userColorCount);
+    insertColor(at, color, tr("User color %1").arg(userColorCount));
+    // A box at its maxCount may not have taken it.
+    if (count() > before)
+        setItemData(at, userColorCount, userColorNumberRole);
 }
 
 void ZelColorComboBox::setCurrentColor(const QColor &color)
@@ -137,10 +133,7 @@ void ZelColorComboBox::Q_EMITActivatedColor(int index)
             setCurrentColor(lastActivatedColor);
             chosen = lastActivatedColor;
         } else {
-            ++userColorCount;
-            const int before = count();
-            insertColor(count() - 1, picked, tr("User color %1").arg(userColorCount));
-            markUserColor(this, before, count() - 1, userColorCount);
+            insertUserColor(picked);
             setCurrentIndex(index);
             chosen = picked;
         }
