@@ -114,25 +114,42 @@ QMenu *getColorMenuWithoutTransparent(const QString &title)
     return getColorMenuByColors(title, getStandartColorMapWithoutTransparent());
 }
 
+namespace {
+
+// The standard colours with their English names, in table order.
+const std::pair<Qt::GlobalColor, const QString *> standardColors[] = {
+    // clang-format off
+    {Qt::black, &trBlackColor},         {Qt::white, &trWhiteColor},
+    {Qt::red, &trRedColor},             {Qt::darkRed, &trDarkRedColor},
+    {Qt::green, &trGreenColor},         {Qt::darkGreen, &trDarkGreenColor},
+    {Qt::blue, &trBlueColor},           {Qt::darkBlue, &trDarkBlueColor},
+    {Qt::cyan, &trCyanColor},           {Qt::darkCyan, &trDarkCyanColor},
+    {Qt::magenta, &trMagentaColor},     {Qt::darkMagenta, &trDarkMagentaColor},
+    {Qt::yellow, &trYellowColor},       {Qt::darkYellow, &trDarkYellowColor},
+    {Qt::gray, &trGrayColor},           {Qt::darkGray, &trDarkGrayColor},
+    {Qt::lightGray, &trLightGrayColor}, {Qt::transparent, &trTransparentColor},
+    // clang-format on
+};
+
+} // namespace
+
+const QString *standardColorName(Qt::GlobalColor key)
+{
+    for (const auto &[global, name] : standardColors) {
+        if (global == key)
+            return name;
+    }
+    return nullptr;
+}
+
 const QMap<Qt::GlobalColor, QString> &getStandartColorMapWithoutTransparent()
 {
     static const QMap<Qt::GlobalColor, QString> colors = [] {
         QMap<Qt::GlobalColor, QString> map;
-        const std::pair<Qt::GlobalColor, const QString *> names[] = {
-            // clang-format off
-            {Qt::black, &trBlackColor},         {Qt::white, &trWhiteColor},
-            {Qt::red, &trRedColor},             {Qt::darkRed, &trDarkRedColor},
-            {Qt::green, &trGreenColor},         {Qt::darkGreen, &trDarkGreenColor},
-            {Qt::blue, &trBlueColor},           {Qt::darkBlue, &trDarkBlueColor},
-            {Qt::cyan, &trCyanColor},           {Qt::darkCyan, &trDarkCyanColor},
-            {Qt::magenta, &trMagentaColor},     {Qt::darkMagenta, &trDarkMagentaColor},
-            {Qt::yellow, &trYellowColor},       {Qt::darkYellow, &trDarkYellowColor},
-            {Qt::gray, &trGrayColor},           {Qt::darkGray, &trDarkGrayColor},
-            {Qt::lightGray, &trLightGrayColor},
-            // clang-format on
-        };
-        for (const auto &[key, name] : names)
-            map.insert(key, ZelCore::translateString(*name));
+        for (const auto &[key, name] : standardColors) {
+            if (key != Qt::transparent)
+                map.insert(key, ZelCore::translateString(*name));
+        }
         return map;
     }();
     return colors;
@@ -140,7 +157,7 @@ const QMap<Qt::GlobalColor, QString> &getStandartColorMapWithoutTransparent()
 
 const QMap<Qt::GlobalColor, QString> &getStandartColorMap()
 {
-    // A copy of the table above, so that both give the same names.
+    // The table above plus transparent, so that both give the same names.
     static const QMap<Qt::GlobalColor, QString> colors = [] {
         QMap<Qt::GlobalColor, QString> map = getStandartColorMapWithoutTransparent();
         map.insert(Qt::transparent, ZelCore::translateString(trTransparentColor));

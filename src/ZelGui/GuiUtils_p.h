@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+class QString;
+
 namespace GuiUtils {
 
 // QColor(Qt::GlobalColor) indexes a table with the key unchecked; keys that
@@ -12,5 +14,9 @@ inline QColor colorOfGlobal(Qt::GlobalColor key)
         return QColor();
     return QColor(key);
 }
+
+// The English name (one of the tr...Color texts) of a standard colour;
+// nullptr for a colour outside the library's table.
+const QString *standardColorName(Qt::GlobalColor key);
 
 } // namespace GuiUtils

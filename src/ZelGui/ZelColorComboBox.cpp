@@ -20,36 +20,6 @@ constexpr int userColorNumberRole = Qt::UserRole + 1;
 // The Qt::GlobalColor of an item named from the library's colour table.
 constexpr int standardColorRole = Qt::UserRole + 2;
 
-// The English name of a colour of the library's table; nullptr for others.
-const QString *standardColorSource(Qt::GlobalColor key)
-{
-    static const std::pair<Qt::GlobalColor, const QString *> names[] = {
-        // clang-format off
-        {Qt::black, &GuiUtils::trBlackColor},         {Qt::white, &GuiUtils::trWhiteColor},
-        {Qt::red, &GuiUtils::trRedColor},             {Qt::darkRed, &GuiUtils::trDarkRedColor},
-        {Qt::green, &GuiUtils::trGreenColor},         {Qt::darkGreen, &GuiUtils::trDarkGreenColor},
-        {Qt::blue, &GuiUtils::trBlueColor},           {Qt::darkBlue, &GuiUtils::trDarkBlueColor},
-        {Qt::cyan, &GuiUtils::trCyanColor},           {Qt::darkCyan, &GuiUtils::trDarkCyanColor},
-        {Qt::magenta, &GuiUtils::trMagentaColor},     {Qt::darkMagenta, &GuiUtils::trDarkMagentaColor},
-        {Qt::yellow, &GuiUtils::trYellowColor},       {Qt::darkYellow, &GuiUtils::trDarkYellowColor},
-        {Qt::gray, &GuiUtils::trGrayColor},           {Qt::darkGray, &GuiUtils::trDarkGrayColor},
-        {Qt::lightGray, &GuiUtils::trLightGrayColor}, {Qt::transparent, &GuiUtils::trTransparentColor},
-        // clang-format on
-    };
-    for (const auto &[global, name] : names) {
-        if (global == key)
-            return name;
-    }
-    return nullptr;
-}
-
-// Marks the item just inserted before `next` (when the box took it).
-void markUserColor(QComboBox *box, int countBefore, int next, int number)
-{
-    if (box->count() > countBefore)
-        box->setItemData(next - 1, number, userColorNumberRole);
-}
-
 } // namespace
 
 ZelColorComboBox::ZelColorComboBox(QWidget *parent, const char *name)
@@ -108,7 +78,7 @@ void ZelColorComboBox::setColors(const QMap<Qt::GlobalColor, QString> &colors)
         insertColor(at, GuiUtils::colorOfGlobal(it.key()), it.value());
         // A name from the library's table (English or translated) switches
         // with the language; a name of the host's own stays.
-        const QString *source = standardColorSource(it.key());
+        const QString *source = GuiUtils::standardColorName(it.key());
         if (count() > before && source && (it.value() == *source || it.value() == ZelCore::translateString(*source)))
             setItemData(at, int(it.key()), standardColorRole);
     }
@@ -129,9 +99,12 @@ QColor ZelColorComboBox::currentColor() const
 void ZelColorComboBox::insertUserColor(const QColor &color)
 {
     ++userColorCount;
+    const int at = colorCount();
     const int before = count();
-    insertColor(count() - (colorDialogEnabled ? 1 : 0), color, tr("User color %1").arg(userColorCount));
-    markUserColor(this, before, count() - (colorDialogEnabled ? 1 : 0), userColorCount);
+    insertColor(at, color, tr("User color %1").arg(userColorCount));
+    // A box at its maxCount may not have taken it.
+    if (count() > before)
+        setItemData(at, userColorCount, userColorNumberRole);
 }
 
 void ZelColorComboBox::setCurrentColor(const QColor &color)
@@ -160,10 +133,7 @@ void ZelColorComboBox::Q_EMITActivatedColor(int index)
             setCurrentColor(lastActivatedColor);
             chosen = lastActivatedColor;
         } else {
-            ++userColorCount;
-            const int before = count();
-            insertColor(count() - 1, picked, tr("User color %1").arg(userColorCount));
-            markUserColor(this, before, count() - 1, userColorCount);
+            insertUserColor(picked);
             setCurrentIndex(index);
             chosen = picked;
         }
@@ -203,7 +173,7 @@ void ZelColorComboBox::changeEvent(QEvent *event)
         if (number.isValid()) {
             setItemText(i, tr("User color %1").arg(number.toInt()));
         } else if (standard.isValid()) {
-            if (const QString *source = standardColorSource(Qt::GlobalColor(standard.toInt())))
+            if (const QString *source = GuiUtils::standardColorName(Qt::GlobalColor(standard.toInt())))
                 setItemText(i, ZelCore::translateString(*source));
         }
     }

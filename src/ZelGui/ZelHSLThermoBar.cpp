@@ -133,8 +133,7 @@ QColor ZelThermoBar::getColorForBar(Component component, int value)
 {
     // Values the colour model refuses give an invalid colour, as the
     // components without colours do.
-    const int max = component == Hue ? 359 : 255;
-    if (value < 0 || value > max)
+    if (value < 0 || value > getMaxValueByComponent(component))
         return QColor();
     switch (component) {
     case Hue:
