@@ -13,12 +13,6 @@ void ZelKeyboard::installHeaderMenuKeys(QHeaderView *header)
     new ZelHeaderMenuKeys(header);
 }
 
-bool ZelKeyboard::isMenuKey(int key, Qt::KeyboardModifiers modifiers)
-{
-    const Qt::KeyboardModifiers mods = modifiers & ~Qt::KeypadModifier;
-    return (key == Qt::Key_Menu && mods == Qt::NoModifier) || (key == Qt::Key_F10 && mods == Qt::ShiftModifier);
-}
-
 ZelHeaderMenuKeys::ZelHeaderMenuKeys(QHeaderView *header)
     : QObject(header)
     , m_header(header)
@@ -48,12 +42,13 @@ bool ZelHeaderMenuKeys::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    const bool shiftF10 = key->key() == Qt::Key_F10 && mods == Qt::ShiftModifier;
+    const bool menuKey = key->key() == Qt::Key_Menu && mods == Qt::NoModifier;
     // The Menu key in the view stays the view's own context menu; Shift+F10
     // has no other use there.
-    const bool menuKey = ZelKeyboard::isMenuKey(key->key(), key->modifiers());
-    const bool inView = watched == m_view && menuKey && key->key() == Qt::Key_F10;
-    const bool onHeader = watched == m_header && menuKey;
-    if ((!inView && !onHeader) || !m_header->isVisible())
+    const bool wanted = watched == m_header ? shiftF10 || menuKey : watched == m_view && shiftF10;
+    if (!wanted || !m_header->isVisible())
         return false;
     openMenu();
     return true;
@@ -116,14 +111,13 @@ bool ZelControlNames::eventFilter(QObject *watched, QEvent *event)
 // Only names this helper gave are replaced.
 void ZelControlNames::apply(const QString &name)
 {
-    const QString wanted = name;
     for (Control &control : m_controls) {
         if (!control.widget)
             continue;
         const QString current = control.widget->accessibleName();
         if (!current.isEmpty() && current != control.given)
             continue;
-        control.given = wanted.isEmpty() ? control.fallback : wanted;
+        control.given = name.isEmpty() ? control.fallback : name;
         if (current != control.given)
             control.widget->setAccessibleName(control.given);
     }

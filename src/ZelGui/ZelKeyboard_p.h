@@ -17,9 +17,6 @@ namespace ZelKeyboard {
 // of the header and follows it into whatever view it is put.
 void installHeaderMenuKeys(QHeaderView *header);
 
-// True for the keys that open a context menu from the keyboard.
-bool isMenuKey(int key, Qt::KeyboardModifiers modifiers);
-
 } // namespace ZelKeyboard
 
 class ZelHeaderMenuKeys : public QObject
