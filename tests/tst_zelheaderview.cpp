@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -307,6 +308,30 @@ private Q_SLOTS:
         // The number counts the names there are.
         QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("pbAdd")), Qt::LeftButton);
         QCOMPARE(settingTableHeaderProfiles().value("/other"), (QList<QString>{"A", "C", "Profile #2"}));
+    }
+
+    // An edit in place, F2 and Enter as a user does it, renames the name only.
+    void renamingChangesOnlyTheList()
+    {
+        settingTableHeaderProfiles({{tablePath, {"A", "B"}}});
+        settingHeaderActiveProfile({{tablePath, QStringLiteral("A")}});
+        const HeaderViewState states{{"A" + tablePath, QByteArrayLiteral("layout of A")}};
+        settingHeaderViewState(states);
+        ZelHeaderProfileEditor editor;
+        editor.setId(tablePath);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        auto *list = editor.findChild<QListWidget *>(QStringLiteral("listWidget"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        QTest::keyClick(list, Qt::Key_F2);
+        auto *line = list->findChild<QLineEdit *>();
+        QVERIFY(line);
+        QTest::keyClicks(line, QStringLiteral("Wide"));
+        QTest::keyClick(line, Qt::Key_Return);
+        // The delegate commits the edit from the event loop.
+        QTRY_COMPARE(settingTableHeaderProfiles().value(tablePath), (QList<QString>{"Wide", "B"}));
+        QCOMPARE(settingHeaderActiveProfile().value(tablePath), QStringLiteral("A"));
+        QCOMPARE(settingHeaderViewState(), states);
     }
 };
 
