@@ -290,6 +290,8 @@ QWidget *ValuesPage::createComboBox()
     // Font families of the application's font database.
     m_fontBox = new ZelFontFamilyCombobox(box);
     auto *fontReadout = valueReadout(box);
+    // A long family name in its own font is wider than the column.
+    fontReadout->setWordWrap(true);
     connect(m_fontBox, &ZelFontFamilyCombobox::currentFamilyChanged, this, [this, fontReadout](const QString &family) {
         showFamily(fontReadout, family);
         log(QStringLiteral("font box: currentFamilyChanged(\"%1\")").arg(family));
