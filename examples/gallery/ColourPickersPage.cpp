@@ -82,12 +82,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        const int cell = 16;
-        for (int y = 0; y < height(); y += cell) {
-            for (int x = 0; x < width(); x += cell)
-                painter.fillRect(x, y, cell, cell,
-                                 ((x + y) / cell) % 2 ? QColor(0x7f, 0x8c, 0x8d) : QColor(0xbd, 0xc3, 0xc7));
-        }
+        painter.fillRect(rect(), m_checkerboard);
         if (!m_text.isEmpty()) {
             painter.save();
             GuiUtils::renderTextStatus(&painter, rect(), m_text);
@@ -96,6 +91,21 @@ protected:
     }
 
 private:
+    // One tile of two 16-pixel cells each way, repeated by the brush.
+    static QBrush checkerboard()
+    {
+        const int cell = 16;
+        QPixmap tile(2 * cell, 2 * cell);
+        tile.fill(QColor(0xbd, 0xc3, 0xc7));
+        {
+            QPainter painter(&tile);
+            painter.fillRect(cell, 0, cell, cell, QColor(0x7f, 0x8c, 0x8d));
+            painter.fillRect(0, cell, cell, cell, QColor(0x7f, 0x8c, 0x8d));
+        }
+        return QBrush(tile);
+    }
+
+    const QBrush m_checkerboard = checkerboard();
     QString m_text;
 };
 

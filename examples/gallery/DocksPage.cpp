@@ -1,5 +1,6 @@
 #include "DocksPage.h"
 
+#include "GalleryLabels.h"
 #include "OrientingPanel.h"
 
 #include <ZelGui/GuiUtils.h>
@@ -99,12 +100,12 @@ DocksPage::DocksPage(QWidget *parent)
     buttons->addStretch(1);
     buttons->addWidget(reset);
 
-    auto *hint = new QLabel(QStringLiteral("Drag a panel by its title to another side, double-click the title to "
-                                           "float it, close it with its button. A panel dropped where another is "
-                                           "docked tabs itself onto it after the drop."),
-                            this);
-    hint->setWordWrap(true);
-    hint->setForegroundRole(QPalette::PlaceholderText);
+    auto *hint = hintLabel(
+        QStringLiteral(
+            "Drag a panel by its title to another side, double-click the title to "
+            "float it, close it with its button (or Tab to the title's buttons). A panel dropped where another is "
+            "docked tabs itself onto it after the drop."),
+        this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

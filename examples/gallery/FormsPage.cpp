@@ -1,5 +1,6 @@
 #include "FormsPage.h"
 
+#include "GalleryLabels.h"
 #include "GalleryPictures.h"
 
 #include <ZelGui/ZelAboutWidget.h>
@@ -151,14 +152,6 @@ private:
     const std::function<void(const QString &)> m_log;
     const std::function<void(const QString &)> m_apply;
 };
-
-QLabel *hint(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setForegroundRole(QPalette::PlaceholderText);
-    return label;
-}
 
 } // namespace
 
@@ -343,9 +336,10 @@ QWidget *FormsPage::createSaveTab()
     directoryRow->addWidget(useDirectory);
     chooseLayout->addRow(QStringLiteral("Directory:"), directoryRow);
     chooseLayout->addRow(QStringLiteral("Image:"), m_file);
-    chooseLayout->addRow(hint(QStringLiteral("The fields change only through their buttons; each dialog starts where "
-                                             "its context last ended."),
-                              chooseBox));
+    chooseLayout->addRow(
+        hintLabel(QStringLiteral("The fields change only through their buttons; each dialog starts where "
+                                 "its context last ended."),
+                  chooseBox));
 
     auto *layout = new QVBoxLayout(tab);
     layout->addWidget(saveBox);
@@ -404,9 +398,9 @@ QWidget *FormsPage::createRectanglesTab()
     layout->addWidget(grid, 0, 2, Qt::AlignTop);
     layout->addWidget(rectBox, 1, 0);
     layout->addWidget(scanBox, 1, 1, 1, 2);
-    layout->addWidget(hint(QStringLiteral("A 1920 x 1080 picture, steps of 8 pixels. Apply is enabled while the "
-                                          "rectangle fits and while the scan area has two distinct corners."),
-                           tab),
+    layout->addWidget(hintLabel(QStringLiteral("A 1920 x 1080 picture, steps of 8 pixels. Apply is enabled while the "
+                                               "rectangle fits and while the scan area has two distinct corners."),
+                                tab),
                       2, 0, 1, 3);
     layout->setRowStretch(3, 1);
     return tab;
@@ -427,21 +421,24 @@ QWidget *FormsPage::createDialogsTab()
 
     auto *layout = new QVBoxLayout(tab);
     layout->addWidget(dialog);
-    layout->addWidget(hint(QStringLiteral("Prepared once when first shown; OK asks whether the name is valid before "
-                                          "it applies it. Reset is handled by the dialog, not by the frame."),
-                           tab));
+    layout->addWidget(
+        hintLabel(QStringLiteral("Prepared once when first shown; OK asks whether the name is valid before "
+                                 "it applies it. Reset is handled by the dialog, not by the frame."),
+                  tab));
     layout->addWidget(m_dialogResult);
     layout->addSpacing(12);
     layout->addWidget(dialogWidget);
-    layout->addWidget(hint(QStringLiteral("A ready OK/Cancel frame around one widget: the caption goes on the next "
-                                          "captured frame."),
-                           tab));
+    layout->addWidget(
+        hintLabel(QStringLiteral("A ready OK/Cancel frame around one widget: the caption goes on the next "
+                                 "captured frame."),
+                  tab));
     layout->addSpacing(12);
     layout->addWidget(about);
-    layout->addWidget(hint(QStringLiteral("Name, version and revision, the organisation's link, and a tab of "
-                                          "libraries. With Russian chosen on the Resources page it speaks Russian and "
-                                          "shows one more link."),
-                           tab));
+    layout->addWidget(
+        hintLabel(QStringLiteral("Name, version and revision, the organisation's link, and a tab of "
+                                 "libraries. With Russian chosen on the Resources page it speaks Russian and "
+                                 "shows one more link."),
+                  tab));
     layout->addStretch(1);
     return tab;
 }

@@ -205,6 +205,13 @@ QWidget *MessagesPage::createSettingsBox()
     layout->addRow(QStringLiteral("Vertical offset:"), m_offsetY);
     layout->addRow(QStringLiteral("Transparency:"), m_transparency);
     layout->addRow(m_stacked);
+    // Off by default in the library: a host opts in for keyboard users.
+    auto *keys = new QCheckBox(QStringLiteral("Shortcuts Ctrl+Alt+X, D, N"), box);
+    keys->setToolTip(QStringLiteral("Pop-ups shown afterwards answer Ctrl+Alt+X (close), Ctrl+Alt+D (details) "
+                                    "and Ctrl+Alt+N (don't show again)"));
+    keys->setChecked(ZelTrayMessage::keyboardShortcutsEnabled());
+    connect(keys, &QCheckBox::toggled, this, [](bool on) { ZelTrayMessage::setKeyboardShortcutsEnabled(on); });
+    layout->addRow(keys);
     return box;
 }
 

@@ -524,10 +524,11 @@ QWidget *createSpanRangeDemo(QWidget *parent)
     left->addSpacing(8);
     left->addWidget(horizontal);
     left->addWidget(readout);
-    left->addWidget(hintLabel(QStringLiteral("Double-click a slider to show or hide its spin boxes; while they are "
-                                             "hidden, rest the mouse on a handle to see its value. A lower value "
-                                             "typed above the upper one is taken back to it."),
-                              box));
+    left->addWidget(hintLabel(
+        QStringLiteral("Double-click a slider, or press F2 on it, to show or hide its spin boxes; while they are "
+                       "hidden, rest the mouse on a handle to see its value. A lower value "
+                       "typed above the upper one is taken back to it."),
+        box));
     left->addStretch(1);
     auto *boxLayout = new QHBoxLayout(box);
     boxLayout->addLayout(left, 1);

@@ -168,12 +168,11 @@ QWidget *TablesPage::createTableBox()
     newProfileRow->addWidget(new QLabel(QStringLiteral("Switch to a new profile:"), box));
     newProfileRow->addWidget(m_newProfile, 1);
     newProfileRow->addWidget(use);
-    auto *hint = new QLabel(QStringLiteral("Move, resize, sort and hide columns (right-click the header): the "
-                                           "layout is saved at once, per profile, and comes back after a "
-                                           "restart of the gallery."),
-                            box);
-    hint->setWordWrap(true);
-    hint->setForegroundRole(QPalette::PlaceholderText);
+    auto *hint = hintLabel(
+        QStringLiteral("Move, resize, sort and hide columns (right-click the header, or Shift+F10 in the table): the "
+                       "layout is saved at once, per profile, and comes back after a "
+                       "restart of the gallery."),
+        box);
 
     auto *layout = new QVBoxLayout(box);
     layout->addLayout(profileRow);

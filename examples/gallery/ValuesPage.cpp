@@ -1,5 +1,6 @@
 #include "ValuesPage.h"
 
+#include "GalleryLabels.h"
 #include "ValuesDemos.h"
 
 #include <ZelGui/ZelBoolComboBox.h>
@@ -28,7 +29,8 @@
 
 namespace {
 
-QLabel *readoutLabel(QWidget *parent)
+// One line, wide enough for a short value.
+QLabel *valueReadout(QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -43,14 +45,6 @@ void showFamily(QLabel *readout, const QString &family)
     QFont font = readout->font();
     font.setFamily(family);
     readout->setFont(font);
-}
-
-QLabel *hint(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setForegroundRole(QPalette::PlaceholderText);
-    return label;
 }
 
 // Fixed identifiers, as a host stores them in its settings.
@@ -92,7 +86,7 @@ QWidget *ValuesPage::createTableBox()
     m_cameraModel = new CameraTableModel(box);
     m_cameraView = new CameraTableView(m_cameraModel, box);
     m_cameraView->setAccessibleName(QStringLiteral("Cameras"));
-    m_countReadout = readoutLabel(box);
+    m_countReadout = valueReadout(box);
     m_countReadout->setObjectName(QStringLiteral("countReadout"));
 
     connect(m_cameraModel, &ZelElementAbstractTableModel::rowsCountChanged, this, [this] {
@@ -132,11 +126,11 @@ QWidget *ValuesPage::createTableBox()
     auto *layout = new QVBoxLayout(box);
     layout->addWidget(m_cameraView, 1);
     layout->addLayout(buttons);
-    layout->addWidget(hint(QStringLiteral("A host's ZelElementAbstractTableModel, IZelElementTableView and "
-                                          "ZelElementDialogGUI. Double-click or Enter edits, Delete removes the "
-                                          "selected rows. The dialog refuses OK without a unique name and asks "
-                                          "before Cancel drops changes."),
-                           box));
+    layout->addWidget(hintLabel(QStringLiteral("A host's ZelElementAbstractTableModel, IZelElementTableView and "
+                                               "ZelElementDialogGUI. Double-click or Enter edits, Delete removes the "
+                                               "selected rows. The dialog refuses OK without a unique name and asks "
+                                               "before Cancel drops changes."),
+                                box));
 
     for (const Camera &camera :
          {Camera{QStringLiteral("Overview"), 8000, 0.0}, Camera{QStringLiteral("Microscope"), 120000, 6.0},
@@ -242,7 +236,7 @@ QWidget *ValuesPage::createComboBox()
     formatMenu->addAction(QStringLiteral("Readable formats"), m_formatBox,
                           &ZelImageFormatComboBox::setSupportedReadFormats);
     formatList->setMenu(formatMenu);
-    auto *formatReadout = readoutLabel(box);
+    auto *formatReadout = valueReadout(box);
     connect(m_formatBox, &ZelImageFormatComboBox::currentFormatChanged, this,
             [this, formatReadout](const QByteArray &format) {
                 formatReadout->setText(QStringLiteral("\"%1\"").arg(QString::fromLatin1(format)));
@@ -252,7 +246,7 @@ QWidget *ValuesPage::createComboBox()
 
     // On/Off.
     m_boolBox = new ZelBoolComboBox(box);
-    auto *boolReadout = readoutLabel(box);
+    auto *boolReadout = valueReadout(box);
     auto *setOff = new QPushButton(QStringLiteral("setBoolValue(false)"), box);
     connect(setOff, &QPushButton::clicked, m_boolBox, [this] { m_boolBox->setBoolValue(false); });
     connect(m_boolBox, &ZelBoolComboBox::boolValueChanged, this, [this, boolReadout](bool value) {
@@ -271,7 +265,7 @@ QWidget *ValuesPage::createComboBox()
         if (!items.isEmpty())
             m_enumBox->changeValue(items.at((m_enumBox->currentIndex() + 1) % items.size()).id());
     });
-    auto *enumReadout = readoutLabel(box);
+    auto *enumReadout = valueReadout(box);
     connect(m_enumBox, &ZelEnumComboBox::currentValueChanged, this, [this, enumReadout](const QUuid &id) {
         // The identifier is what a host stores; the item gives the value it stands for.
         const QString shortId = QStringLiteral("{…%1}").arg(id.toString(QUuid::WithoutBraces).right(4));
@@ -283,7 +277,7 @@ QWidget *ValuesPage::createComboBox()
 
     // Languages with the host's flags; Japanese has none.
     m_languageBox = new ZelLanguageComboBox(box);
-    auto *languageReadout = readoutLabel(box);
+    auto *languageReadout = valueReadout(box);
     connect(m_languageBox, &ZelLanguageComboBox::languageChanged, this,
             [this, languageReadout](QLocale::Language language) {
                 languageReadout->setText(QLocale::languageToString(language));
@@ -295,7 +289,9 @@ QWidget *ValuesPage::createComboBox()
 
     // Font families of the application's font database.
     m_fontBox = new ZelFontFamilyCombobox(box);
-    auto *fontReadout = readoutLabel(box);
+    auto *fontReadout = valueReadout(box);
+    // A long family name in its own font is wider than the column.
+    fontReadout->setWordWrap(true);
     connect(m_fontBox, &ZelFontFamilyCombobox::currentFamilyChanged, this, [this, fontReadout](const QString &family) {
         showFamily(fontReadout, family);
         log(QStringLiteral("font box: currentFamilyChanged(\"%1\")").arg(family));
