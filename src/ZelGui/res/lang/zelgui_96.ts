@@ -150,7 +150,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../GuiUtils.cpp" line="+156"/>
+        <location filename="../../GuiUtils.cpp" line="+173"/>
         <source>Navy</source>
         <translation>Морской</translation>
     </message>
@@ -271,7 +271,7 @@ Resolution: %4</source>
         <translation>МБ</translation>
     </message>
     <message>
-        <location filename="../../ZelHSLThermoBar.cpp" line="+249"/>
+        <location filename="../../ZelHSLThermoBar.cpp" line="+248"/>
         <location line="+4"/>
         <location line="+121"/>
         <source>Value: %1</source>
@@ -325,7 +325,7 @@ Resolution: %4</source>
 <context>
     <name>ZelAccessible</name>
     <message>
-        <location filename="../../ZelAccessible.cpp" line="+19"/>
+        <location filename="../../ZelAccessible.cpp" line="+20"/>
         <source>Lower handle</source>
         <translation>Нижний маркер</translation>
     </message>
@@ -340,17 +340,17 @@ Resolution: %4</source>
         <translation>Промежуточное значение</translation>
     </message>
     <message>
-        <location line="+311"/>
+        <location line="+315"/>
         <source>Span slider</source>
         <translation>Ползунок диапазона</translation>
     </message>
     <message>
-        <location line="-306"/>
+        <location line="-310"/>
         <source>Range %1 to %2, selection %3 to %4</source>
         <translation>Диапазон от %1 до %2, выделено от %3 до %4</translation>
     </message>
     <message>
-        <location line="+451"/>
+        <location line="+455"/>
         <source>Range %1 to %2</source>
         <translation>Диапазон от %1 до %2</translation>
     </message>
@@ -447,15 +447,14 @@ Resolution: %4</source>
 <context>
     <name>ZelColorComboBox</name>
     <message>
-        <location filename="../../ZelColorComboBox.cpp" line="+76"/>
+        <location filename="../../ZelColorComboBox.cpp" line="+46"/>
         <location line="+135"/>
         <source>More...</source>
         <translation>Другой...</translation>
     </message>
     <message>
-        <location line="-78"/>
-        <location line="+32"/>
-        <location line="+39"/>
+        <location line="-77"/>
+        <location line="+70"/>
         <source>User color %1</source>
         <translation>Цвет пользователя %1</translation>
     </message>
@@ -601,7 +600,7 @@ Resolution: %4</source>
 <context>
     <name>ZelCore</name>
     <message>
-        <location filename="../../GuiUtils.cpp" line="-134"/>
+        <location filename="../../GuiUtils.cpp" line="-151"/>
         <source>Black</source>
         <translation>Чёрный</translation>
     </message>
