@@ -1,6 +1,7 @@
 // The widgets retranslate when the host switches its translator at run time:
 // their own texts switch, the texts the host gave them stay.
 
+#include <ZelGui/GuiUtils.h>
 #include <ZelGui/ZelBoolComboBox.h>
 #include <ZelGui/ZelChooseDirectoryWidget.h>
 #include <ZelGui/ZelColorComboBox.h>
@@ -70,6 +71,8 @@ private Q_SLOTS:
         colours.setColors({{Qt::red, QStringLiteral("Host red")}});
         colours.setColorDialogEnabled(true);
         colours.setCurrentColor(QColor(1, 2, 3));
+        ZelColorComboBox standard; // a name from the library's colour table
+        standard.setColors({{Qt::blue, GuiUtils::trBlueColor}});
         ZelImageFormatComboBox formats;
         formats.setSupportedFormats({QByteArray("png")});
         const QString pngEnglish = formats.itemText(0);
@@ -80,10 +83,12 @@ private Q_SLOTS:
         QCOMPARE(colours.itemText(0), QStringLiteral("Host red"));
         QCOMPARE(colours.itemText(1), ru("ZelColorComboBox", "User color %1").arg(1));
         QCOMPARE(colours.color(1), QColor(1, 2, 3));
+        QCOMPARE(standard.itemText(0), ru("ZelCore", "Blue"));
         QCOMPARE(formats.itemText(0), FSUtils::formatCaption("png"));
 
         russian(false);
         QCOMPARE(onOff.itemText(0), QStringLiteral("On"));
+        QCOMPARE(standard.itemText(0), QStringLiteral("Blue"));
         QCOMPARE(formats.itemText(0), pngEnglish);
     }
 
